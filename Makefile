@@ -1,0 +1,37 @@
+# The README's commands. `make run` and `make test` first install what is missing (Debian, as root).
+SHELL := /bin/bash
+
+PACKAGES := cmake ninja-build g++ make binutils \
+	g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 xvfb xauth \
+	googletest libgtest-dev libbenchmark-dev imagemagick clang libclang-rt-14-dev
+
+PRESETS := native win32 win64
+WINE := cmake/wine-session.sh
+
+.PHONY: deps build test run bench dist clean $(addprefix build-,$(PRESETS))
+
+deps:
+	@cmake/install-deps.sh $(PACKAGES)
+
+build-%:
+	@cmake --preset $* >/dev/null
+	@cmake --build --preset $*
+
+build: deps $(addprefix build-,$(PRESETS))
+
+test: build
+	ctest --preset native
+	ctest --preset win32
+	$(WINE) ctest --preset win64
+
+run: deps build-native build-win64
+	@cmake/run-viewer.sh samples/1Cv7.DD
+
+bench: deps build-native
+	@cmake/run-bench.sh
+
+dist: deps build-win32 build-win64
+	@cmake/make-dist.sh
+
+clean:
+	rm -rf build dist

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <exception>
+#include <string>
+
+namespace dd {
+
+// The one exception of this system: a failure that carries one message text, shown to the user
+// behind a fixed prefix. Input/output failures also keep the numeric code the message came from.
+class Error : public std::exception {
+public:
+    explicit Error(std::string message, int ioCode = 0) : message_(std::move(message)), ioCode_(ioCode) {}
+
+    const std::string& Message() const noexcept { return message_; }
+    // The operating system's (or the text reader's) error code of a failed file operation; 0 for other failures.
+    int IoCode() const noexcept { return ioCode_; }
+    const char* what() const noexcept override { return message_.c_str(); }
+
+private:
+    std::string message_;
+    int ioCode_;
+};
+
+// Codes that do not come from the operating system but from reading and writing text.
+inline constexpr int kIoReadBeyondEnd = 100;
+inline constexpr int kIoDiskFull = 101;
+inline constexpr int kIoInvalidNumericInput = 106;
+// Windows' "not enough memory" code, also used where a file is too large to be held whole.
+inline constexpr int kIoNotEnoughMemory = 8;
+
+// "File not found", "File access denied", ..., "I/O error %d" for the codes without a text of their own.
+std::string IoErrorMessage(int code);
+Error IoError(int code);
+
+// "List index out of bounds (%d)": reading an entry of the table list that does not exist.
+Error ListIndexError(long long index);
+
+}  // namespace dd

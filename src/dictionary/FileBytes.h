@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace dd {
+
+// The whole content of a file, held in one writable block (read into memory or mapped privately),
+// so that its lines can be kept as views into it and mended in place.
+class FileBytes {
+public:
+    FileBytes() = default;
+    // `release` gives the block back when the bytes are no longer needed.
+    FileBytes(char* data, size_t size, std::function<void()> release)
+        : data_(data), size_(size), release_(std::move(release)) {}
+    // Takes over the text's own storage.
+    explicit FileBytes(std::string&& text);
+    // Owns a copy of the text: for tests and for content that does not come from a file.
+    static FileBytes Copy(std::string_view text) { return FileBytes(std::string(text)); }
+
+    FileBytes(FileBytes&& other) noexcept { *this = std::move(other); }
+    FileBytes& operator=(FileBytes&& other) noexcept;
+    FileBytes(const FileBytes&) = delete;
+    FileBytes& operator=(const FileBytes&) = delete;
+    ~FileBytes();
+
+    char* Data() noexcept { return data_; }
+    const char* Data() const noexcept { return data_; }
+    size_t Size() const noexcept { return size_; }
+    std::string_view View() const noexcept { return {data_, size_}; }
+
+private:
+    char* data_ = nullptr;
+    size_t size_ = 0;
+    std::function<void()> release_;
+};
+
+// Reads the existing file at the path whole, open for reading and shared for reading only.
+// A failure raises the input/output error of the operating system's code. Defined per platform.
+FileBytes ReadWholeFile(const std::string& path);
+
+}  // namespace dd
