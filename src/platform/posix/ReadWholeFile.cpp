@@ -33,6 +33,18 @@ int WindowsCodeOf(int error) {
 
 [[noreturn]] void ThrowErrno() { throw IoError(WindowsCodeOf(errno)); }
 
+// Windows tells a missing folder (3) from a missing file in an existing folder (2).
+[[noreturn]] void ThrowOpenError(const std::string& path) {
+    const int error = errno;
+    if (error == ENOENT) {
+        const size_t slash = path.find_last_of('/');
+        const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
+        struct stat status {};
+        if (::stat(folder.c_str(), &status) != 0 || !S_ISDIR(status.st_mode)) throw IoError(3);
+    }
+    throw IoError(WindowsCodeOf(error));
+}
+
 class Descriptor {
 public:
     explicit Descriptor(int fd) : fd_(fd) {}
@@ -72,7 +84,7 @@ FileBytes ReadStream(int fd) {
 
 FileBytes ReadWholeFile(const std::string& path) {
     Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (file.Get() < 0) ThrowErrno();
+    if (file.Get() < 0) ThrowOpenError(path);
     struct stat status {};
     if (::fstat(file.Get(), &status) != 0) ThrowErrno();
     if (S_ISDIR(status.st_mode)) throw IoError(WindowsCodeOf(EISDIR));

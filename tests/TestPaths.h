@@ -1,0 +1,31 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace dd::test {
+
+// A path of the source tree as the code under test sees it: under Wine the Unix root is drive Z:.
+inline std::string TestPath(const std::string& unixPath) {
+#ifdef _WIN32
+    std::string path = "Z:" + unixPath;
+    for (char& c : path) {
+        if (c == '/') c = '\\';
+    }
+    return path;
+#else
+    return unixPath;
+#endif
+}
+
+inline std::string SamplePath(const std::string& name) { return TestPath(std::string(DD_SAMPLES_DIR) + "/" + name); }
+
+inline std::string RealDictionaryPath(const std::string& name) {
+    return TestPath(std::string(DD_REAL_DICTIONARIES_DIR) + "/" + name);
+}
+
+inline bool RealDictionariesPresent() {
+    return std::filesystem::exists(std::string(DD_REAL_DICTIONARIES_DIR) + "/artamir__tks__1Cv7.DD");
+}
+
+}  // namespace dd::test
