@@ -1,0 +1,92 @@
+#include <gtest/gtest.h>
+
+#include "outputs/ClipboardText.h"
+#include "outputs/OutputTestGrids.h"
+
+namespace dd {
+namespace {
+
+using test::GridRow;
+using test::MakeGrid;
+
+TEST(CellClipboardText, CopiesTheCurrentCellUnchanged) {
+    const GridModel grid = MakeGrid({test::kCaptions,
+                                     {" SC12 ", texts::kSqlTableIdentifier, "", "", ""},
+                                     {"\tCODE\r", test::kCode, "C", "8", "0"}});
+    struct Case {
+        GridCell current;
+        std::string_view expected;
+    };
+    const Case cases[] = {
+        {{0, 0}, texts::kGridCaptions[0]},  // right after loading: "Идентификатор"
+        {{0, 1}, " SC12 "},                 // blanks at both ends stay
+        {{0, 2}, "\tCODE\r"},               // so do control characters
+        {{1, 1}, texts::kSqlTableIdentifier},
+        {{4, 1}, ""},  // an empty cell copies the empty text
+        {{1, 2}, test::kCode},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "cell " << c.current.column << "," << c.current.row);
+        EXPECT_EQ(CellClipboardText(grid, c.current), c.expected);
+    }
+}
+
+TEST(RowClipboardText, JoinsTheCellsWithSeparatorsAndTrimsTheEnds) {
+    struct Case {
+        const char* name;
+        GridRow row;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {"five cells", {"A", "B", "C", "D", "E"}, "A; B; C; D; E;"},
+        {"all empty", {"", "", "", "", ""}, "; ; ; ; ;"},
+        {"column 0 empty", {"", "B", "C", "D", "E"}, "; B; C; D; E;"},
+        {"column 4 empty", {"A", "B", "C", "D", ""}, "A; B; C; D; ;"},
+        {"blanks at the start of cell 0 go",
+         {" \t\x01"
+          "A",
+          "B", "C", "D", "E"},
+         "A; B; C; D; E;"},
+        {"blanks inside and at the end of cells stay", {"A ", " B", "C\tc", "D", " E "}, "A ;  B; C\tc; D;  E ;"},
+        // Bytes of code 127 and above are never trimmed: a no-break space (0xA0) and Cyrillic stay.
+        {"high bytes at the start stay",
+         {"\xA0"
+          "A",
+          "B", "C", "D", "\xFF"},
+         "\xA0"
+         "A; B; C; D; \xFF;"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(RowClipboardText(MakeGrid({c.row}), 0), c.expected);
+    }
+}
+
+TEST(RowClipboardText, CopiesTheHeadingAndIdentifierRowsLikeAnyOther) {
+    const GridModel grid = test::WorkedExampleGrid();
+    // Идентификатор; Описание; Тип; Длина; Точность;
+    EXPECT_EQ(RowClipboardText(grid, 0),
+              "\xC8\xE4\xE5\xED\xF2\xE8\xF4\xE8\xEA\xE0\xF2\xEE\xF0; \xCE\xEF\xE8\xF1\xE0\xED\xE8\xE5; "
+              "\xD2\xE8\xEF; \xC4\xEB\xE8\xED\xE0; \xD2\xEE\xF7\xED\xEE\xF1\xF2\xFC;");
+    EXPECT_EQ(RowClipboardText(grid, 1), "SC12; " + std::string(texts::kSqlTableIdentifier) + "; ; ; ;");
+    EXPECT_EQ(RowClipboardText(grid, 3), "PRICE; " + std::string(test::kPricePerUnit) + "; N; 14; 2;");
+}
+
+TEST(RowClipboardText, ReadsCellsOfAMissingRowAsEmpty) {
+    EXPECT_EQ(RowClipboardText(test::WorkedExampleGrid(), 9), "; ; ; ; ;");
+}
+
+TEST(UpToFirstZeroByte, EndsTheTextAtItsFirstZeroByte) {
+    using namespace std::string_view_literals;
+    struct Case {
+        std::string_view text;
+        std::string_view expected;
+    };
+    const Case cases[] = {
+        {"", ""}, {"abc", "abc"}, {"\0"sv, ""}, {"ab\0cd\0"sv, "ab"}, {"\xC0\xFF"sv, "\xC0\xFF"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(UpToFirstZeroByte(c.text), c.expected);
+}
+
+}  // namespace
+}  // namespace dd
