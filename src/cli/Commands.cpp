@@ -6,6 +6,7 @@
 #include "../dictionary/GridModel.h"
 #include "../dictionary/TableFieldView.h"
 #include "../dictionary/TableListModel.h"
+#include "../viewer/outputs/ExportText.h"
 
 namespace dd::cli {
 namespace {
@@ -18,6 +19,7 @@ struct OpenDictionary {
 
     explicit OpenDictionary(const std::string& path) { LoadDictionary(dictionary, path, LB, SG); }
 
+    // Shows the entry as a selection in the viewer's list does.
     void Show(int32_t entry) {
         if (entry < 0 || entry >= LB.EntryCount()) throw ListIndexError(entry);
         LB.SelectEntry(entry);
@@ -77,6 +79,16 @@ void FindText(const std::string& path, const std::string& text, TextOutput& out)
             out.EndLine();
         }
     }
+}
+
+}  // namespace dd::cli
+
+namespace dd::cli {
+
+std::string ExportTable(const std::string& path, int32_t entry) {
+    OpenDictionary open(path);
+    open.Show(entry);
+    return ExportFileBytes(open.dictionary.IsSqlDictionary, open.LB.EntryText(entry), open.SG);
 }
 
 }  // namespace dd::cli

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "../dictionary/Error.h"
+#include "../dictionary/FileWriting.h"
 #include "CommandLine.h"
 #include "Commands.h"
 #include "Cp1251.h"
@@ -63,6 +64,13 @@ int Run(const CommandLine& line) {
             ListTables(path, out);
         } else if (line.command == "show" && operands.size() == 2 && ParseEntry(operands[1], entry)) {
             ShowTable(path, entry, out);
+        } else if (line.command == "export" && operands.size() == 3 && ParseEntry(operands[1], entry)) {
+            const std::string bytes = ExportTable(path, entry);
+            try {
+                WriteWholeFile(NativePath(operands[2]), bytes);
+            } catch (const Error& error) {
+                return Fail(operands[2], error.Message());  // the output file's failure names that file
+            }
         } else if (line.command == "find" && operands.size() == 2) {
             std::string text;
             if (!SearchText(operands[1], text)) {

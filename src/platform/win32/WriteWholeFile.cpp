@@ -1,0 +1,40 @@
+// Writing a file on Windows: CreateFileA for writing, shared for reading only, WriteFile, CloseHandle.
+#include <windows.h>
+
+#include <algorithm>
+
+#include "../../dictionary/Error.h"
+#include "../../dictionary/FileWriting.h"
+#include "Handle.h"
+#include "LongPath.h"
+
+namespace dd {
+namespace {
+
+int WriteErrorCode(DWORD error) {
+    return (error == ERROR_DISK_FULL || error == ERROR_HANDLE_DISK_FULL) ? kIoDiskFull : static_cast<int>(error);
+}
+
+}  // namespace
+
+void WriteWholeFile(const std::string& path, std::string_view bytes) {
+    UniqueHandle file(CreateFileA(LongPathForApi(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (file.get() == INVALID_HANDLE_VALUE) {
+        file.release();
+        throw IoError(static_cast<int>(GetLastError()));
+    }
+    size_t written = 0;
+    while (written < bytes.size()) {
+        const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - written, 1u << 24));
+        DWORD count = 0;
+        if (!WriteFile(file.get(), bytes.data() + written, chunk, &count, nullptr)) {
+            throw IoError(WriteErrorCode(GetLastError()));  // the owner closes the file
+        }
+        if (count == 0) throw IoError(kIoDiskFull);
+        written += count;
+    }
+    if (!CloseNow(file)) throw IoError(WriteErrorCode(GetLastError()));
+}
+
+}  // namespace dd
