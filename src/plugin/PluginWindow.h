@@ -1,0 +1,35 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace dd {
+
+class TfmMain;
+
+// What a viewer window keeps in its user data: the window procedure it had before HostWndProc was
+// installed, and the form that owns the window.
+struct WindowLink {
+    WNDPROC PrevWndProc = nullptr;
+    TfmMain* Form = nullptr;
+};
+
+// The open steps of ListLoad: the file's folder becomes the current directory, the viewer is made,
+// shown, handed to the application object and linked to its window. Fails with the step's error;
+// a viewer made before the failure is destroyed again.
+TfmMain& OpenPluginWindow(HWND listerWnd, const std::string& path);
+
+// The procedure of every viewer window while its viewer lives: a WM_DESTROY from outside (the Lister
+// window is going) tears the viewer down; everything else goes to the form.
+LRESULT CALLBACK HostWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// The one teardown of a viewer, for ListCloseWindow and for HostWndProc. A window that is no live
+// viewer's is not touched. A failure is shown as "DestroyWindow error:\r" and the message.
+void ClosePluginWindow(HWND window) noexcept;
+
+// The library is being unloaded: every viewer still open is torn down without a message box, since
+// no window may keep a procedure in code that is about to go.
+void CloseAllPluginWindows() noexcept;
+
+}  // namespace dd

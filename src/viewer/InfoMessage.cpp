@@ -1,0 +1,25 @@
+#include "InfoMessage.h"
+
+#include "dictionary/Error.h"
+
+namespace dd {
+
+void ShowInfoMessage(HWND owner, const std::string& text) noexcept {
+    MessageBoxA(owner, text.c_str(), "Message", MB_OK | MB_ICONINFORMATION);
+}
+
+std::string_view MessageOf(const std::exception& error) noexcept {
+    if (const auto* own = dynamic_cast<const Error*>(&error)) return own->Message();
+    return error.what();
+}
+
+void ShowReport(HWND owner, std::string_view prefix, std::string_view message) noexcept {
+    try {
+        std::string text(prefix);
+        text.append(message);
+        ShowInfoMessage(owner, text);
+    } catch (...) {  // no memory left even for the text: there is nothing to show
+    }
+}
+
+}  // namespace dd

@@ -1,0 +1,38 @@
+// The viewer's keys: which of them go back to the host's windows, and the menu's close command.
+#include "unMain.h"
+
+namespace dd {
+
+void TfmMain::PostToLister(uint16_t key) const noexcept { PostMessageA(ListerWnd, WM_KEYDOWN, key, 0); }
+
+void TfmMain::FormKeyDown(uint16_t& key, ShiftState shift) {
+    using Action = FormKeyDecision::Action;
+    const FormKeyDecision decision = DecideFormKey(key, shift, ListerIsEmbedded);
+    switch (decision.action) {
+    case Action::CloseHost:
+        application_.DetachViewer(*this);
+        // Without a host main window the close command has nowhere to go; a post to window 0
+        // would land in the thread's own queue instead.
+        if (HostMainWnd != nullptr) PostMessageA(HostMainWnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+        break;
+    case Action::ForwardToLister: PostToLister(decision.listerKey); break;
+    case Action::About: AboutClick(); break;
+    case Action::Nothing: break;
+    }
+    if (decision.consumes) key = 0;
+}
+
+void TfmMain::LBKeyDown(uint16_t& key, ShiftState) {
+    if (ControlForwardsKey(key)) PostToLister(key);
+}
+
+void TfmMain::SGKeyDown(uint16_t& key, ShiftState) {
+    if (ControlForwardsKey(key)) PostToLister(key);
+}
+
+void TfmMain::N5Click() { PostToLister(VK_ESCAPE); }
+
+// The about box is never shown.
+void TfmMain::AboutClick() {}
+
+}  // namespace dd

@@ -1,0 +1,14 @@
+#include "ModuleInstance.h"
+
+namespace dd {
+namespace {
+
+HINSTANCE moduleInstance = nullptr;
+
+}  // namespace
+
+HINSTANCE ModuleInstance() noexcept { return moduleInstance != nullptr ? moduleInstance : GetModuleHandleA(nullptr); }
+
+void SetModuleInstance(HINSTANCE instance) noexcept { moduleInstance = instance; }
+
+}  // namespace dd

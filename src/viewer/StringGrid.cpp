@@ -1,0 +1,334 @@
+#include "StringGrid.h"
+
+#include <windowsx.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "GridMessages.h"
+#include "ModuleInstance.h"
+#include "OsError.h"
+#include "ViewerFonts.h"
+#include "WindowClasses.h"
+#include "layout/GridGeometry.h"
+#include "layout/GridNavigation.h"
+
+namespace dd {
+namespace {
+
+constexpr int kDefaultColumnWidth = 64;
+constexpr int kWheelRows = 3;
+
+}  // namespace
+
+StringGrid::StringGrid(const StringGridArgs& args) : args_(args), font_(CreateInterfaceFont(true)) {
+    widths_.fill(kDefaultColumnWidth);
+    const char* className = RegisterWindowClassOnce(grid::kClassName, WindowProc, 0, nullptr);
+    window_ = CreateWindowExA(WS_EX_CLIENTEDGE, className, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL,
+                              args.bounds.left, args.bounds.top, args.bounds.width, args.bounds.height, args.parent,
+                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.controlId)), ModuleInstance(), this);
+    if (window_ == nullptr) throw LastOsError();
+    UpdateScrollBar();
+}
+
+StringGrid::~StringGrid() {
+    if (window_ != nullptr) {
+        SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
+        DestroyWindow(window_);
+    }
+}
+
+LRESULT CALLBACK StringGrid::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+        static_cast<StringGrid*>(create->lpCreateParams)->window_ = window;
+    }
+    auto* grid = reinterpret_cast<StringGrid*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (grid == nullptr) return DefWindowProcA(window, message, wParam, lParam);
+    return GuardedCallback(grid->args_.errors, 0, [&] { return grid->HandleMessage(message, wParam, lParam); });
+}
+
+LRESULT StringGrid::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_PAINT: OnPaint(); return 0;
+    case WM_PRINTCLIENT: {
+        RECT client;
+        GetClientRect(window_, &client);
+        Paint(reinterpret_cast<HDC>(wParam), client);
+        return 0;
+    }
+    case WM_ERASEBKGND: return 1;  // painting covers the whole client area
+    case WM_SIZE: UpdateScrollBar(); Repaint(); return 0;
+    case WM_GETDLGCODE: return DLGC_WANTARROWS | DLGC_WANTCHARS;
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN: OnKeyDown(message, wParam, lParam); return 0;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK: OnLeftButtonDown(lParam, wParam); return 0;
+    case WM_MOUSEMOVE: OnMouseMove(lParam, wParam); return 0;
+    case WM_LBUTTONUP:
+        if (dragging_) ReleaseCapture();
+        return 0;
+    case WM_CAPTURECHANGED:
+    case WM_CANCELMODE:
+        if (dragging_ && GetCapture() == window_) ReleaseCapture();
+        dragging_ = false;
+        return 0;
+    case WM_RBUTTONDOWN: SetFocus(window_); return 0;  // the current cell stays where it is
+    case WM_CONTEXTMENU: OnContextMenu(lParam); return 0;
+    case WM_VSCROLL: OnVerticalScroll(LOWORD(wParam)); return 0;
+    case WM_MOUSEWHEEL: OnMouseWheel(GET_WHEEL_DELTA_WPARAM(wParam)); return 0;
+    case WM_SETFOCUS: OnFocusChange(true, reinterpret_cast<HWND>(wParam)); return 0;
+    case WM_KILLFOCUS: OnFocusChange(false, reinterpret_cast<HWND>(wParam)); return 0;
+    case WM_NCDESTROY: {
+        const HWND window = window_;
+        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+        window_ = nullptr;
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+    default:
+        if (message >= grid::kGetRowCount && message <= grid::kGetSelection) return HandleQuery(message, wParam, lParam);
+        return DefWindowProcA(window_, message, wParam, lParam);
+    }
+}
+
+LRESULT StringGrid::HandleQuery(UINT message, WPARAM wParam, LPARAM lParam) const {
+    switch (message) {
+    case grid::kGetRowCount: return model_.RowCount();
+    case grid::kGetFixedRows: return model_.FixedRows();
+    case grid::kGetColumnCount: return model_.ColumnCount();
+    case grid::kGetColumnWidth: return wParam < widths_.size() ? widths_[wParam] : 0;
+    case grid::kGetCurrentColumn: return model_.Current().column;
+    case grid::kGetCurrentRow: return model_.Current().row;
+    case grid::kGetTopRow: return model_.TopRow();
+    case grid::kGetCellText: {
+        auto* request = reinterpret_cast<grid::CellText*>(lParam);
+        if (request == nullptr) return 0;
+        const std::string_view text = model_.Cell(request->column, request->row);
+        if (request->buffer != nullptr && request->bufferSize > 0) {
+            const size_t count = std::min(text.size(), static_cast<size_t>(request->bufferSize) - 1);
+            std::memcpy(request->buffer, text.data(), count);
+            request->buffer[count] = '\0';
+        }
+        return static_cast<LRESULT>(text.size());
+    }
+    case grid::kGetSelection: {
+        auto* rect = reinterpret_cast<RECT*>(lParam);
+        if (rect == nullptr) return 0;
+        const GridRange range = model_.Selection();
+        *rect = {range.left, range.top, range.right, range.bottom};
+        return 1;
+    }
+    default: return 0;
+    }
+}
+
+void StringGrid::SetRowCount(int32_t rows) {
+    const int32_t before = model_.RowCount();
+    model_.SetRowCount(rows);
+    if (model_.RowCount() == before) return;
+    UpdateScrollBar();
+    Repaint();
+}
+
+void StringGrid::SetCell(int column, int32_t row, std::string_view text) {
+    model_.SetCell(column, row, text);
+    Repaint();
+}
+
+void StringGrid::SetColumnWidth(int column, int width) {
+    if (column < 0 || column >= kGridColumns || widths_[static_cast<size_t>(column)] == width) return;
+    widths_[static_cast<size_t>(column)] = width;
+    UpdateScrollBar();
+    Repaint();
+}
+
+int StringGrid::OuterWidth() const noexcept {
+    RECT rect{};
+    GetWindowRect(window_, &rect);
+    return rect.right - rect.left;
+}
+
+int32_t StringGrid::VisibleRows() const {
+    RECT client{};
+    GetClientRect(window_, &client);
+    return FullyVisibleRows(client.bottom, model_.FixedRows());
+}
+
+void StringGrid::UpdateScrollBar() {
+    if (window_ == nullptr) return;
+    const int32_t visible = VisibleRows();
+    model_.SetTopRow(std::min(model_.TopRow(), MaxTopRow(model_.RowCount(), model_.FixedRows(), visible)));
+    const GridScrollRange range = ScrollRangeFor(model_.RowCount(), model_.FixedRows(), model_.TopRow(), visible);
+    SCROLLINFO info{};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    info.nMin = 0;
+    info.nMax = range.maximum;
+    info.nPage = static_cast<UINT>(range.page);
+    info.nPos = range.position;
+    SetScrollInfo(window_, SB_VERT, &info, TRUE);
+}
+
+void StringGrid::Repaint() const {
+    if (window_ != nullptr) InvalidateRect(window_, nullptr, FALSE);
+}
+
+void StringGrid::MoveCurrent(GridCell cell, bool extendSelection) {
+    model_.SetCurrent(cell, extendSelection);
+    ScrollTo(TopRowShowing(model_.Current().row, model_.TopRow(), model_.RowCount(), model_.FixedRows(), VisibleRows()));
+    Repaint();
+}
+
+void StringGrid::ScrollTo(int32_t topRow) {
+    const int32_t before = model_.TopRow();
+    model_.SetTopRow(std::min(topRow, MaxTopRow(model_.RowCount(), model_.FixedRows(), VisibleRows())));
+    if (model_.TopRow() == before) return;
+    UpdateScrollBar();
+    Repaint();
+}
+
+void StringGrid::OnKeyDown(UINT message, WPARAM wParam, LPARAM lParam) {
+    auto key = static_cast<uint16_t>(wParam);
+    const ShiftState shift = ShiftStateOf(lParam);
+    if (args_.onKeyDown) args_.onKeyDown(key, shift);
+    if (key == 0) return;
+    const auto target = CellAfterKey(model_.Current(), key, shift.ctrl, model_.ColumnCount(), model_.RowCount(),
+                                     model_.FixedRows(), VisibleRows());
+    if (message == WM_KEYDOWN && target) MoveCurrent(*target, shift.shift);
+    else DefWindowProcA(window_, message, key, lParam);
+}
+
+void StringGrid::OnLeftButtonDown(LPARAM lParam, WPARAM flags) {
+    if (GetFocus() != window_) SetFocus(window_);
+    const auto cell = CellAt(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), widths_, model_.RowCount(),
+                             model_.FixedRows(), model_.TopRow());
+    if (!cell || cell->row < model_.FixedRows()) return;
+    MoveCurrent(*cell, (flags & MK_SHIFT) != 0);
+    dragging_ = true;
+    SetCapture(window_);
+}
+
+void StringGrid::OnMouseMove(LPARAM lParam, WPARAM flags) {
+    if (!dragging_ || (flags & MK_LBUTTON) == 0) return;
+    const auto cell = CellAt(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), widths_, model_.RowCount(),
+                             model_.FixedRows(), model_.TopRow());
+    if (cell && cell->row >= model_.FixedRows() && !(*cell == model_.Current())) MoveCurrent(*cell, true);
+}
+
+void StringGrid::OnVerticalScroll(WORD request) {
+    const int32_t page = std::max<int32_t>(VisibleRows(), 1);
+    const int32_t top = model_.TopRow();
+    switch (request) {
+    case SB_LINEUP: ScrollTo(top - 1); break;
+    case SB_LINEDOWN: ScrollTo(top + 1); break;
+    case SB_PAGEUP: ScrollTo(top - page); break;
+    case SB_PAGEDOWN: ScrollTo(top + page); break;
+    case SB_TOP: ScrollTo(model_.FixedRows()); break;
+    case SB_BOTTOM: ScrollTo(model_.RowCount()); break;
+    case SB_THUMBPOSITION: {
+        // The grid follows the thumb only when it is released; the 32-bit position is read back.
+        SCROLLINFO info{};
+        info.cbSize = sizeof info;
+        info.fMask = SIF_TRACKPOS;
+        if (GetScrollInfo(window_, SB_VERT, &info)) ScrollTo(model_.FixedRows() + info.nTrackPos);
+        break;
+    }
+    default: break;
+    }
+}
+
+void StringGrid::OnMouseWheel(short delta) { ScrollTo(model_.TopRow() - delta / WHEEL_DELTA * kWheelRows); }
+
+void StringGrid::OnContextMenu(LPARAM lParam) {
+    POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    if (point.x == -1 && point.y == -1) {  // from the keyboard: below the current cell
+        const RECT cell = CellRect(model_.Current());
+        point = {cell.left, cell.bottom};
+        ClientToScreen(window_, &point);
+    }
+    if (args_.onContextMenu) args_.onContextMenu(point);
+}
+
+void StringGrid::OnFocusChange(bool gained, HWND other) {
+    // The grid stays its form's active control while the focus leaves the form altogether.
+    const HWND form = GetParent(window_);
+    const bool active = gained || !(other != nullptr && (other == form || IsChild(form, other)));
+    if (active != isActiveControl_) {
+        isActiveControl_ = active;
+        Repaint();
+    }
+}
+
+void StringGrid::OnPaint() {
+    PaintSession session(window_);
+    RECT client{};
+    GetClientRect(window_, &client);
+    if (client.right <= 0 || client.bottom <= 0) return;
+    // Painted off-screen first and copied at once, so the grid never flickers.
+    UniqueMemoryDc memory(CreateCompatibleDC(session.Dc()));
+    UniqueBitmap bitmap(memory ? CreateCompatibleBitmap(session.Dc(), client.right, client.bottom) : nullptr);
+    if (!bitmap) {
+        Paint(session.Dc(), client);
+        return;
+    }
+    {
+        SelectedObject selected(memory.get(), bitmap.get());
+        Paint(memory.get(), client);
+        BitBlt(session.Dc(), 0, 0, client.right, client.bottom, memory.get(), 0, 0, SRCCOPY);
+    }
+}
+
+RECT StringGrid::CellRect(GridCell cell) const {
+    const int left = ColumnLeft(widths_, cell.column);
+    const int top = RowTop(cell.row, model_.FixedRows(), model_.TopRow());
+    return {left, top, left + widths_[static_cast<size_t>(cell.column)], top + kGridRowHeight};
+}
+
+void StringGrid::Paint(HDC dc, const RECT& client) {
+    FillRect(dc, &client, GetSysColorBrush(COLOR_WINDOW));
+    SelectedObject font(dc, font_.get());
+    SetBkMode(dc, OPAQUE);
+    const ColumnWidths widths = widths_;  // the handler of each painted cell may change the widths
+    const int32_t fixedRows = model_.FixedRows();
+    auto paintRow = [&](int32_t row) {
+        const int top = RowTop(row, fixedRows, model_.TopRow());
+        for (int column = 0; column < kGridColumns; ++column) {
+            const int width = widths[static_cast<size_t>(column)];
+            const int left = ColumnLeft(widths, column);
+            if (width <= 0) continue;
+            if (left >= client.right) break;
+            const RECT rect{left, top, left + width, top + kGridRowHeight};
+            PaintCell(dc, {column, row}, rect, row < fixedRows);
+            if (args_.onDrawCell) args_.onDrawCell(column, row, rect);
+        }
+    };
+    for (int32_t row = 0; row < fixedRows; ++row) paintRow(row);
+    for (int32_t row = model_.TopRow(); row < model_.RowCount(); ++row) {
+        if (RowTop(row, fixedRows, model_.TopRow()) >= client.bottom) break;
+        paintRow(row);
+    }
+}
+
+void StringGrid::PaintCell(HDC dc, GridCell cell, const RECT& rect, bool fixed) {
+    // The grid lines: the pixel column right of the cell and the pixel row below it.
+    const RECT right{rect.right, rect.top, rect.right + kGridLineWidth, rect.bottom + kGridLineWidth};
+    const RECT below{rect.left, rect.bottom, rect.right, rect.bottom + kGridLineWidth};
+    FillRect(dc, &right, GetSysColorBrush(COLOR_BTNFACE));
+    FillRect(dc, &below, GetSysColorBrush(COLOR_BTNFACE));
+
+    const bool current = cell == model_.Current();
+    const bool highlighted = !fixed && model_.Selection().Contains(cell) && !(current && isActiveControl_);
+    int background = COLOR_WINDOW;
+    int foreground = COLOR_WINDOWTEXT;
+    if (fixed) background = COLOR_BTNFACE;
+    else if (highlighted) background = COLOR_HIGHLIGHT, foreground = COLOR_HIGHLIGHTTEXT;
+    SetBkColor(dc, GetSysColor(background));
+    SetTextColor(dc, GetSysColor(foreground));
+    const std::string_view text = model_.Cell(cell.column, cell.row);
+    ExtTextOutA(dc, rect.left + 2, rect.top + 2, ETO_CLIPPED | ETO_OPAQUE, &rect, text.data(),
+                static_cast<UINT>(std::min<size_t>(text.size(), INT32_MAX)), nullptr);
+    if (current && isActiveControl_ && !fixed) DrawFocusRect(dc, &rect);
+}
+
+}  // namespace dd

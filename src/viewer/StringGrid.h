@@ -1,0 +1,91 @@
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+
+#include "CallbackGuard.h"
+#include "KeyEvents.h"
+#include "WinHandles.h"
+#include "dictionary/GridModel.h"
+#include "layout/ColumnWidths.h"
+#include "layout/ViewerLayout.h"
+
+namespace dd {
+
+// What a string grid is made with: its place and the handlers of its events.
+struct StringGridArgs {
+    HWND parent = nullptr;
+    int controlId = 0;
+    Bounds bounds;
+    ExceptionSink* errors = nullptr;
+    // Raised after the grid has painted a cell itself.
+    std::function<void(int column, int32_t row, const RECT& cell)> onDrawCell;
+    // Raised before the grid handles a key itself; a key set to 0 is not handled.
+    KeyDownHandler onKeyDown;
+    // Raised for the context menu, with the point in screen coordinates.
+    std::function<void(POINT screenPoint)> onContextMenu;
+};
+
+// The field grid as a Win32 control: five columns of text in rows of 18 pixels with 1-pixel grid lines,
+// a bold font, a vertical scroll bar only, one current cell with a range selected by dragging, and
+// movement by the arrow, page, Home and End keys. Its state lives in a GridModel; this class paints it
+// and turns mouse, keys and scrolling into changes of that state.
+class StringGrid : public FieldGrid {
+public:
+    explicit StringGrid(const StringGridArgs& args);
+    ~StringGrid() override;
+    StringGrid(const StringGrid&) = delete;
+    StringGrid& operator=(const StringGrid&) = delete;
+
+    HWND Handle() const noexcept { return window_; }
+
+    int32_t RowCount() const override { return model_.RowCount(); }
+    void SetRowCount(int32_t rows) override;
+    int32_t FixedRows() const override { return model_.FixedRows(); }
+    std::string_view Cell(int column, int32_t row) const override { return model_.Cell(column, row); }
+    void SetCell(int column, int32_t row, std::string_view text) override;
+
+    GridCell Current() const noexcept { return model_.Current(); }
+    const ColumnWidths& Widths() const noexcept { return widths_; }
+    // A width equal to the column's present one changes nothing; another is stored as given, and the
+    // grid recalculates its scrolling and repaints whole.
+    void SetColumnWidth(int column, int width);
+    // The grid's outer width, its border and scroll bar included.
+    int OuterWidth() const noexcept;
+
+    // Paints the grid's client area, `client` of it, into a device context.
+    void Paint(HDC dc, const RECT& client);
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleQuery(UINT message, WPARAM wParam, LPARAM lParam) const;
+
+    void OnPaint();
+    void OnKeyDown(UINT message, WPARAM wParam, LPARAM lParam);
+    void OnLeftButtonDown(LPARAM lParam, WPARAM flags);
+    void OnMouseMove(LPARAM lParam, WPARAM flags);
+    void OnVerticalScroll(WORD request);
+    void OnMouseWheel(short delta);
+    void OnContextMenu(LPARAM lParam);
+    void OnFocusChange(bool gained, HWND other);
+
+    void MoveCurrent(GridCell cell, bool extendSelection);
+    void ScrollTo(int32_t topRow);
+    int32_t VisibleRows() const;
+    void UpdateScrollBar();
+    void Repaint() const;
+    RECT CellRect(GridCell cell) const;
+    void PaintCell(HDC dc, GridCell cell, const RECT& rect, bool fixed);
+
+    StringGridArgs args_;
+    GridModel model_;
+    ColumnWidths widths_;
+    UniqueFont font_;
+    bool isActiveControl_ = false;  // the control that has the focus within its form, even while the form has not
+    bool dragging_ = false;
+    HWND window_ = nullptr;
+};
+
+}  // namespace dd

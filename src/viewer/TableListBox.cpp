@@ -1,0 +1,111 @@
+#include "TableListBox.h"
+
+#include "ModuleInstance.h"
+#include "OsError.h"
+#include "dictionary/Error.h"
+
+namespace dd {
+namespace {
+
+constexpr int kRowHeight = 14;
+// The list box finds its object through this property: its user data stays free for others.
+constexpr char kListProperty[] = "ddlister.TableListBox";
+
+}  // namespace
+
+TableListBox::TableListBox(const TableListBoxArgs& args) : args_(args) {
+    window_ = CreateWindowExA(WS_EX_CLIENTEDGE, "LISTBOX", "",
+                              WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+                              args.bounds.left, args.bounds.top, args.bounds.width, args.bounds.height, args.parent,
+                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.controlId)), ModuleInstance(), nullptr);
+    if (window_ == nullptr) throw LastOsError();
+    SendMessageA(window_, WM_SETFONT, reinterpret_cast<WPARAM>(args.font), FALSE);
+    SendMessageA(window_, LB_SETITEMHEIGHT, 0, kRowHeight);
+    if (!SetPropA(window_, kListProperty, this)) {
+        const Error error = LastOsError();
+        DestroyWindow(window_);
+        throw error;
+    }
+    listBoxProc_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TableListBox::SubclassProc)));
+}
+
+TableListBox::~TableListBox() {
+    if (window_ == nullptr) return;
+    const HWND window = window_;
+    Unsubclass();
+    DestroyWindow(window);
+}
+
+void TableListBox::Unsubclass() noexcept {
+    SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(listBoxProc_));
+    RemovePropA(window_, kListProperty);
+    window_ = nullptr;
+}
+
+LRESULT CALLBACK TableListBox::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* list = static_cast<TableListBox*>(GetPropA(window, kListProperty));
+    if (list == nullptr) {
+        const auto classProc = reinterpret_cast<WNDPROC>(GetClassLongPtrA(window, GCLP_WNDPROC));
+        return CallWindowProcA(classProc, window, message, wParam, lParam);
+    }
+    return GuardedCallback(list->args_.errors, 0, [&] { return list->HandleMessage(message, wParam, lParam); });
+}
+
+LRESULT TableListBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    const HWND window = window_;
+    const WNDPROC listBoxProc = listBoxProc_;
+    if (IsKeyDownMessage(message) && args_.onKeyDown) {
+        auto key = static_cast<uint16_t>(wParam);
+        args_.onKeyDown(key, ShiftStateOf(lParam));
+        if (key == 0) return 0;
+        wParam = key;
+    }
+    if (message == WM_NCDESTROY) Unsubclass();
+    return CallWindowProcA(listBoxProc, window, message, wParam, lParam);
+}
+
+void TableListBox::AppendEntry(std::string_view text, int32_t tableLine) {
+    entries_.push_back({std::string(text), tableLine});
+}
+
+const TableListBox::Entry& TableListBox::At(int32_t index) const {
+    if (index < 0 || index >= EntryCount()) throw ListIndexError(index);
+    return entries_[static_cast<size_t>(index)];
+}
+
+std::string TableListBox::EntryText(int32_t index) const { return At(index).text; }
+
+int32_t TableListBox::EntryTableLine(int32_t index) const { return At(index).tableLine; }
+
+int32_t TableListBox::SelectedIndex() const {
+    ShowPendingEntries();
+    const LRESULT selected = SendMessageA(window_, LB_GETCURSEL, 0, 0);
+    return selected == LB_ERR ? -1 : static_cast<int32_t>(selected);
+}
+
+void TableListBox::SelectEntry(int32_t index) {
+    ShowPendingEntries();
+    SendMessageA(window_, LB_SETCURSEL, index >= 0 && index < EntryCount() ? index : -1, 0);
+}
+
+void TableListBox::ShowPendingEntries() const {
+    if (shownEntries_ == entries_.size()) return;
+    size_t bytes = 0;
+    for (size_t i = shownEntries_; i < entries_.size(); ++i) bytes += entries_[i].text.size() + 1;
+    // One reservation and no repainting while a dictionary of any size is listed.
+    SendMessageA(window_, WM_SETREDRAW, FALSE, 0);
+    SendMessageA(window_, LB_INITSTORAGE, entries_.size() - shownEntries_, static_cast<LPARAM>(bytes));
+    for (; shownEntries_ < entries_.size(); ++shownEntries_) {
+        const LRESULT added =
+            SendMessageA(window_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entries_[shownEntries_].text.c_str()));
+        if (added == LB_ERR || added == LB_ERRSPACE) {
+            SendMessageA(window_, WM_SETREDRAW, TRUE, 0);
+            throw Error("Unable to insert a line");
+        }
+    }
+    SendMessageA(window_, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(window_, nullptr, TRUE);
+}
+
+}  // namespace dd

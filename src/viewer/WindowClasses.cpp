@@ -1,0 +1,46 @@
+#include "WindowClasses.h"
+
+#include <string>
+#include <vector>
+
+#include "ModuleInstance.h"
+#include "OsError.h"
+
+namespace dd {
+namespace {
+
+std::vector<std::string>& RegisteredClasses() {
+    static auto* classes = new std::vector<std::string>;  // never destroyed: unloading may run after static destructors
+    return *classes;
+}
+
+}  // namespace
+
+const char* RegisterWindowClassOnce(const char* name, WNDPROC procedure, int windowExtraBytes, HBRUSH background) {
+    for (const std::string& registered : RegisteredClasses()) {
+        if (registered == name) return name;
+    }
+    WNDCLASSEXA windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.style = CS_DBLCLKS;
+    windowClass.lpfnWndProc = procedure;
+    windowClass.cbWndExtra = windowExtraBytes;
+    windowClass.hInstance = ModuleInstance();
+    windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = background;
+    windowClass.lpszClassName = name;
+    RegisteredClasses().reserve(RegisteredClasses().size() + 1);
+    if (RegisterClassExA(&windowClass) == 0) throw LastOsError();
+    RegisteredClasses().emplace_back(name);
+    return name;
+}
+
+void UnregisterWindowClasses() noexcept {
+    auto& classes = RegisteredClasses();
+    for (auto it = classes.begin(); it != classes.end();) {
+        if (UnregisterClassA(it->c_str(), ModuleInstance())) it = classes.erase(it);
+        else ++it;
+    }
+}
+
+}  // namespace dd

@@ -1,0 +1,171 @@
+#include "unMain.h"
+
+#include "InfoMessage.h"
+#include "ModuleInstance.h"
+#include "OsError.h"
+#include "ViewerFonts.h"
+#include "WindowClasses.h"
+#include "dictionary/TableFieldView.h"
+#include "layout/ColumnWidths.h"
+
+namespace dd {
+namespace {
+
+constexpr char kFormClassName[] = "TfmMain";
+constexpr char kFormProperty[] = "ddlister.TfmMain";
+constexpr int kFormWindowExtraBytes = 4;
+constexpr int kListId = 1;
+constexpr int kGridId = 2;
+// Where the form's description places the form, the list and the grid before the first layout.
+constexpr Bounds kFormBounds{0, 0, 594, 447};
+constexpr Bounds kListBounds{0, 1, 230, 419};
+constexpr Bounds kGridBounds{232, 0, 350, 417};
+
+UniqueWindow CreateFormWindow(HWND listerWnd, WNDPROC procedure) {
+    const char* className = RegisterWindowClassOnce(kFormClassName, procedure, kFormWindowExtraBytes,
+                                                    reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1)));
+    // A child without caption or border, made maximized so that it fills the Lister window's client area.
+    UniqueWindow window(CreateWindowExA(0, className, "Simple Lister plugin", WS_CHILD | WS_MAXIMIZE, kFormBounds.left,
+                                        kFormBounds.top, kFormBounds.width, kFormBounds.height, listerWnd, nullptr,
+                                        ModuleInstance(), nullptr));
+    if (!window) throw LastOsError();
+    return window;
+}
+
+void Place(HWND window, const Bounds& bounds) {
+    SetWindowPos(window, nullptr, bounds.left, bounds.top, bounds.width, bounds.height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+}  // namespace
+
+TfmMain::WindowBinding::WindowBinding(HWND window, TfmMain* form) : window_(window) {
+    if (!SetPropA(window, kFormProperty, form)) throw LastOsError();
+}
+
+void TfmMain::WindowBinding::Release() noexcept {
+    if (window_ != nullptr) RemovePropA(window_, kFormProperty);
+    window_ = nullptr;
+}
+
+TfmMain* TfmMain::WindowBinding::FormOf(HWND window) noexcept {
+    return static_cast<TfmMain*>(GetPropA(window, kFormProperty));
+}
+
+TfmMain::TfmMain(HWND listerWnd, const std::string& path, ViewerApplication& application)
+    : application_(application),
+      font_(CreateInterfaceFont(false)),
+      window_(CreateFormWindow(listerWnd, &TfmMain::WindowProc)),
+      HostMainWnd(FindWindowA("TTOTAL_CMD", nullptr)),
+      ListerWnd(listerWnd),
+      ListerIsEmbedded(GetParent(listerWnd) != nullptr),
+      LB({window_.get(), kListId, kListBounds, font_.get(), &application,
+          [this](uint16_t& key, ShiftState shift) { LBKeyDown(key, shift); }}),
+      SG({window_.get(), kGridId, kGridBounds, &application,
+          [this](int column, int32_t row, const RECT& rect) { SGDrawCell(column, row, rect); },
+          [this](uint16_t& key, ShiftState shift) { SGKeyDown(key, shift); },
+          [this](POINT point) { ShowPopupMenu(point); }}),
+      binding_(window_.get(), this) {
+    SendMessageA(window_.get(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+    LoadDictionary(dictionary_, path, LB, SG);
+}
+
+TfmMain::~TfmMain() = default;
+
+LRESULT CALLBACK TfmMain::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    TfmMain* form = WindowBinding::FormOf(window);
+    if (form == nullptr) return DefWindowProcA(window, message, wParam, lParam);
+    return GuardedCallback(&form->application_, 0, [&] { return form->HandleMessage(message, wParam, lParam); });
+}
+
+LRESULT TfmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    const HWND window = window_.get();
+    switch (message) {
+    case WM_COMMAND: OnCommand(wParam, lParam); return 0;
+    case WM_SIZE: OnSize(LOWORD(lParam), HIWORD(lParam)); break;
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN: return OnKeyDown(message, wParam, lParam);
+    case WM_NCDESTROY:
+        binding_.Release();
+        window_.release();  // Windows has destroyed it
+        break;
+    default: break;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+LRESULT TfmMain::OnKeyDown(UINT message, WPARAM wParam, LPARAM lParam) {
+    auto key = static_cast<uint16_t>(wParam);
+    FormKeyDown(key, ShiftStateOf(lParam));
+    if (key == 0) return 0;
+    return DefWindowProcA(window_.get(), message, key, lParam);
+}
+
+void TfmMain::OnCommand(WPARAM wParam, LPARAM lParam) {
+    if (lParam == 0 && HIWORD(wParam) == 0) {
+        RunMenuCommand(LOWORD(wParam));
+    } else if (reinterpret_cast<HWND>(lParam) == LB.Handle() && HIWORD(wParam) == LBN_SELCHANGE) {
+        LBClick();  // the list notifies only the selections the user makes
+    }
+}
+
+void TfmMain::RunMenuCommand(UINT command) {
+    switch (command) {
+    case N3: N3Click(); break;
+    case N6: N6Click(); break;
+    case N4: N4Click(); break;
+    case N1: N1Click(); break;
+    case N5: N5Click(); break;
+    default: break;
+    }
+}
+
+void TfmMain::OnSize(int width, int height) {
+    if (!anchored_) return;
+    const ViewerLayout layout = AnchorViewer(placed_, width, height);
+    Place(LB.Handle(), layout.list);
+    Place(SG.Handle(), layout.grid);
+}
+
+void TfmMain::Show() const noexcept { ShowWindow(window_.get(), SW_SHOWMAXIMIZED); }
+
+void TfmMain::LayoutViewerWindow() {
+    RECT outer{};
+    GetWindowRect(window_.get(), &outer);
+    const ViewerLayout layout = LayoutViewer(outer.right - outer.left, outer.bottom - outer.top);
+    Place(SG.Handle(), layout.grid);
+    FitGridColumns(SG);
+    Place(LB.Handle(), layout.list);
+    placed_ = layout;
+    anchored_ = true;
+    LB.SelectEntry(0);
+    SetFocus(LB.Handle());
+}
+
+void TfmMain::DestroyViewerWindow() {
+    if (!window_) return;
+    if (!DestroyWindow(window_.get())) throw LastOsError();
+}
+
+void TfmMain::ReleaseDestroyedWindow() noexcept {
+    binding_.Release();
+    window_.release();
+}
+
+void TfmMain::AppException(const std::exception& error) noexcept {
+    ShowReport(window_.get(), kPluginErrorPrefix, MessageOf(error));
+}
+
+void TfmMain::ShowPopupMenu(POINT screenPoint) { PopupMenu2.Popup(window_.get(), screenPoint); }
+
+void TfmMain::LBClick() { dd::LBClick(dictionary_, LB, SG); }
+
+void TfmMain::SGDrawCell(int, int32_t, const RECT&) { FitGridColumns(SG); }
+
+void TfmMain::FormPaint() {}
+
+void FitGridColumns(StringGrid& grid) {
+    const ColumnWidths widths = FitColumnWidths(grid.OuterWidth());
+    for (int column = 0; column < kGridColumns; ++column) grid.SetColumnWidth(column, widths[static_cast<size_t>(column)]);
+}
+
+}  // namespace dd

@@ -1,0 +1,124 @@
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <exception>
+#include <string>
+
+#include "PopupMenu.h"
+#include "StringGrid.h"
+#include "TableListBox.h"
+#include "ViewerApplication.h"
+#include "WinHandles.h"
+#include "dictionary/Dictionary.h"
+#include "layout/KeyForwarding.h"
+#include "layout/ViewerLayout.h"
+
+namespace dd {
+
+// The viewer form: a child window of the host's Lister window with the table list `LB` on the left
+// and the field grid `SG` on the right, the grid's context menu `PopupMenu2`, and the dictionary whose
+// lines (`MAll`, `M`) and mode it shows. Every window message and menu command runs inside a guard
+// that hands an escaping exception to the application object's route.
+class TfmMain {
+public:
+    // Creates the form inside the Lister window, records the host's windows, makes the list and the
+    // grid and loads the dictionary, which ends with its first table in the grid. Nothing is shown
+    // yet. A failure destroys whatever was made and passes the error on.
+    TfmMain(HWND listerWnd, const std::string& path, ViewerApplication& application);
+    ~TfmMain();
+    TfmMain(const TfmMain&) = delete;
+    TfmMain& operator=(const TfmMain&) = delete;
+
+    // The viewer window; 0 once it has been destroyed.
+    HWND Handle() const noexcept { return window_.get(); }
+    void Show() const noexcept;
+    // Places the list and the grid in the window, fits the grid's columns, selects the first table
+    // (without running LBClick again) and gives the list the focus.
+    void LayoutViewerWindow();
+    // Destroys the viewer window with its controls; fails with the system's error when Windows refuses.
+    void DestroyViewerWindow();
+    // Lets go of a window that Windows is already destroying (its parent is going): the form no longer
+    // answers its messages, and the controls are destroyed with the form object.
+    void ReleaseDestroyedWindow() noexcept;
+    // The application's exception route while this is the newest viewer: "Plugin Error:\r" and the
+    // message, in a box owned by the viewer window.
+    void AppException(const std::exception& error) noexcept;
+
+    // What the menu commands work with: the grid with its current cell and column widths, the selected
+    // table's list text, the dictionary (and so its mode), the application object.
+    const FieldGrid& Grid() const noexcept { return SG; }
+    GridCell CurrentCell() const noexcept { return SG.Current(); }
+    const ColumnWidths& CurrentColumnWidths() const noexcept { return SG.Widths(); }
+    // The text of the selected list entry; fails with the list error when nothing is selected.
+    std::string SelectedTableText() const { return LB.EntryText(LB.SelectedIndex()); }
+    const Dictionary& LoadedDictionary() const noexcept { return dictionary_; }
+    ViewerApplication& Application() const noexcept { return application_; }
+
+    // Event handlers.
+    void LBClick();
+    void SGDrawCell(int column, int32_t row, const RECT& rect);
+    void FormKeyDown(uint16_t& key, ShiftState shift);
+    void LBKeyDown(uint16_t& key, ShiftState shift);
+    void SGKeyDown(uint16_t& key, ShiftState shift);
+    void N3Click();  // copy the current cell
+    void N6Click();  // copy the current row
+    void N4Click();  // print
+    void N1Click();  // save to a file
+    void N5Click();  // close
+    void AboutClick();
+    void FormPaint();
+
+private:
+    // Binds the form object to its window through a window property, since the window's user data
+    // belongs to the host link. Declared last, so it is removed first and no message reaches a form
+    // whose members are being destroyed.
+    class WindowBinding {
+    public:
+        WindowBinding(HWND window, TfmMain* form);
+        ~WindowBinding() { Release(); }
+        WindowBinding(const WindowBinding&) = delete;
+        WindowBinding& operator=(const WindowBinding&) = delete;
+        void Release() noexcept;
+        static TfmMain* FormOf(HWND window) noexcept;
+
+    private:
+        HWND window_;
+    };
+
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnKeyDown(UINT message, WPARAM wParam, LPARAM lParam);
+    void OnCommand(WPARAM wParam, LPARAM lParam);
+    void OnSize(int width, int height);
+    void RunMenuCommand(UINT command);
+    void ShowPopupMenu(POINT screenPoint);
+    void PostToLister(uint16_t key) const noexcept;
+
+    ViewerApplication& application_;
+    UniqueFont font_;
+    UniqueWindow window_;
+
+public:
+    // The host's windows, recorded first of all once the viewer window has been made.
+    const HWND HostMainWnd;  // the first window of class "TTOTAL_CMD"; 0 when there is none
+    const HWND ListerWnd;
+    const bool ListerIsEmbedded;  // the Lister window is the child of another window
+    // The save dialog's file name: empty at first, then the last one chosen, for the life of the viewer.
+    std::string SaveDialog1FileName;
+
+private:
+    Dictionary dictionary_;
+    TableListBox LB;
+    StringGrid SG;
+    PopupMenu PopupMenu2;
+    ViewerLayout placed_;
+    bool anchored_ = false;  // the anchors hold from the first explicit placement on
+    WindowBinding binding_;
+};
+
+// Sets the grid's five column widths from its current outer width, columns 0 to 4 in this order.
+void FitGridColumns(StringGrid& grid);
+
+}  // namespace dd
