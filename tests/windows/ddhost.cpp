@@ -1,0 +1,109 @@
+// ddhost: a small Lister for trying the plug-in by hand. It loads the plug-in as the file manager
+// does, makes a Lister window (top-level, or embedded in a "TTOTAL_CMD" main window), shows the file
+// in it and closes the plug-in on Esc.
+//   ddhost.exe [--embedded] [--plugin PATH] [--close-after MILLISECONDS] FILE
+#include <windows.h>
+
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "host/HostWindows.h"
+#include "host/PluginLibrary.h"
+
+namespace {
+
+struct Options {
+    std::string file;
+    std::string plugin;
+    bool embedded = false;
+    UINT closeAfterMs = 0;
+};
+
+std::string DefaultPluginPath() {
+    char exe[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, exe, MAX_PATH);
+    std::string path(exe);
+    path.erase(path.find_last_of('\\') + 1);
+    return path + (sizeof(void*) == 8 ? "ddlister.wlx64" : "ddlister.wlx");
+}
+
+bool ParseOptions(int argc, char** argv, Options& options) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        if (argument == "--embedded")
+            options.embedded = true;
+        else if (argument == "--plugin" && i + 1 < argc)
+            options.plugin = argv[++i];
+        else if (argument == "--close-after" && i + 1 < argc)
+            options.closeAfterMs = std::stoul(argv[++i]);
+        else if (options.file.empty() && argument.rfind("--", 0) != 0)
+            options.file = argument;
+        else
+            return false;
+    }
+    if (options.plugin.empty()) options.plugin = DefaultPluginPath();
+    return !options.file.empty();
+}
+
+HWND topWindow = nullptr;
+
+void CALLBACK CloseNow(HWND, UINT, UINT_PTR, DWORD) {
+    // As the user would: Esc to the Lister window, which closes the plug-in and itself.
+    if (topWindow != nullptr) PostMessageA(topWindow, WM_CLOSE, 0, 0);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    Options options;
+    if (!ParseOptions(argc, argv, options)) {
+        std::fprintf(stderr, "usage: ddhost [--embedded] [--plugin PATH] [--close-after MS] FILE\n");
+        return 2;
+    }
+    try {
+        dd::host::PluginLibrary plugin(options.plugin);
+        std::unique_ptr<dd::host::MainWindowStandIn> mainWindow;
+        if (options.embedded) {
+            mainWindow = std::make_unique<dd::host::MainWindowStandIn>(true, RECT{0, 0, 1100, 760});
+            mainWindow->onDestroyed = [] { PostQuitMessage(0); };
+        }
+        dd::host::ListerWindowArgs args;
+        args.plugin = &plugin;
+        args.closesOnEscape = true;
+        if (mainWindow) {
+            RECT client;
+            GetClientRect(mainWindow->Handle(), &client);
+            args.parent = mainWindow->Handle();
+            args.bounds = {0, client.bottom / 3, client.right, client.bottom};
+        }
+        dd::host::ListerWindow lister(args);
+        if (!mainWindow) lister.onDestroyed = [] { PostQuitMessage(0); };
+        SetWindowTextA(lister.Handle(), ("Lister - " + options.file).c_str());
+        topWindow = mainWindow ? mainWindow->Handle() : lister.Handle();
+
+        if (lister.Load(options.file) == nullptr) {
+            std::fprintf(stderr, "ddhost: the plug-in did not take %s\n", options.file.c_str());
+            return 1;
+        }
+        if (options.closeAfterMs > 0) SetTimer(nullptr, 0, options.closeAfterMs, CloseNow);
+        if (!mainWindow) {
+            // A top-level Lister: WM_CLOSE (the timer) closes the plug-in first, as Esc does.
+            lister.onDestroyed = [] { PostQuitMessage(0); };
+        }
+        MSG message;
+        while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+            if (message.message == WM_CLOSE && message.hwnd == lister.Handle()) {
+                lister.ClosePlugin();
+                lister.Destroy();
+                continue;
+            }
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+        return 0;
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "ddhost: %s\n", error.what());
+        return 2;
+    }
+}

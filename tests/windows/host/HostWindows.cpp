@@ -1,0 +1,165 @@
+#include "HostWindows.h"
+
+#include <stdexcept>
+#include <string>
+#include <utility>
+
+namespace dd::host {
+namespace {
+
+constexpr char kMainClass[] = "TTOTAL_CMD";
+constexpr char kListerClass[] = "TDdListerStandIn";
+
+void RegisterOnce(const char* name, WNDPROC procedure) {
+    WNDCLASSEXA existing{};
+    existing.cbSize = sizeof existing;
+    if (GetClassInfoExA(GetModuleHandleA(nullptr), name, &existing)) return;
+    WNDCLASSEXA windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_APPWORKSPACE + 1));
+    windowClass.lpszClassName = name;
+    if (RegisterClassExA(&windowClass) == 0) throw std::runtime_error(std::string("cannot register ") + name);
+}
+
+}  // namespace
+
+// Hands a message to the object of a stand-in window.
+struct WindowDispatch {
+    template <typename Window>
+    static LRESULT Run(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message == WM_NCCREATE) {
+            auto* self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+            SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        }
+        auto* self = reinterpret_cast<Window*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+        if (self == nullptr) return DefWindowProcA(window, message, wParam, lParam);
+        try {
+            return self->HandleMessage(message, wParam, lParam);
+        } catch (...) {  // a host of tests must not unwind into Windows either
+            return 0;
+        }
+    }
+};
+
+MainWindowStandIn::MainWindowStandIn(bool closesOnCloseCommand, const RECT& bounds)
+    : closesOnCloseCommand_(closesOnCloseCommand) {
+    RegisterOnce(kMainClass, WindowProc);
+    CreateWindowExA(0, kMainClass, "Total Commander stand-in", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, bounds.left,
+                    bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, nullptr, nullptr,
+                    GetModuleHandleA(nullptr), this);
+    if (window_ == nullptr) throw std::runtime_error("cannot create the main window stand-in");
+    ShowWindow(window_, SW_SHOWNOACTIVATE);
+}
+
+MainWindowStandIn::~MainWindowStandIn() {
+    if (window_ != nullptr) {
+        SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
+        DestroyWindow(window_);
+    }
+}
+
+std::vector<ReceivedMessage> MainWindowStandIn::TakeSystemCommands() { return std::exchange(systemCommands_, {}); }
+
+LRESULT CALLBACK MainWindowStandIn::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        static_cast<MainWindowStandIn*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams)->window_ = window;
+    }
+    return WindowDispatch::Run<MainWindowStandIn>(window, message, wParam, lParam);
+}
+
+LRESULT MainWindowStandIn::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_SYSCOMMAND:
+            systemCommands_.push_back({message, wParam, lParam});
+            if ((wParam & 0xFFF0) == SC_CLOSE && !closesOnCloseCommand_) return 0;
+            break;
+        case WM_NCDESTROY: {
+            const HWND window = window_;
+            SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+            window_ = nullptr;
+            if (onDestroyed) onDestroyed();
+            return DefWindowProcA(window, message, wParam, lParam);
+        }
+        default:
+            break;
+    }
+    return DefWindowProcA(window_, message, wParam, lParam);
+}
+
+ListerWindow::ListerWindow(const ListerWindowArgs& args) : args_(args) {
+    RegisterOnce(kListerClass, WindowProc);
+    const DWORD style = args.parent != nullptr ? WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN
+                                               : WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN;
+    RECT outer = args.bounds;
+    if (args.parent == nullptr) AdjustWindowRectEx(&outer, style, FALSE, 0);  // bounds give the client area
+    CreateWindowExA(0, kListerClass, "Lister stand-in", style, outer.left, outer.top, outer.right - outer.left,
+                    outer.bottom - outer.top, args.parent, nullptr, GetModuleHandleA(nullptr), this);
+    if (window_ == nullptr) throw std::runtime_error("cannot create the Lister window stand-in");
+}
+
+ListerWindow::~ListerWindow() { Destroy(); }
+
+void ListerWindow::Destroy() noexcept {
+    if (window_ != nullptr) DestroyWindow(window_);
+}
+
+HWND ListerWindow::Load(const std::string& path) {
+    pluginWindow_ = args_.plugin->Load(window_, path);
+    return pluginWindow_;
+}
+
+void ListerWindow::ClosePlugin() {
+    const HWND plugin = std::exchange(pluginWindow_, nullptr);
+    args_.plugin->Close(plugin);
+}
+
+std::vector<ReceivedMessage> ListerWindow::TakeKeys() { return std::exchange(keys_, {}); }
+
+LRESULT CALLBACK ListerWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        static_cast<ListerWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams)->window_ = window;
+    }
+    return WindowDispatch::Run<ListerWindow>(window, message, wParam, lParam);
+}
+
+LRESULT ListerWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_SIZE:
+            // The host keeps the plug-in's window filling the Lister window.
+            if (pluginWindow_ != nullptr && IsWindow(pluginWindow_)) {
+                MoveWindow(pluginWindow_, 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
+            }
+            break;
+        case WM_KEYDOWN:
+            keys_.push_back({message, wParam, lParam});
+            if (wParam == VK_ESCAPE && args_.closesOnEscape) {
+                ClosePlugin();
+                DestroyWindow(window_);
+            }
+            return 0;
+        case WM_NCDESTROY: {
+            const HWND window = window_;
+            SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+            window_ = nullptr;
+            pluginWindow_ = nullptr;
+            if (onDestroyed) onDestroyed();
+            return DefWindowProcA(window, message, wParam, lParam);
+        }
+        default:
+            break;
+    }
+    return DefWindowProcA(window_, message, wParam, lParam);
+}
+
+void PumpMessages() {
+    for (int round = 0; round < 4; ++round) {
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+        Sleep(1);
+    }
+}
+
+}  // namespace dd::host
