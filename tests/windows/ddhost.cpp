@@ -49,7 +49,7 @@ bool ParseOptions(int argc, char** argv, Options& options) {
 HWND topWindow = nullptr;
 
 void CALLBACK CloseNow(HWND, UINT, UINT_PTR, DWORD) {
-    // As the user would: Esc to the Lister window, which closes the plug-in and itself.
+    // As the user closing the window: the plug-in is closed first, then the window.
     if (topWindow != nullptr) PostMessageA(topWindow, WM_CLOSE, 0, 0);
 }
 
@@ -78,6 +78,7 @@ int main(int argc, char** argv) {
             args.bounds = {0, client.bottom / 3, client.right, client.bottom};
         }
         dd::host::ListerWindow lister(args);
+        // A top-level Lister ends the program when it goes; an embedded one goes with the main window.
         if (!mainWindow) lister.onDestroyed = [] { PostQuitMessage(0); };
         SetWindowTextA(lister.Handle(), ("Lister - " + options.file).c_str());
         topWindow = mainWindow ? mainWindow->Handle() : lister.Handle();
@@ -86,13 +87,13 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "ddhost: the plug-in did not take %s\n", options.file.c_str());
             return 1;
         }
+        RedrawWindow(topWindow, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        std::printf("ddhost: showing %s\n", options.file.c_str());
+        std::fflush(stdout);
         if (options.closeAfterMs > 0) SetTimer(nullptr, 0, options.closeAfterMs, CloseNow);
-        if (!mainWindow) {
-            // A top-level Lister: WM_CLOSE (the timer) closes the plug-in first, as Esc does.
-            lister.onDestroyed = [] { PostQuitMessage(0); };
-        }
         MSG message;
         while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+            // WM_CLOSE of a top-level Lister (the timer's) closes the plug-in first, as Esc does.
             if (message.message == WM_CLOSE && message.hwnd == lister.Handle()) {
                 lister.ClosePlugin();
                 lister.Destroy();

@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Shows a dictionary in the plug-in through ddhost.exe (the Lister stand-in) under 64-bit Wine.
+# With a display the window stays until it is closed (Esc). Without one the viewer is shown on a
+# virtual display, photographed into build/screenshot.png, and closed.
+#   cmake/run-viewer.sh FILE [ddhost options...]
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+file=$(realpath "${1:?usage: run-viewer.sh FILE}")
+shift
+build=${DD_WIN64_BUILD:-$root/build/win64}
+host=$build/tests/windows/ddhost.exe
+[[ -f "$host" ]] || { echo "run-viewer: $host is not built (cmake --build --preset win64)" >&2; exit 1; }
+export WINEPREFIX=${WINEPREFIX:-$build/wineprefix}
+windows_path="Z:${file//\//\\}"
+
+if [[ -n "${DISPLAY:-}" ]]; then
+  exec "$root/cmake/wine-session.sh" /usr/lib/wine/wine64 "$host" "$@" "$windows_path"
+fi
+
+screenshot=$root/build/screenshot.png
+export DD_HOST=$host DD_FILE=$windows_path DD_SCREENSHOT=$screenshot
+"$root/cmake/wine-session.sh" bash -c '
+  log=$(mktemp)
+  /usr/lib/wine/wine64 "$DD_HOST" --close-after 4000 "$@" "$DD_FILE" >"$log" 2>&1 &
+  host_pid=$!
+  for _ in $(seq 300); do
+    grep -q "ddhost: showing" "$log" && break
+    kill -0 "$host_pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  if ! grep -q "ddhost: showing" "$log"; then cat "$log" >&2; exit 1; fi
+  sleep 1
+  import -window root "$DD_SCREENSHOT"
+  wait "$host_pid" || true
+  rm -f "$log"
+' run-viewer "$@"
+echo "run-viewer: no display here; the viewer was shown on a virtual one: $screenshot"
