@@ -51,75 +51,111 @@ LRESULT CALLBACK StringGrid::WindowProc(HWND window, UINT message, WPARAM wParam
 
 LRESULT StringGrid::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_PAINT: OnPaint(); return 0;
-    case WM_PRINTCLIENT: {
-        RECT client;
-        GetClientRect(window_, &client);
-        Paint(reinterpret_cast<HDC>(wParam), client);
-        return 0;
-    }
-    case WM_ERASEBKGND: return 1;  // painting covers the whole client area
-    case WM_SIZE: UpdateScrollBar(); Repaint(); return 0;
-    case WM_GETDLGCODE: return DLGC_WANTARROWS | DLGC_WANTCHARS;
-    case WM_KEYDOWN:
-    case WM_SYSKEYDOWN: OnKeyDown(message, wParam, lParam); return 0;
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK: OnLeftButtonDown(lParam, wParam); return 0;
-    case WM_MOUSEMOVE: OnMouseMove(lParam, wParam); return 0;
-    case WM_LBUTTONUP:
-        if (dragging_) ReleaseCapture();
-        return 0;
-    case WM_CAPTURECHANGED:
-    case WM_CANCELMODE:
-        if (dragging_ && GetCapture() == window_) ReleaseCapture();
-        dragging_ = false;
-        return 0;
-    case WM_RBUTTONDOWN: SetFocus(window_); return 0;  // the current cell stays where it is
-    case WM_CONTEXTMENU: OnContextMenu(lParam); return 0;
-    case WM_VSCROLL: OnVerticalScroll(LOWORD(wParam)); return 0;
-    case WM_MOUSEWHEEL: OnMouseWheel(GET_WHEEL_DELTA_WPARAM(wParam)); return 0;
-    case WM_SETFOCUS: OnFocusChange(true, reinterpret_cast<HWND>(wParam)); return 0;
-    case WM_KILLFOCUS: OnFocusChange(false, reinterpret_cast<HWND>(wParam)); return 0;
-    case WM_NCDESTROY: {
-        const HWND window = window_;
-        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-        window_ = nullptr;
-        return DefWindowProcA(window, message, wParam, lParam);
-    }
-    default:
-        if (message >= grid::kGetRowCount && message <= grid::kGetSelection) return HandleQuery(message, wParam, lParam);
-        return DefWindowProcA(window_, message, wParam, lParam);
+        case WM_PAINT:
+            OnPaint();
+            return 0;
+        case WM_PRINTCLIENT: {
+            RECT client;
+            GetClientRect(window_, &client);
+            Paint(reinterpret_cast<HDC>(wParam), client);
+            return 0;
+        }
+        case WM_ERASEBKGND:
+            return 1;  // painting covers the whole client area
+        case WM_SIZE:
+            UpdateScrollBar();
+            Repaint();
+            return 0;
+        case WM_GETDLGCODE:
+            return DLGC_WANTARROWS | DLGC_WANTCHARS;
+        case WM_GETFONT:
+            return reinterpret_cast<LRESULT>(font_.get());
+        case WM_KEYDOWN:
+        case WM_SYSKEYDOWN:
+            OnKeyDown(message, wParam, lParam);
+            return 0;
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+            OnLeftButtonDown(lParam, wParam);
+            return 0;
+        case WM_MOUSEMOVE:
+            OnMouseMove(lParam, wParam);
+            return 0;
+        case WM_LBUTTONUP:
+            if (dragging_) ReleaseCapture();
+            return 0;
+        case WM_CAPTURECHANGED:
+        case WM_CANCELMODE:
+            if (dragging_ && GetCapture() == window_) ReleaseCapture();
+            dragging_ = false;
+            return 0;
+        case WM_RBUTTONDOWN:
+            SetFocus(window_);
+            return 0;  // the current cell stays where it is
+        case WM_CONTEXTMENU:
+            OnContextMenu(lParam);
+            return 0;
+        case WM_VSCROLL:
+            OnVerticalScroll(LOWORD(wParam));
+            return 0;
+        case WM_MOUSEWHEEL:
+            OnMouseWheel(GET_WHEEL_DELTA_WPARAM(wParam));
+            return 0;
+        case WM_SETFOCUS:
+            OnFocusChange(true, reinterpret_cast<HWND>(wParam));
+            return 0;
+        case WM_KILLFOCUS:
+            OnFocusChange(false, reinterpret_cast<HWND>(wParam));
+            return 0;
+        case WM_NCDESTROY: {
+            const HWND window = window_;
+            SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+            window_ = nullptr;
+            return DefWindowProcA(window, message, wParam, lParam);
+        }
+        default:
+            if (message >= grid::kGetRowCount && message <= grid::kGetSelection)
+                return HandleQuery(message, wParam, lParam);
+            return DefWindowProcA(window_, message, wParam, lParam);
     }
 }
 
 LRESULT StringGrid::HandleQuery(UINT message, WPARAM wParam, LPARAM lParam) const {
     switch (message) {
-    case grid::kGetRowCount: return model_.RowCount();
-    case grid::kGetFixedRows: return model_.FixedRows();
-    case grid::kGetColumnCount: return model_.ColumnCount();
-    case grid::kGetColumnWidth: return wParam < widths_.size() ? widths_[wParam] : 0;
-    case grid::kGetCurrentColumn: return model_.Current().column;
-    case grid::kGetCurrentRow: return model_.Current().row;
-    case grid::kGetTopRow: return model_.TopRow();
-    case grid::kGetCellText: {
-        auto* request = reinterpret_cast<grid::CellText*>(lParam);
-        if (request == nullptr) return 0;
-        const std::string_view text = model_.Cell(request->column, request->row);
-        if (request->buffer != nullptr && request->bufferSize > 0) {
-            const size_t count = std::min(text.size(), static_cast<size_t>(request->bufferSize) - 1);
-            std::memcpy(request->buffer, text.data(), count);
-            request->buffer[count] = '\0';
+        case grid::kGetRowCount:
+            return model_.RowCount();
+        case grid::kGetFixedRows:
+            return model_.FixedRows();
+        case grid::kGetColumnCount:
+            return model_.ColumnCount();
+        case grid::kGetColumnWidth:
+            return wParam < widths_.size() ? widths_[wParam] : 0;
+        case grid::kGetCurrentColumn:
+            return model_.Current().column;
+        case grid::kGetCurrentRow:
+            return model_.Current().row;
+        case grid::kGetTopRow:
+            return model_.TopRow();
+        case grid::kGetCellText: {
+            auto* request = reinterpret_cast<grid::CellText*>(lParam);
+            if (request == nullptr) return 0;
+            const std::string_view text = model_.Cell(request->column, request->row);
+            if (request->buffer != nullptr && request->bufferSize > 0) {
+                const size_t count = std::min(text.size(), static_cast<size_t>(request->bufferSize) - 1);
+                std::memcpy(request->buffer, text.data(), count);
+                request->buffer[count] = '\0';
+            }
+            return static_cast<LRESULT>(text.size());
         }
-        return static_cast<LRESULT>(text.size());
-    }
-    case grid::kGetSelection: {
-        auto* rect = reinterpret_cast<RECT*>(lParam);
-        if (rect == nullptr) return 0;
-        const GridRange range = model_.Selection();
-        *rect = {range.left, range.top, range.right, range.bottom};
-        return 1;
-    }
-    default: return 0;
+        case grid::kGetSelection: {
+            auto* rect = reinterpret_cast<RECT*>(lParam);
+            if (rect == nullptr) return 0;
+            const GridRange range = model_.Selection();
+            *rect = {range.left, range.top, range.right, range.bottom};
+            return 1;
+        }
+        default:
+            return 0;
     }
 }
 
@@ -176,7 +212,8 @@ void StringGrid::Repaint() const {
 
 void StringGrid::MoveCurrent(GridCell cell, bool extendSelection) {
     model_.SetCurrent(cell, extendSelection);
-    ScrollTo(TopRowShowing(model_.Current().row, model_.TopRow(), model_.RowCount(), model_.FixedRows(), VisibleRows()));
+    ScrollTo(
+        TopRowShowing(model_.Current().row, model_.TopRow(), model_.RowCount(), model_.FixedRows(), VisibleRows()));
     Repaint();
 }
 
@@ -195,14 +232,16 @@ void StringGrid::OnKeyDown(UINT message, WPARAM wParam, LPARAM lParam) {
     if (key == 0) return;
     const auto target = CellAfterKey(model_.Current(), key, shift.ctrl, model_.ColumnCount(), model_.RowCount(),
                                      model_.FixedRows(), VisibleRows());
-    if (message == WM_KEYDOWN && target) MoveCurrent(*target, shift.shift);
-    else DefWindowProcA(window_, message, key, lParam);
+    if (message == WM_KEYDOWN && target)
+        MoveCurrent(*target, shift.shift);
+    else
+        DefWindowProcA(window_, message, key, lParam);
 }
 
 void StringGrid::OnLeftButtonDown(LPARAM lParam, WPARAM flags) {
     if (GetFocus() != window_) SetFocus(window_);
-    const auto cell = CellAt(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), widths_, model_.RowCount(),
-                             model_.FixedRows(), model_.TopRow());
+    const auto cell = CellAt(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), widths_, model_.RowCount(), model_.FixedRows(),
+                             model_.TopRow());
     if (!cell || cell->row < model_.FixedRows()) return;
     MoveCurrent(*cell, (flags & MK_SHIFT) != 0);
     dragging_ = true;
@@ -211,8 +250,8 @@ void StringGrid::OnLeftButtonDown(LPARAM lParam, WPARAM flags) {
 
 void StringGrid::OnMouseMove(LPARAM lParam, WPARAM flags) {
     if (!dragging_ || (flags & MK_LBUTTON) == 0) return;
-    const auto cell = CellAt(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), widths_, model_.RowCount(),
-                             model_.FixedRows(), model_.TopRow());
+    const auto cell = CellAt(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), widths_, model_.RowCount(), model_.FixedRows(),
+                             model_.TopRow());
     if (cell && cell->row >= model_.FixedRows() && !(*cell == model_.Current())) MoveCurrent(*cell, true);
 }
 
@@ -220,21 +259,34 @@ void StringGrid::OnVerticalScroll(WORD request) {
     const int32_t page = std::max<int32_t>(VisibleRows(), 1);
     const int32_t top = model_.TopRow();
     switch (request) {
-    case SB_LINEUP: ScrollTo(top - 1); break;
-    case SB_LINEDOWN: ScrollTo(top + 1); break;
-    case SB_PAGEUP: ScrollTo(top - page); break;
-    case SB_PAGEDOWN: ScrollTo(top + page); break;
-    case SB_TOP: ScrollTo(model_.FixedRows()); break;
-    case SB_BOTTOM: ScrollTo(model_.RowCount()); break;
-    case SB_THUMBPOSITION: {
-        // The grid follows the thumb only when it is released; the 32-bit position is read back.
-        SCROLLINFO info{};
-        info.cbSize = sizeof info;
-        info.fMask = SIF_TRACKPOS;
-        if (GetScrollInfo(window_, SB_VERT, &info)) ScrollTo(model_.FixedRows() + info.nTrackPos);
-        break;
-    }
-    default: break;
+        case SB_LINEUP:
+            ScrollTo(top - 1);
+            break;
+        case SB_LINEDOWN:
+            ScrollTo(top + 1);
+            break;
+        case SB_PAGEUP:
+            ScrollTo(top - page);
+            break;
+        case SB_PAGEDOWN:
+            ScrollTo(top + page);
+            break;
+        case SB_TOP:
+            ScrollTo(model_.FixedRows());
+            break;
+        case SB_BOTTOM:
+            ScrollTo(model_.RowCount());
+            break;
+        case SB_THUMBPOSITION: {
+            // The grid follows the thumb only when it is released; the 32-bit position is read back.
+            SCROLLINFO info{};
+            info.cbSize = sizeof info;
+            info.fMask = SIF_TRACKPOS;
+            if (GetScrollInfo(window_, SB_VERT, &info)) ScrollTo(model_.FixedRows() + info.nTrackPos);
+            break;
+        }
+        default:
+            break;
     }
 }
 
@@ -321,8 +373,10 @@ void StringGrid::PaintCell(HDC dc, GridCell cell, const RECT& rect, bool fixed) 
     const bool highlighted = !fixed && model_.Selection().Contains(cell) && !(current && isActiveControl_);
     int background = COLOR_WINDOW;
     int foreground = COLOR_WINDOWTEXT;
-    if (fixed) background = COLOR_BTNFACE;
-    else if (highlighted) background = COLOR_HIGHLIGHT, foreground = COLOR_HIGHLIGHTTEXT;
+    if (fixed)
+        background = COLOR_BTNFACE;
+    else if (highlighted)
+        background = COLOR_HIGHLIGHT, foreground = COLOR_HIGHLIGHTTEXT;
     SetBkColor(dc, GetSysColor(background));
     SetTextColor(dc, GetSysColor(foreground));
     const std::string_view text = model_.Cell(cell.column, cell.row);

@@ -1,1 +1,191 @@
+// The field grid as the user works it: the current cell after loading and choosing tables, mouse
+// clicks and drags, the navigation keys, scrolling, the right click and its context menu.
 #include "PluginTestSupport.h"
+#include "TestText.h"
+#include "viewer/GridMessages.h"
+
+namespace dd::test {
+namespace {
+
+constexpr int kPitch = 19;  // an 18-pixel row and its grid line
+
+// The client point in the middle of a cell of the grid as laid out at 1032 pixels.
+LPARAM CellPoint(int column, int rowInView) {
+    const int lefts[] = {0, 201, 502, 603, 704};
+    return MAKELPARAM(lefts[column] + 10, rowInView * kPitch + 9);
+}
+
+// Index of the table with the most fields in the sample: 55 fields, 57 rows.
+int BiggestTable(HWND viewer) {
+    const HWND list = ListOf(viewer);
+    const int count = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
+    int best = 0;
+    int bestRows = 0;
+    for (int i = 0; i < count; ++i) {
+        SendMessageA(list, LB_SETCURSEL, i, 0);
+        SendMessageA(viewer, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+        const int rows = ReadGrid(GridOf(viewer)).rowCount;
+        if (rows > bestRows) best = i, bestRows = rows;
+    }
+    return best;
+}
+
+struct MenuSeen {
+    std::vector<std::string> captions;
+    std::vector<UINT> commands;
+};
+MenuSeen* menuSeen = nullptr;
+
+// Reads the context menu that is open and closes it.
+void CALLBACK ReadOpenMenu(HWND, UINT, UINT_PTR timer, DWORD) {
+    const HWND popup = FindWindowA("#32768", nullptr);
+    if (popup == nullptr) return;
+    KillTimer(nullptr, timer);
+    const auto menu = reinterpret_cast<HMENU>(SendMessageA(popup, MN_GETHMENU, 0, 0));
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        char caption[128] = {};
+        GetMenuStringA(menu, static_cast<UINT>(i), caption, sizeof caption, MF_BYPOSITION);
+        menuSeen->captions.push_back(caption);
+        menuSeen->commands.push_back(GetMenuItemID(menu, i));
+    }
+    EndMenu();
+}
+
+class GridTest : public PluginTest {
+protected:
+    void SetUp() override {
+        lister_ = MakeLister(false, 1032, 600);
+        viewer_ = lister_->Load(WindowsSamplePath("1Cv7.DD"));
+        ASSERT_NE(viewer_, nullptr);
+        grid_ = GridOf(viewer_);
+        list_ = ListOf(viewer_);
+    }
+    GridState State() const { return ReadGrid(grid_); }
+    std::pair<int, int> Current() const { return {State().currentColumn, State().currentRow}; }
+    RECT Selection() const {
+        RECT range{};
+        SendMessageA(grid_, grid::kGetSelection, 0, reinterpret_cast<LPARAM>(&range));
+        return range;
+    }
+    void Click(UINT down, UINT up, LPARAM point, WPARAM flags = 0) {
+        SendMessageA(grid_, down, flags | (down == WM_LBUTTONDOWN ? MK_LBUTTON : MK_RBUTTON), point);
+        SendMessageA(grid_, up, flags, point);
+        host::PumpMessages();
+    }
+
+    std::unique_ptr<host::ListerWindow> lister_;
+    HWND viewer_ = nullptr;
+    HWND grid_ = nullptr;
+    HWND list_ = nullptr;
+};
+
+TEST_F(GridTest, AfterLoadingTheCurrentCellIsTheFirstCaptionInAnOrdinaryRow0) {
+    EXPECT_EQ(State().fixedRows, 0);
+    EXPECT_EQ(Current(), std::make_pair(0, 0));
+    EXPECT_EQ(CellText(grid_, 0, 0), Cp(u8"Идентификатор"));
+    const std::u8string_view captions[] = {u8"Идентификатор", u8"Описание", u8"Тип", u8"Длина", u8"Точность"};
+    for (int column = 0; column < 5; ++column) EXPECT_EQ(CellText(grid_, column, 0), Cp(captions[column]));
+}
+
+TEST_F(GridTest, ALeftClickMakesACellCurrentAndANewTableBringsItToRow0InTheSameColumn) {
+    Click(WM_LBUTTONDOWN, WM_LBUTTONUP, CellPoint(2, 2));
+    EXPECT_EQ(Current(), std::make_pair(2, 2));
+    EXPECT_EQ(GetFocus(), grid_);
+    SetFocus(list_);
+    PressKey(list_, VK_DOWN);
+    EXPECT_EQ(Current(), std::make_pair(2, 0));
+    PressKey(list_, VK_DOWN);
+    EXPECT_EQ(Current(), std::make_pair(2, 0));
+}
+
+TEST_F(GridTest, DraggingWithTheLeftButtonSelectsARange) {
+    SendMessageA(grid_, WM_LBUTTONDOWN, MK_LBUTTON, CellPoint(0, 1));
+    SendMessageA(grid_, WM_MOUSEMOVE, MK_LBUTTON, CellPoint(2, 3));
+    SendMessageA(grid_, WM_LBUTTONUP, 0, CellPoint(2, 3));
+    EXPECT_EQ(Current(), std::make_pair(2, 3));
+    EXPECT_EQ(Selection(), (RECT{0, 1, 2, 3}));
+    Click(WM_LBUTTONDOWN, WM_LBUTTONUP, CellPoint(1, 1));
+    EXPECT_EQ(Selection(), (RECT{1, 1, 1, 1}));
+}
+
+TEST_F(GridTest, NavigationKeysMoveTheCurrentCellWithinTheGrid) {
+    SendMessageA(list_, LB_SETCURSEL, BiggestTable(viewer_), 0);
+    SendMessageA(viewer_, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list_), LBN_SELCHANGE), reinterpret_cast<LPARAM>(list_));
+    const int rows = State().rowCount;
+    ASSERT_GE(rows, 40);
+    SetFocus(grid_);
+    const int page = (598 - 4 + 1) / kPitch;  // whole rows in the grid's client area
+    struct Case {
+        WORD key;
+        Modifiers modifiers;
+        std::pair<int, int> current;
+    };
+    const Case cases[] = {
+        {VK_DOWN, {}, {0, 1}},
+        {VK_RIGHT, {}, {1, 1}},
+        {VK_RIGHT, {}, {2, 1}},
+        {VK_LEFT, {}, {1, 1}},
+        {VK_UP, {}, {1, 0}},
+        {VK_UP, {}, {1, 0}},
+        {VK_NEXT, {}, {1, page}},
+        {VK_PRIOR, {}, {1, 0}},
+        {VK_END, {}, {4, 0}},
+        {VK_RIGHT, {}, {4, 0}},
+        {VK_HOME, {}, {0, 0}},
+        {VK_END, {false, true}, {0, rows - 1}},
+        {VK_HOME, {false, true}, {0, 0}},
+    };
+    for (const Case& c : cases) {
+        PressKey(grid_, c.key, c.modifiers);
+        EXPECT_EQ(Current(), c.current) << "key " << c.key;
+    }
+    PressKey(grid_, VK_DOWN, {true});  // Shift extends the selection
+    EXPECT_EQ(Selection(), (RECT{0, 0, 0, 1}));
+}
+
+TEST_F(GridTest, ScrollingShowsLaterRowsAndTakesTheCaptionRowOutOfView) {
+    SendMessageA(list_, LB_SETCURSEL, BiggestTable(viewer_), 0);
+    SendMessageA(viewer_, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list_), LBN_SELCHANGE), reinterpret_cast<LPARAM>(list_));
+    EXPECT_EQ(SendMessageA(grid_, grid::kGetTopRow, 0, 0), 0);
+    SendMessageA(grid_, WM_VSCROLL, SB_PAGEDOWN, 0);
+    const auto top = SendMessageA(grid_, grid::kGetTopRow, 0, 0);
+    EXPECT_GT(top, 0);
+    EXPECT_EQ(Current(), std::make_pair(0, 0));  // scrolling leaves the current cell
+    SCROLLINFO info{};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_POS;
+    GetScrollInfo(grid_, SB_VERT, &info);
+    EXPECT_EQ(info.nPos, top);
+    SendMessageA(grid_, WM_VSCROLL, SB_TOP, 0);
+    EXPECT_EQ(SendMessageA(grid_, grid::kGetTopRow, 0, 0), 0);
+    SetFocus(grid_);
+    PressKey(grid_, VK_END, {false, true});
+    EXPECT_GT(SendMessageA(grid_, grid::kGetTopRow, 0, 0), 0);  // the current cell is kept in view
+}
+
+TEST_F(GridTest, ARightClickFocusesTheGridAndOpensTheMenuWithoutMovingTheCurrentCell) {
+    MenuSeen seen;
+    menuSeen = &seen;
+    SetFocus(list_);
+    SetTimer(nullptr, 0, 20, ReadOpenMenu);
+    Click(WM_RBUTTONDOWN, WM_RBUTTONUP, CellPoint(1, 2));
+    menuSeen = nullptr;
+    EXPECT_EQ(Current(), std::make_pair(0, 0));
+    EXPECT_EQ(GetFocus(), grid_);
+    const std::vector<std::string> captions = {Cp(u8"Копировать ячейку"), Cp(u8"Копировать строку"), Cp(u8"Печать"),
+                                               Cp(u8"Сохранить в файл"), Cp(u8"Закрыть")};
+    EXPECT_EQ(seen.captions, captions);
+    ASSERT_EQ(seen.commands.size(), 5u);
+
+    // The menu's last item, "Закрыть", posts Esc to the Lister window.
+    lister_->TakeKeys();
+    SendMessageA(viewer_, WM_COMMAND, seen.commands[4], 0);
+    host::PumpMessages();
+    EXPECT_EQ(lister_->TakeKeys(), (std::vector<host::ReceivedMessage>{{WM_KEYDOWN, VK_ESCAPE, 0}}));
+    for (size_t item = 0; item < 4; ++item) SendMessageA(viewer_, WM_COMMAND, seen.commands[item], 0);
+    host::PumpMessages();
+    EXPECT_TRUE(lister_->TakeKeys().empty());
+}
+
+}  // namespace
+}  // namespace dd::test

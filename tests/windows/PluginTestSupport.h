@@ -4,11 +4,20 @@
 #include <windows.h>
 
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
 #include "host/HostWindows.h"
 #include "host/PluginLibrary.h"
+
+// Rectangles compare and print by their four edges.
+inline bool operator==(const RECT& a, const RECT& b) {
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+inline void PrintTo(const RECT& rect, std::ostream* out) {
+    *out << "{" << rect.left << ", " << rect.top << ", " << rect.right << ", " << rect.bottom << "}";
+}
 
 // What the Windows suites share: the plug-in loaded as the host loads it, Lister windows, the message
 // boxes the plug-in shows, and the list and the grid read through their window messages.
