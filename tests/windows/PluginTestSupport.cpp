@@ -43,7 +43,10 @@ std::string ClassOf(HWND window) {
 }
 
 BOOL CALLBACK CountButton(HWND child, LPARAM count) {
-    if (ClassOf(child) == "Button" && IsWindowVisible(child)) ++*reinterpret_cast<int*>(count);
+    // The box is not shown yet when it is read, so its buttons' own visibility counts.
+    if (ClassOf(child) == "Button" && (GetWindowLongA(child, GWL_STYLE) & WS_VISIBLE) != 0) {
+        ++*reinterpret_cast<int*>(count);
+    }
     return TRUE;
 }
 
