@@ -8,8 +8,6 @@ namespace dd {
 namespace {
 
 constexpr int kRowHeight = 14;
-// The list box finds its object through this property: its user data stays free for others.
-constexpr char kListProperty[] = "ddlister.TableListBox";
 
 }  // namespace
 
@@ -21,11 +19,9 @@ TableListBox::TableListBox(const TableListBoxArgs& args) : args_(args) {
     if (window_ == nullptr) throw LastOsError();
     SendMessageA(window_, WM_SETFONT, reinterpret_cast<WPARAM>(args.font), FALSE);
     SendMessageA(window_, LB_SETITEMHEIGHT, 0, kRowHeight);
-    if (!SetPropA(window_, kListProperty, this)) {
-        const Error error = LastOsError();
-        DestroyWindow(window_);
-        throw error;
-    }
+    // The list box finds its object in its user data: a window property would cost a trip to the
+    // window server for every message, and the list takes one message per table while it is filled.
+    SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     listBoxProc_ = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TableListBox::SubclassProc)));
 }
@@ -39,12 +35,12 @@ TableListBox::~TableListBox() {
 
 void TableListBox::Unsubclass() noexcept {
     SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(listBoxProc_));
-    RemovePropA(window_, kListProperty);
+    SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
     window_ = nullptr;
 }
 
 LRESULT CALLBACK TableListBox::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* list = static_cast<TableListBox*>(GetPropA(window, kListProperty));
+    auto* list = reinterpret_cast<TableListBox*>(GetWindowLongPtrA(window, GWLP_USERDATA));
     if (list == nullptr) {
         const auto classProc = reinterpret_cast<WNDPROC>(GetClassLongPtrA(window, GCLP_WNDPROC));
         return CallWindowProcA(classProc, window, message, wParam, lParam);
