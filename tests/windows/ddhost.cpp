@@ -1,7 +1,8 @@
 // ddhost: a small Lister for trying the plug-in by hand. It loads the plug-in as the file manager
 // does, makes a Lister window (top-level, or embedded in a "TTOTAL_CMD" main window), shows the file
 // in it and closes the plug-in on Esc.
-//   ddhost.exe [--embedded] [--plugin PATH] [--close-after MILLISECONDS] FILE
+//   ddhost.exe [--embedded] [--plugin PATH] [--close-after MILLISECONDS] [--table N] FILE
+// --table N moves the list's selection N tables down with the arrow key, as the user would.
 #include <windows.h>
 
 #include <cstdio>
@@ -18,6 +19,7 @@ struct Options {
     std::string plugin;
     bool embedded = false;
     UINT closeAfterMs = 0;
+    int table = 0;
 };
 
 std::string DefaultPluginPath() {
@@ -37,6 +39,7 @@ bool ParseOptions(int argc, char** argv, Options& options) {
             options.plugin = argv[++i];
         else if (argument == "--close-after" && i + 1 < argc)
             options.closeAfterMs = std::stoul(argv[++i]);
+        else if (argument == "--table" && i + 1 < argc) options.table = std::stoi(argv[++i]);
         else if (options.file.empty() && argument.rfind("--", 0) != 0)
             options.file = argument;
         else
@@ -58,7 +61,7 @@ void CALLBACK CloseNow(HWND, UINT, UINT_PTR, DWORD) {
 int main(int argc, char** argv) {
     Options options;
     if (!ParseOptions(argc, argv, options)) {
-        std::fprintf(stderr, "usage: ddhost [--embedded] [--plugin PATH] [--close-after MS] FILE\n");
+        std::fprintf(stderr, "usage: ddhost [--embedded] [--plugin PATH] [--close-after MS] [--table N] FILE\n");
         return 2;
     }
     try {
@@ -87,6 +90,8 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "ddhost: the plug-in did not take %s\n", options.file.c_str());
             return 1;
         }
+        const HWND list = FindWindowExA(lister.PluginWindow(), nullptr, "ListBox", nullptr);
+        for (int i = 0; i < options.table; ++i) SendMessageA(list, WM_KEYDOWN, VK_DOWN, 1);
         RedrawWindow(topWindow, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
         std::printf("ddhost: showing %s\n", options.file.c_str());
         std::fflush(stdout);
