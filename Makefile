@@ -8,7 +8,8 @@ PACKAGES := cmake ninja-build g++ make binutils \
 PRESETS := native win32 win64
 WINE := cmake/wine-session.sh
 
-.PHONY: deps build test run bench dist clean $(addprefix build-,$(PRESETS))
+# build-% is not listed: make applies no pattern rule to a phony target, so nothing would be built.
+.PHONY: deps build test run bench dist clean
 
 deps:
 	@cmake/install-deps.sh $(PACKAGES)
