@@ -207,7 +207,9 @@ void StringGrid::UpdateScrollBar() {
 }
 
 void StringGrid::Repaint() const {
-    if (window_ != nullptr) InvalidateRect(window_, nullptr, FALSE);
+    if (window_ == nullptr || repaintPending_) return;
+    repaintPending_ = true;
+    InvalidateRect(window_, nullptr, FALSE);
 }
 
 void StringGrid::MoveCurrent(GridCell cell, bool extendSelection) {
@@ -313,6 +315,7 @@ void StringGrid::OnFocusChange(bool gained, HWND other) {
 }
 
 void StringGrid::OnPaint() {
+    repaintPending_ = false;  // from here on a change needs a new repaint, even one made while painting
     PaintSession session(window_);
     RECT client{};
     GetClientRect(window_, &client);

@@ -85,6 +85,8 @@ private:
     UniqueFont font_;
     bool isActiveControl_ = false;  // the control that has the focus within its form, even while the form has not
     bool dragging_ = false;
+    // The whole grid is invalid already: filling a table changes thousands of cells before it is painted.
+    mutable bool repaintPending_ = false;
     HWND window_ = nullptr;
 };
 

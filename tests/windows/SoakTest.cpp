@@ -1,10 +1,14 @@
 // Many viewers one after the other, and a very large dictionary: nothing may pile up, and the list
 // must cope with hundreds of thousands of tables. Figures are printed; only leaks fail.
-#include <psapi.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+
+// clang-format off
+#include <windows.h>
+#include <psapi.h>  // after windows.h, which it needs
+// clang-format on
 
 #include "PluginTestSupport.h"
 
