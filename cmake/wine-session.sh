@@ -27,6 +27,8 @@ if [[ -z "${DISPLAY:-}" ]]; then
 fi
 
 env LC_ALL=ru_RU.UTF-8 wineserver -p
-# The first start in a new prefix sets it up; do it once here, not inside a test's time.
-[[ -f "$WINEPREFIX/system.reg" ]] || env LC_ALL=ru_RU.UTF-8 /usr/lib/wine/wine64 wineboot -i >/dev/null 2>&1 || true
+# Start Wine's own services here, with their output going nowhere: started by the first test they
+# would inherit its output pipes and keep ctest waiting for them to close. The first start in a new
+# prefix also sets the prefix up.
+env LC_ALL=ru_RU.UTF-8 /usr/lib/wine/wine64 wineboot -i </dev/null >/dev/null 2>&1 || true
 env LC_ALL=ru_RU.UTF-8 "$@"

@@ -24,6 +24,11 @@ inline std::string RealDictionaryPath(const std::string& name) {
     return TestPath(std::string(DD_REAL_DICTIONARIES_DIR) + "/" + name);
 }
 
+// A path in the system's folder for temporary files, as the code under test takes it.
+inline std::string TempPath(const std::string& name) {
+    return (std::filesystem::temp_directory_path() / name).string();
+}
+
 inline bool RealDictionariesPresent() {
     return std::filesystem::exists(std::string(DD_REAL_DICTIONARIES_DIR) + "/artamir__tks__1Cv7.DD");
 }

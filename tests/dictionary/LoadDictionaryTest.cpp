@@ -49,9 +49,9 @@ TEST(LoadDictionary, ReportsFileErrorsWithTheirMessages) {
 }
 
 TEST(LoadDictionary, AnEmptyFileCannotBeOpened) {
-    const std::string path = std::filesystem::temp_directory_path().string() + "/dd-empty-1Cv7.DD";
+    const std::string path = test::TempPath("dd-empty-1Cv7.DD");
     std::ofstream(path).close();
-    const auto loaded = LoadFile(test::TestPath(path));
+    const auto loaded = LoadFile(path);
     std::filesystem::remove(path);
     ASSERT_TRUE(loaded->error);
     EXPECT_EQ(loaded->error->Message(), "List index out of bounds (-1)");
