@@ -54,7 +54,7 @@ public:
     // The text of the selected list entry; fails with the list error when nothing is selected.
     std::string SelectedTableText() const { return LB.EntryText(LB.SelectedIndex()); }
     const Dictionary& LoadedDictionary() const noexcept { return dictionary_; }
-    ViewerApplication& Application() const noexcept { return application_; }
+    ViewerApplication& App() const noexcept { return application_; }
 
     // Event handlers.
     void LBClick();

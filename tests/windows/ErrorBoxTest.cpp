@@ -1,5 +1,7 @@
 // The message boxes: what the user sees when a file cannot be opened, and when an event handler of
 // an open viewer fails.
+#include <thread>
+
 #include "PluginTestSupport.h"
 
 namespace dd::test {
@@ -108,6 +110,32 @@ TEST_F(PluginTest, AFailingEventHandlerShowsPluginErrorOwnedByTheNewestViewerWhi
     EXPECT_EQ(caught[0].text, "Plugin Error:\rList index out of bounds (-1)");
     EXPECT_EQ(caught[0].owner, nullptr);
     older->ClosePlugin();
+}
+
+// Windows refuses to destroy a window from a thread that did not make it, so ListCloseWindow called
+// from another thread makes the teardown fail.
+TEST_F(PluginTest, AFailedTeardownShowsDestroyWindowErrorWithNoOwnerAndLetsGoOfTheViewer) {
+    auto lister = MakeLister();
+    const HWND viewer = lister->Load(WindowsSamplePath("1Cv7.DD"));
+    ASSERT_NE(viewer, nullptr);
+    std::vector<CaughtBox> caught;
+    std::thread([&] {
+        MessageBoxCatcher boxes;
+        Plugin().Close(viewer);
+        caught = boxes.Take();
+    }).join();
+    ASSERT_EQ(caught.size(), 1u);
+    EXPECT_EQ(caught[0].text.rfind("DestroyWindow error:\rSystem Error.  Code: 5.\r\n", 0), 0u) << caught[0].text;
+    EXPECT_EQ(caught[0].caption, "Message");
+    EXPECT_EQ(caught[0].owner, nullptr);
+    EXPECT_TRUE(IsWindow(viewer));  // it outlived the failed teardown, detached from the plug-in
+    EXPECT_EQ(GetWindowLongPtrA(viewer, GWLP_USERDATA), 0);
+    MessageBoxCatcher boxes;
+    Plugin().Close(viewer);  // the link is gone: nothing more happens
+    SendMessageA(viewer, WM_PAINT, 0, 0);
+    lister->Destroy();
+    EXPECT_TRUE(boxes.Take().empty());
+    EXPECT_EQ(PluginWindowCount(), 0);
 }
 
 }  // namespace

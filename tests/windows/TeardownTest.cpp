@@ -52,14 +52,12 @@ TEST_F(PluginTest, DestroyingTheListerWindowTearsTheViewerDownOnceThroughHostWnd
 TEST_F(PluginTest, OnlyATopLevelListerWindowGetsOneWmSetFocusPostedToTheViewer) {
     for (bool embedded : {false, true}) {
         auto lister = MakeLister(embedded);
-        MessageWatch* watch = nullptr;
-        // The viewer's handle is known only once ListLoad returns; the post is handled after it.
+        // The viewer's handle is known once ListLoad returns; what it posted waits in the queue till then.
         const HWND viewer = lister->Load(WindowsSamplePath("1Cv7.DD"));
         ASSERT_NE(viewer, nullptr);
         MessageWatch setFocus(viewer, WM_SETFOCUS);
-        watch = &setFocus;
         host::PumpMessages();
-        EXPECT_EQ(watch->Posted(), embedded ? 0 : 1) << (embedded ? "embedded" : "top-level");
+        EXPECT_EQ(setFocus.Posted(), embedded ? 0 : 1) << (embedded ? "embedded" : "top-level");
         lister->ClosePlugin();
     }
 }
