@@ -66,15 +66,42 @@ std::optional<char32_t> NextCodePoint(std::string_view text, size_t& pos) {
 
 }  // namespace
 
-std::string Utf8FromCp1251(std::string_view text, bool forTerminal) {
-    std::string out;
-    out.reserve(text.size() * 2);
-    for (char ch : text) {
-        const auto byte = static_cast<unsigned char>(ch);
-        char32_t c = byte < 0x80 ? byte : kHighHalf[byte - 0x80];
-        if (forTerminal && (byte < 0x20 || byte == 0x7F || byte == kUnassigned)) c = kReplacement;
-        AppendUtf8(out, c);
+namespace {
+
+// The UTF-8 bytes of every byte value, worked out once: converting is then one table look-up a byte.
+struct Utf8Table {
+    struct Entry {
+        char bytes[3];
+        unsigned char size;
+    };
+    Entry entries[256];
+
+    explicit Utf8Table(bool forTerminal) {
+        for (int byte = 0; byte < 256; ++byte) {
+            char32_t c = byte < 0x80 ? static_cast<char32_t>(byte) : kHighHalf[byte - 0x80];
+            if (forTerminal && (byte < 0x20 || byte == 0x7F || byte == kUnassigned)) c = kReplacement;
+            std::string utf8;
+            AppendUtf8(utf8, c);
+            Entry& entry = entries[byte];
+            entry.size = static_cast<unsigned char>(utf8.size());
+            utf8.copy(entry.bytes, utf8.size());
+        }
     }
+};
+
+}  // namespace
+
+std::string Utf8FromCp1251(std::string_view text, bool forTerminal) {
+    static const Utf8Table plain(false), terminal(true);
+    const Utf8Table& table = forTerminal ? terminal : plain;
+    std::string out(text.size() * 3, '\0');
+    char* end = out.data();
+    for (char ch : text) {
+        const Utf8Table::Entry& entry = table.entries[static_cast<unsigned char>(ch)];
+        end[0] = entry.bytes[0], end[1] = entry.bytes[1], end[2] = entry.bytes[2];
+        end += entry.size;
+    }
+    out.resize(static_cast<size_t>(end - out.data()));
     return out;
 }
 

@@ -3,7 +3,6 @@
 #include "DictionaryTexts.h"
 #include "SplitRecordLine.h"
 #include "TableFieldView.h"
-#include "TrimBlanks.h"
 
 namespace dd {
 
@@ -20,14 +19,14 @@ void BeginLoad(Dictionary& dictionary, std::string_view path, FieldGrid& SG) {
     dictionary.IsSqlDictionary = PathIsSqlDictionary(path);
 }
 
-void FinishLoad(Dictionary& dictionary, FileBytes bytes, TableList& LB, FieldGrid& SG) {
-    const auto lines = DictionaryLines::Read(std::move(bytes));
+void FinishLoad(Dictionary& dictionary, std::shared_ptr<const DictionaryLines> lines, TableList& LB, FieldGrid& SG) {
     dictionary.MAll.AdoptLines(lines);
     // Each table is listed under field 1 of its table line, two lines below its marker.
     std::string scratch;
-    for (int32_t marker : lines->BlockMarkers()) {
-        const int32_t tableLine = marker + 2;
-        LB.AppendEntry(TrimBlanks(RecordField(dictionary.MAll.LineAt(tableLine), 1, scratch)), tableLine);
+    const auto& markers = lines->BlockMarkers();
+    LB.ReserveEntries(static_cast<int32_t>(markers.size()));
+    for (size_t block = 0; block < markers.size(); ++block) {
+        LB.AppendEntry(TrimmedRecordField(lines->TableLineOfBlock(block), 1, scratch), markers[block] + 2);
     }
     LB.SelectEntry(0);
     LBClick(dictionary, LB, SG);
@@ -38,12 +37,12 @@ void FinishLoad(Dictionary& dictionary, FileBytes bytes, TableList& LB, FieldGri
 void LoadDictionaryBytes(Dictionary& dictionary, std::string_view path, FileBytes bytes, TableList& LB,
                          FieldGrid& SG) {
     BeginLoad(dictionary, path, SG);
-    FinishLoad(dictionary, std::move(bytes), LB, SG);
+    FinishLoad(dictionary, DictionaryLines::Read(std::move(bytes)), LB, SG);
 }
 
 void LoadDictionary(Dictionary& dictionary, const std::string& path, TableList& LB, FieldGrid& SG) {
     BeginLoad(dictionary, path, SG);
-    FinishLoad(dictionary, ReadWholeFile(path), LB, SG);
+    FinishLoad(dictionary, DictionaryLines::ReadFile(path), LB, SG);
 }
 
 }  // namespace dd

@@ -5,17 +5,28 @@
 #include <limits>
 
 #include "Error.h"
-#include "LineScan.h"
 #include "TrimBlanks.h"
 
 namespace dd {
 
 std::shared_ptr<const DictionaryLines> DictionaryLines::Read(FileBytes bytes) {
+    LineScanner scanner(true);
+    scanner.Feed(bytes.View());
+    return Index(std::move(bytes), scanner);
+}
+
+std::shared_ptr<const DictionaryLines> DictionaryLines::ReadFile(const std::string& path) {
+    LineScanner scanner(true);
+    FileBytes bytes = ReadWholeFile(path, [&scanner](std::string_view bytesSoFar) { scanner.Feed(bytesSoFar); });
+    return Index(std::move(bytes), scanner);
+}
+
+std::shared_ptr<const DictionaryLines> DictionaryLines::Index(FileBytes bytes, LineScanner& scanner) {
     std::shared_ptr<DictionaryLines> lines(new DictionaryLines(std::move(bytes)));
     char* data = lines->bytes_.Data();
     const size_t size = lines->bytes_.Size();
 
-    LineScan scan = ScanLines({data, size}, true);
+    LineScan scan = scanner.Finish({data, size});
     if (scan.firstIrregular != kNoOffset) {
         MendIrregularSegments(data, size, scan.firstIrregular);
         scan = ScanLines({data, size}, false);
@@ -30,19 +41,28 @@ std::shared_ptr<const DictionaryLines> DictionaryLines::Read(FileBytes bytes) {
     // of such a line ends the input.
     size_t fileLines = scan.segmentCount;
     long long afterMarkerUntil = -1;
+    lines->blockMarkers_.reserve(scan.markerLines.size());
+    lines->blockMarkerStarts_.reserve(scan.markerLines.size());
     auto marker = scan.markerLines.begin();
+    auto markerStart = scan.markerLineStarts.begin();
     auto ctrlZ = scan.ctrlZLines.begin();
     while (marker != scan.markerLines.end() || ctrlZ != scan.ctrlZLines.end()) {
         const bool ctrlZFirst = marker == scan.markerLines.end() ||
                                 (ctrlZ != scan.ctrlZLines.end() && *ctrlZ <= *marker);
         const size_t line = ctrlZFirst ? *ctrlZ : *marker;
-        if (ctrlZFirst) ++ctrlZ; else ++marker;
+        const size_t start = ctrlZFirst ? 0 : *markerStart;
+        if (ctrlZFirst) {
+            ++ctrlZ;
+        } else {
+            ++marker, ++markerStart;
+        }
         if (static_cast<long long>(line) <= afterMarkerUntil) continue;
         if (ctrlZFirst) {
             fileLines = line;
             break;
         }
         lines->blockMarkers_.push_back(static_cast<int32_t>(line));
+        lines->blockMarkerStarts_.push_back(start);
         afterMarkerUntil = static_cast<long long>(line) + 2;
     }
 
@@ -52,27 +72,39 @@ std::shared_ptr<const DictionaryLines> DictionaryLines::Read(FileBytes bytes) {
     return lines;
 }
 
-bool DictionaryLines::KeptAsRead(int32_t index) const {
-    auto after = std::upper_bound(blockMarkers_.begin(), blockMarkers_.end(), index - 1);
-    if (after == blockMarkers_.begin()) return false;
-    const int32_t distance = index - *(after - 1);
-    return distance == 1 || distance == 2;
-}
-
 std::string_view DictionaryLines::LineAt(int32_t index, Cursor& cursor) const {
     if (index < 0 || index >= fileLines_) return {};
-    const char* data = bytes_.Data();
-    const size_t size = bytes_.Size();
-
-    const int32_t indexed = index - index % static_cast<int32_t>(kLineStep);
-    int32_t line = indexed;
+    // Read on from the nearest known line start: an indexed line, a block marker, or where the last read ended.
+    int32_t line = index - index % static_cast<int32_t>(kLineStep);
     size_t offset = lineStarts_[static_cast<size_t>(index) / kLineStep];
-    if (cursor.line >= indexed && cursor.line <= index) {
+    const auto nextMarker = std::upper_bound(blockMarkers_.begin(), blockMarkers_.end(), index);
+    const int32_t marker = nextMarker == blockMarkers_.begin() ? -1 : *(nextMarker - 1);
+    if (marker > line) {
+        line = marker;
+        offset = blockMarkerStarts_[static_cast<size_t>(nextMarker - 1 - blockMarkers_.begin())];
+    }
+    if (cursor.line >= line && cursor.line <= index) {
         line = cursor.line;
         offset = cursor.offset;
     }
+    // The two lines after a marker that opened a block are kept as read; all others are trimmed.
+    const bool keptAsRead = marker >= 0 && (index - marker == 1 || index - marker == 2);
+    return ReadOn(line, offset, index, keptAsRead, cursor);
+}
+
+std::string_view DictionaryLines::TableLineOfBlock(size_t block) const {
+    const int32_t index = blockMarkers_[block] + 2;
+    if (index >= fileLines_) return {};
+    Cursor cursor;
+    return ReadOn(blockMarkers_[block], blockMarkerStarts_[block], index, true, cursor);
+}
+
+std::string_view DictionaryLines::ReadOn(int32_t line, size_t offset, int32_t index, bool keptAsRead,
+                                         Cursor& cursor) const {
+    const char* data = bytes_.Data();
+    const size_t size = bytes_.Size();
     for (; line < index; ++line) {
-        offset = static_cast<const char*>(std::memchr(data + offset, '\n', size - offset)) - data + 1;
+        offset = static_cast<size_t>(static_cast<const char*>(std::memchr(data + offset, '\n', size - offset)) - data) + 1;
     }
     const void* lineFeed = std::memchr(data + offset, '\n', size - offset);
     const size_t end = lineFeed != nullptr ? static_cast<size_t>(static_cast<const char*>(lineFeed) - data) : size;
@@ -81,7 +113,7 @@ std::string_view DictionaryLines::LineAt(int32_t index, Cursor& cursor) const {
     std::string_view text(data + offset, end - offset);
     while (!text.empty() && text.back() == '\r') text.remove_suffix(1);
     if (!text.empty() && text.front() == 26) return {};  // a Ctrl-Z at its start leaves the line empty
-    return KeptAsRead(index) ? text : TrimBlanks(text);
+    return keptAsRead ? text : TrimBlanks(text);
 }
 
 }  // namespace dd

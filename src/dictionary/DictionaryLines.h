@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "FileBytes.h"
+#include "LineScan.h"
 
 namespace dd {
 
@@ -25,22 +26,29 @@ public:
 
     // Applies the line rules to the file's bytes (mending the few irregular lines in place) and indexes them.
     static std::shared_ptr<const DictionaryLines> Read(FileBytes bytes);
+    // The same for the file at the path, scanning each stretch of it as soon as it has been read.
+    static std::shared_ptr<const DictionaryLines> ReadFile(const std::string& path);
 
     int32_t LineCount() const noexcept { return lineCount_; }
     // The line at the index; empty for an index outside 0 .. LineCount() - 1.
     std::string_view LineAt(int32_t index, Cursor& cursor) const;
     // The lines of the markers that opened a table block, in file order; each table line is two below.
     const std::vector<int32_t>& BlockMarkers() const noexcept { return blockMarkers_; }
+    // The table line of block `block` (two lines below its marker), read from where the marker line starts.
+    std::string_view TableLineOfBlock(size_t block) const;
 
 private:
     explicit DictionaryLines(FileBytes bytes) : bytes_(std::move(bytes)) {}
-    bool KeptAsRead(int32_t index) const;
+    static std::shared_ptr<const DictionaryLines> Index(FileBytes bytes, LineScanner& scanner);
+    // Reads on from the start of line `line` at `offset` to line `index` and returns its text.
+    std::string_view ReadOn(int32_t line, size_t offset, int32_t index, bool keptAsRead, Cursor& cursor) const;
 
     FileBytes bytes_;
     int32_t fileLines_ = 0;  // lines that stand in the file, up to the end of the input
     int32_t lineCount_ = 0;  // and the empty lines read past its end
     std::vector<size_t> lineStarts_;
     std::vector<int32_t> blockMarkers_;
+    std::vector<size_t> blockMarkerStarts_;  // where each marker line starts: reading a block starts there
 };
 
 }  // namespace dd

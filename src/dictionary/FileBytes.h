@@ -37,8 +37,15 @@ private:
     std::function<void()> release_;
 };
 
+// Called while a file is read, with the bytes read so far (always the same start, more each time).
+using ReadProgress = std::function<void(std::string_view bytesSoFar)>;
+
 // Reads the existing file at the path whole, open for reading and shared for reading only.
 // A failure raises the input/output error of the operating system's code. Defined per platform.
-FileBytes ReadWholeFile(const std::string& path);
+FileBytes ReadWholeFile(const std::string& path, const ReadProgress& progress = {});
+
+// How much a reader reads at a time: small enough that what was read is still in the processor's
+// cache when the progress callback looks at it.
+inline constexpr size_t kReadStretch = size_t{1} << 20;
 
 }  // namespace dd

@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "LineScanKernels.h"
+
 namespace dd {
 
 // The marker that opens a table block of a dictionary.
@@ -19,14 +21,41 @@ struct LineScan {
     size_t segmentCount = 0;
     std::vector<size_t> lineStarts;        // start offset of the segments 0, 64, 128, ...
     std::vector<size_t> markerLines;       // segments that contain the table marker, in order
+    std::vector<size_t> markerLineStarts;  // and the start offset of each
     std::vector<size_t> ctrlZLines;        // segments whose first byte is Ctrl-Z
     // First byte that needs mending before the segments can be read as lines: a carriage return
     // followed by a byte other than CR or LF, or a Ctrl-Z inside a segment. kNoOffset when none.
     size_t firstIrregular = kNoOffset;
 };
 
-// Scans the bytes; with `findIrregular` the scan stops at the first irregular byte.
-// Uses SSE2 where the compiler offers it and the scalar scan otherwise.
+// Scans a file's bytes front to back, while they are still arriving if need be: each stretch is then
+// scanned right after it was read, while it is still in the processor's cache. With `findIrregular`
+// the scan stops at the first irregular byte. Vector instructions do the work where the processor has them.
+class LineScanner {
+public:
+    // Without a kernel the scan goes byte by byte.
+    explicit LineScanner(bool findIrregular, MaskKernel kernel = BestMaskKernel());
+
+    // Scans what it can of the bytes read so far (every call sees the same start and at least as many bytes).
+    void Feed(std::string_view bytesSoFar);
+    // Scans the rest of the whole file's bytes and hands the result over.
+    LineScan Finish(std::string_view bytes);
+    bool Stopped() const noexcept { return scan_.firstIrregular != kNoOffset; }
+
+    struct State {
+        size_t lineFeeds = 0;
+        size_t segmentStart = 0;
+        bool atSegmentStart = true;
+    };
+
+private:
+    bool findIrregular_;
+    MaskKernel kernel_;
+    LineScan scan_;
+    State state_;
+    size_t scanned_ = 0;
+};
+
 LineScan ScanLines(std::string_view bytes, bool findIrregular);
 // The byte-by-byte scan, the reference for the vector one.
 LineScan ScanLinesScalar(std::string_view bytes, bool findIrregular);

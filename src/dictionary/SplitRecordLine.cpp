@@ -5,11 +5,10 @@
 
 namespace dd {
 
-std::string ReplaceBeforeZero(std::string_view text, std::string_view what, std::string_view with) {
+void ReplaceBeforeZero(std::string_view text, std::string_view what, std::string_view with, std::string& result) {
     const size_t zero = text.find('\0');
     const std::string_view scanned = text.substr(0, zero);
-    std::string result;
-    result.reserve(text.size() + 8);
+    result.clear();
     size_t pos = 0;
     if (!what.empty()) {
         for (size_t hit = scanned.find(what); hit != std::string_view::npos; hit = scanned.find(what, pos)) {
@@ -19,22 +18,53 @@ std::string ReplaceBeforeZero(std::string_view text, std::string_view what, std:
         }
     }
     result.append(text.substr(pos));
+}
+
+std::string ReplaceBeforeZero(std::string_view text, std::string_view what, std::string_view with) {
+    std::string result;
+    ReplaceBeforeZero(text, what, with, result);
     return result;
 }
 
+void SplitRecordLine(std::string_view line, std::string_view separator, std::string& out) {
+    ReplaceBeforeZero(TrimBlanks(line), separator, "\r\n", out);
+    const std::string_view trimmed = TrimBlanks(out);
+    out.erase(static_cast<size_t>(trimmed.data() + trimmed.size() - out.data()));
+    out.erase(0, static_cast<size_t>(trimmed.data() - out.data()));
+}
+
 std::string SplitRecordLine(std::string_view line, std::string_view separator) {
-    const std::string replaced = ReplaceBeforeZero(TrimBlanks(line), separator, "\r\n");
-    return std::string(TrimBlanks(replaced));
+    std::string result;
+    SplitRecordLine(line, separator, result);
+    return result;
 }
 
 std::string_view RecordField(std::string_view line, int index, std::string& scratch) {
-    scratch = SplitRecordLine(line, kFieldSeparator);
+    SplitRecordLine(line, kFieldSeparator, scratch);
     TextLines lines(scratch);
     std::string_view field;
     for (int i = 0; lines.Next(field); ++i) {
         if (i == index) return field;
     }
     return {};
+}
+
+std::string_view TrimmedRecordField(std::string_view line, int index, std::string& scratch) {
+    if (line.find_first_of(std::string_view("\0\r\n", 3)) != std::string_view::npos) {
+        return TrimBlanks(RecordField(line, index, scratch));
+    }
+    // Splitting drops the blank fields before the first field with a visible byte; counted from that
+    // field, the one asked for is trimmed anyway, so the blanks that splitting strips do not matter.
+    int first = -1;
+    size_t start = 0;
+    for (int field = 0;; ++field) {
+        const size_t separator = line.find(kFieldSeparator, start);
+        const std::string_view text = TrimBlanks(line.substr(start, separator - start));
+        if (first < 0 && !text.empty()) first = field;
+        if (first >= 0 && field - first == index) return text;
+        if (separator == std::string_view::npos) return {};
+        start = separator + kFieldSeparator.size();
+    }
 }
 
 }  // namespace dd

@@ -12,6 +12,8 @@ class TableList {
 public:
     virtual ~TableList() = default;
 
+    // Room for this many entries, asked for before they are appended; a hint only.
+    virtual void ReserveEntries(int32_t count) { (void)count; }
     virtual void AppendEntry(std::string_view text, int32_t tableLine) = 0;
     virtual int32_t EntryCount() const = 0;
     // Both fail with the list error for an index that is not an entry.

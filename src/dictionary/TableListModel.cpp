@@ -4,8 +4,15 @@
 
 namespace dd {
 
+void TableListModel::ReserveEntries(int32_t count) {
+    if (count <= 0) return;
+    entries_.reserve(entries_.size() + static_cast<size_t>(count));
+    texts_.reserve(texts_.size() + static_cast<size_t>(count) * 24);  // a typical description, cut at 30 bytes
+}
+
 void TableListModel::AppendEntry(std::string_view text, int32_t tableLine) {
-    entries_.push_back({std::string(text), tableLine});
+    entries_.push_back({texts_.size(), text.size(), tableLine});
+    texts_.append(text);
 }
 
 const TableListModel::Entry& TableListModel::At(int32_t index) const {
@@ -13,7 +20,10 @@ const TableListModel::Entry& TableListModel::At(int32_t index) const {
     return entries_[static_cast<size_t>(index)];
 }
 
-std::string TableListModel::EntryText(int32_t index) const { return At(index).text; }
+std::string TableListModel::EntryText(int32_t index) const {
+    const Entry& entry = At(index);
+    return texts_.substr(entry.textStart, entry.textSize);
+}
 
 int32_t TableListModel::EntryTableLine(int32_t index) const { return At(index).tableLine; }
 

@@ -10,20 +10,32 @@ namespace {
 
 using namespace std::string_literals;
 
-void ExpectSameScan(const std::string& bytes, bool findIrregular, const std::string& label) {
-    const LineScan vector = ScanLines(bytes, findIrregular);
+// Scans with the kernel, feeding the bytes in stretches of `step` as a file read would.
+LineScan ScanInSteps(const std::string& bytes, bool findIrregular, MaskKernel kernel, size_t step) {
+    LineScanner scanner(findIrregular, kernel);
+    for (size_t read = step; read < bytes.size(); read += step) scanner.Feed(std::string_view(bytes).substr(0, read));
+    scanner.Feed(bytes);
+    return scanner.Finish(bytes);
+}
+
+void ExpectSameScan(const std::string& bytes, bool findIrregular, MaskKernel kernel, size_t step,
+                    const std::string& label) {
+    const LineScan vector = ScanInSteps(bytes, findIrregular, kernel, step);
     const LineScan scalar = ScanLinesScalar(bytes, findIrregular);
     EXPECT_EQ(vector.firstIrregular, scalar.firstIrregular) << label;
     if (scalar.firstIrregular != kNoOffset) return;  // the rest is not filled in then
     EXPECT_EQ(vector.segmentCount, scalar.segmentCount) << label;
     EXPECT_EQ(vector.lineStarts, scalar.lineStarts) << label;
     EXPECT_EQ(vector.markerLines, scalar.markerLines) << label;
+    EXPECT_EQ(vector.markerLineStarts, scalar.markerLineStarts) << label;
     EXPECT_EQ(vector.ctrlZLines, scalar.ctrlZLines) << label;
 }
 
-// The vector scan works on 64-byte blocks; random texts put every byte that matters on every
-// position of a block and across block edges.
-TEST(LineScan, VectorScanAgreesWithTheScalarOne) {
+// The vector scans work on 64-byte blocks; random texts put every byte that matters on every
+// position of a block and across block edges, fed whole or in stretches as they are read.
+TEST(LineScan, VectorScansAgreeWithTheScalarOne) {
+    const auto kernels = AvailableMaskKernels();
+    if (kernels.empty()) GTEST_SKIP() << "no vector kernel on this processor";
     static const std::string kPieces[] = {"\n", "\n\n\n\n\n\n\n\n", "\r\n", "\r", "\x1A", "x", "abcdefghijklmnop",
                                           "#==TABLE no ", "#==T", "#=", "\0"s, "#==TABLE no 5\n"};
     std::mt19937 random(64);
@@ -32,8 +44,12 @@ TEST(LineScan, VectorScanAgreesWithTheScalarOne) {
         std::string bytes;
         const int pieces = round % 400;
         for (int i = 0; i < pieces; ++i) bytes += kPieces[pick(random)];
-        ExpectSameScan(bytes, true, "round " + std::to_string(round));
-        ExpectSameScan(bytes, false, "round " + std::to_string(round));
+        const size_t step = round % 3 == 0 ? bytes.size() + 1 : 1 + round % 150;
+        for (size_t k = 0; k < kernels.size(); ++k) {
+            const std::string label = "round " + std::to_string(round) + " kernel " + std::to_string(k);
+            ExpectSameScan(bytes, true, kernels[k], step, label);
+            ExpectSameScan(bytes, false, kernels[k], step, label);
+        }
     }
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
@@ -80,6 +81,21 @@ TEST(RecordField, MatchesTheLineBufferFilledFromTheSplitLine) {
         std::string scratch;
         for (int index = -1; index < 5; ++index) {
             EXPECT_EQ(RecordField(line, index, scratch), M.LineAt(index)) << line << " field " << index;
+        }
+    }
+}
+
+TEST(TrimmedRecordField, IsTheTrimmedFieldOfTheSplitLine) {
+    std::mt19937 random(1251);
+    const std::string pieces[] = {"|", " ", "\t", "a", "bc", "\xA0", "\x01", "\0"s, "\r", "\n", "||"};
+    std::uniform_int_distribution<size_t> pick(0, std::size(pieces) - 1);
+    for (int round = 0; round < 20000; ++round) {
+        std::string line;
+        for (int i = round % 12; i > 0; --i) line += pieces[pick(random)];
+        std::string scratch, general;
+        for (int index = -1; index < 4; ++index) {
+            const std::string expected(TrimBlanks(RecordField(line, index, general)));
+            ASSERT_EQ(TrimmedRecordField(line, index, scratch), expected) << "'" << line << "' field " << index;
         }
     }
 }

@@ -25,7 +25,7 @@ FileBytes AllocateBytes(uint64_t size) {
 
 }  // namespace
 
-FileBytes ReadWholeFile(const std::string& path) {
+FileBytes ReadWholeFile(const std::string& path, const ReadProgress& progress) {
     UniqueHandle file(CreateFileA(LongPathForApi(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                   FILE_ATTRIBUTE_NORMAL, nullptr));
     if (file.get() == INVALID_HANDLE_VALUE) {
@@ -38,11 +38,12 @@ FileBytes ReadWholeFile(const std::string& path) {
     FileBytes bytes = AllocateBytes(static_cast<uint64_t>(size.QuadPart));
     size_t got = 0;
     while (got < bytes.Size()) {
-        const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.Size() - got, 1u << 24));
+        const DWORD chunk = static_cast<DWORD>(std::min(bytes.Size() - got, kReadStretch));
         DWORD read = 0;
         if (!ReadFile(file.get(), bytes.Data() + got, chunk, &read, nullptr)) ThrowLastError();
         if (read == 0) break;  // the file is shorter than it said: take what is there
         got += read;
+        if (progress) progress({bytes.Data(), got});
     }
     if (!CloseNow(file)) ThrowLastError();
     if (got == bytes.Size()) return bytes;

@@ -1,0 +1,92 @@
+#include "LineScanKernels.h"
+
+#if defined(__x86_64__) || defined(__i386__) || defined(_M_X64)
+#define DD_X86 1
+#include <immintrin.h>
+#endif
+
+namespace dd {
+
+MaskKernel BestMaskKernel() {
+    static const MaskKernel kernel = [] {
+        const auto kernels = AvailableMaskKernels();
+        return kernels.empty() ? nullptr : kernels.back();
+    }();
+    return kernel;
+}
+
+#if DD_X86 && defined(__SSE2__)
+namespace {
+
+inline uint64_t Movemask16(__m128i x, int shift) {
+    return static_cast<uint64_t>(static_cast<uint16_t>(_mm_movemask_epi8(x))) << shift;
+}
+
+inline int SwarPopCount(uint64_t x) {
+    x = x - ((x >> 1) & 0x5555555555555555ULL);
+    x = (x & 0x3333333333333333ULL) + ((x >> 2) & 0x3333333333333333ULL);
+    x = (x + (x >> 4)) & 0x0F0F0F0F0F0F0F0FULL;
+    return static_cast<int>((x * 0x0101010101010101ULL) >> 56);
+}
+
+void MasksSse2(const char* p, size_t blocks, BlockMasks* out) {
+    const __m128i lf = _mm_set1_epi8('\n'), cr = _mm_set1_epi8('\r'), ctrlZ = _mm_set1_epi8(26);
+    const __m128i hash = _mm_set1_epi8('#'), equals = _mm_set1_epi8('='), tee = _mm_set1_epi8('T');
+    for (size_t b = 0; b < blocks; ++b, p += 64) {
+        uint64_t lineFeeds = 0, returns = 0, ctrlZs = 0, markers = 0;
+        for (int k = 0; k < 4; ++k) {
+            const char* q = p + 16 * k;
+            const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(q));
+            lineFeeds |= Movemask16(_mm_cmpeq_epi8(x, lf), 16 * k);
+            returns |= Movemask16(_mm_cmpeq_epi8(x, cr), 16 * k);
+            ctrlZs |= Movemask16(_mm_cmpeq_epi8(x, ctrlZ), 16 * k);
+            const __m128i e = _mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(q + 1)), equals);
+            const __m128i t = _mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(q + 3)), tee);
+            markers |= Movemask16(_mm_and_si128(_mm_cmpeq_epi8(x, hash), _mm_and_si128(e, t)), 16 * k);
+        }
+        uint64_t followedByBreak = (lineFeeds | returns) >> 1;
+        if (p[64] == '\n' || p[64] == '\r') followedByBreak |= uint64_t{1} << 63;
+        *out++ = {lineFeeds, ctrlZs, returns & ~followedByBreak, markers, SwarPopCount(lineFeeds)};
+    }
+}
+
+__attribute__((target("avx2,popcnt"))) inline uint64_t Movemask32(__m256i x, int shift) {
+    return static_cast<uint64_t>(static_cast<uint32_t>(_mm256_movemask_epi8(x))) << shift;
+}
+
+__attribute__((target("avx2,popcnt"))) void MasksAvx2(const char* p, size_t blocks, BlockMasks* out) {
+    const __m256i lf = _mm256_set1_epi8('\n'), cr = _mm256_set1_epi8('\r'), ctrlZ = _mm256_set1_epi8(26);
+    const __m256i hash = _mm256_set1_epi8('#'), equals = _mm256_set1_epi8('='), tee = _mm256_set1_epi8('T');
+    for (size_t b = 0; b < blocks; ++b, p += 64) {
+        uint64_t lineFeeds = 0, returns = 0, ctrlZs = 0, markers = 0;
+        for (int k = 0; k < 2; ++k) {
+            const char* q = p + 32 * k;
+            const __m256i x = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(q));
+            lineFeeds |= Movemask32(_mm256_cmpeq_epi8(x, lf), 32 * k);
+            returns |= Movemask32(_mm256_cmpeq_epi8(x, cr), 32 * k);
+            ctrlZs |= Movemask32(_mm256_cmpeq_epi8(x, ctrlZ), 32 * k);
+            const __m256i e = _mm256_cmpeq_epi8(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(q + 1)), equals);
+            const __m256i t = _mm256_cmpeq_epi8(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(q + 3)), tee);
+            markers |= Movemask32(_mm256_and_si256(_mm256_cmpeq_epi8(x, hash), _mm256_and_si256(e, t)), 32 * k);
+        }
+        uint64_t followedByBreak = (lineFeeds | returns) >> 1;
+        if (p[64] == '\n' || p[64] == '\r') followedByBreak |= uint64_t{1} << 63;
+        *out++ = {lineFeeds, ctrlZs, returns & ~followedByBreak, markers, __builtin_popcountll(lineFeeds)};
+    }
+}
+
+}  // namespace
+
+std::vector<MaskKernel> AvailableMaskKernels() {
+    std::vector<MaskKernel> kernels = {MasksSse2};
+    if (__builtin_cpu_supports("avx2") && __builtin_cpu_supports("popcnt")) kernels.push_back(MasksAvx2);
+    return kernels;
+}
+
+#else
+
+std::vector<MaskKernel> AvailableMaskKernels() { return {}; }
+
+#endif
+
+}  // namespace dd
