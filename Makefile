@@ -3,7 +3,7 @@ SHELL := /bin/bash
 
 PACKAGES := cmake ninja-build g++ make binutils \
 	g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 xvfb xauth \
-	googletest libgtest-dev libbenchmark-dev imagemagick clang libclang-rt-14-dev
+	googletest libgtest-dev libbenchmark-dev imagemagick clang libclang-rt-14-dev time
 
 PRESETS := native win32 win64
 WINE := cmake/wine-session.sh
