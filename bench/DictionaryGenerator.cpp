@@ -37,7 +37,8 @@ int64_t WriteDictionary(std::FILE* out, uint64_t bytes, bool sqlEdition) {
             text += "T=" + Padded(id, 8) + "|" + Padded(description, 30) + "|" + Padded(id, 12) + "|1         \r\n";
         } else {
             text += "# Name    |Descr                         |Type[A/S/U]|DBTableName|ReUsable  \r\n";
-            text += "T=" + Padded(id, 8) + "|" + Padded(description, 30) + "|A          |" + Padded(id, 11) + "|1         \r\n";
+            text += "T=" + Padded(id, 8) + "|" + Padded(description, 30) + "|A          |" + Padded(id, 11) +
+                    "|1         \r\n";
         }
         text += "#-----Fields-------\r\n# Name      |Descr               |Type|Length|Precision\r\n";
         const int fields = 5 + static_cast<int>(random() % 30);
@@ -46,8 +47,9 @@ int64_t WriteDictionary(std::FILE* out, uint64_t bytes, bool sqlEdition) {
             text += "F=" + Padded("SP" + std::to_string(1000 + field), 10) + "|" + Padded("(P)" + Word(random), 20) +
                     "|" + (number ? "N   |14    |2        " : "C   |50    |0        ") + "\r\n";
         }
-        text += "#----Indexes------\r\n# Name     |Descr         |Unique|Indexed fields"
-                "                                              |DBName     \r\n";
+        text +=
+            "#----Indexes------\r\n# Name     |Descr         |Unique|Indexed fields"
+            "                                              |DBName     \r\n";
         text += "I=ID       |              |0     |" + Padded("ID", 60) + "|ID         \r\n#\r\n";
         ++table;
         if (text.size() > (1 << 20)) {

@@ -42,8 +42,8 @@ bool SearchText(const std::string& argument, std::string& text) {
     }
     for (size_t i = 0; i < argument.size(); ++i) {
         const auto byte = static_cast<unsigned char>(argument[i]);
-        if (byte >= 0xF0 || (byte >= 0xC2 && i + 1 < argument.size() &&
-                             (static_cast<unsigned char>(argument[i + 1]) & 0xC0) == 0x80)) {
+        if (byte >= 0xF0 ||
+            (byte >= 0xC2 && i + 1 < argument.size() && (static_cast<unsigned char>(argument[i + 1]) & 0xC0) == 0x80)) {
             return false;  // well-formed UTF-8 whose characters Windows-1251 lacks
         }
     }
@@ -74,7 +74,8 @@ int Run(const CommandLine& line) {
         } else if (line.command == "find" && operands.size() == 2) {
             std::string text;
             if (!SearchText(operands[1], text)) {
-                std::fprintf(stderr, "ddview: %s: the text has characters that Windows-1251 lacks\n", operands[1].c_str());
+                std::fprintf(stderr, "ddview: %s: the text has characters that Windows-1251 lacks\n",
+                             operands[1].c_str());
                 return kBadCommandLine;
             }
             FindText(path, text, out);

@@ -6,9 +6,7 @@
 
 namespace dd {
 
-bool PathIsSqlDictionary(std::string_view path) {
-    return path.find(".DDS") != std::string_view::npos;
-}
+bool PathIsSqlDictionary(std::string_view path) { return path.find(".DDS") != std::string_view::npos; }
 
 namespace {
 
@@ -34,8 +32,7 @@ void FinishLoad(Dictionary& dictionary, std::shared_ptr<const DictionaryLines> l
 
 }  // namespace
 
-void LoadDictionaryBytes(Dictionary& dictionary, std::string_view path, FileBytes bytes, TableList& LB,
-                         FieldGrid& SG) {
+void LoadDictionaryBytes(Dictionary& dictionary, std::string_view path, FileBytes bytes, TableList& LB, FieldGrid& SG) {
     BeginLoad(dictionary, path, SG);
     FinishLoad(dictionary, DictionaryLines::Read(std::move(bytes)), LB, SG);
 }

@@ -27,7 +27,6 @@ bool PathIsSqlDictionary(std::string_view path);
 void LoadDictionary(Dictionary& dictionary, const std::string& path, TableList& LB, FieldGrid& SG);
 
 // The same for bytes already read: what follows the opening of the file.
-void LoadDictionaryBytes(Dictionary& dictionary, std::string_view path, FileBytes bytes, TableList& LB,
-                         FieldGrid& SG);
+void LoadDictionaryBytes(Dictionary& dictionary, std::string_view path, FileBytes bytes, TableList& LB, FieldGrid& SG);
 
 }  // namespace dd

@@ -47,8 +47,8 @@ std::shared_ptr<const DictionaryLines> DictionaryLines::Index(FileBytes bytes, L
     auto markerStart = scan.markerLineStarts.begin();
     auto ctrlZ = scan.ctrlZLines.begin();
     while (marker != scan.markerLines.end() || ctrlZ != scan.ctrlZLines.end()) {
-        const bool ctrlZFirst = marker == scan.markerLines.end() ||
-                                (ctrlZ != scan.ctrlZLines.end() && *ctrlZ <= *marker);
+        const bool ctrlZFirst =
+            marker == scan.markerLines.end() || (ctrlZ != scan.ctrlZLines.end() && *ctrlZ <= *marker);
         const size_t line = ctrlZFirst ? *ctrlZ : *marker;
         const size_t start = ctrlZFirst ? 0 : *markerStart;
         if (ctrlZFirst) {
@@ -67,7 +67,8 @@ std::shared_ptr<const DictionaryLines> DictionaryLines::Index(FileBytes bytes, L
     }
 
     lines->fileLines_ = static_cast<int32_t>(fileLines);
-    lines->lineCount_ = static_cast<int32_t>(std::max<long long>(static_cast<long long>(fileLines), afterMarkerUntil + 1));
+    lines->lineCount_ =
+        static_cast<int32_t>(std::max<long long>(static_cast<long long>(fileLines), afterMarkerUntil + 1));
     lines->lineStarts_ = std::move(scan.lineStarts);
     return lines;
 }
@@ -104,7 +105,8 @@ std::string_view DictionaryLines::ReadOn(int32_t line, size_t offset, int32_t in
     const char* data = bytes_.Data();
     const size_t size = bytes_.Size();
     for (; line < index; ++line) {
-        offset = static_cast<size_t>(static_cast<const char*>(std::memchr(data + offset, '\n', size - offset)) - data) + 1;
+        offset =
+            static_cast<size_t>(static_cast<const char*>(std::memchr(data + offset, '\n', size - offset)) - data) + 1;
     }
     const void* lineFeed = std::memchr(data + offset, '\n', size - offset);
     const size_t end = lineFeed != nullptr ? static_cast<size_t>(static_cast<const char*>(lineFeed) - data) : size;

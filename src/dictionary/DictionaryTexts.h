@@ -17,8 +17,10 @@ inline constexpr std::array<std::string_view, 5> kGridCaptions = {
 
 // Column 1 of grid row 1, beside the table's identifier.
 inline constexpr std::string_view kSqlTableIdentifier =
-    "\xC8\xE4\xE5\xED\xF2\xE8\xF4\xE8\xEA\xE0\xF2\xEE\xF0 SQL-\xF2\xE0\xE1\xEB\xE8\xF6\xFB";  // Идентификатор SQL-таблицы
+    "\xC8\xE4\xE5\xED\xF2\xE8\xF4\xE8\xEA\xE0\xF2\xEE\xF0 SQL-\xF2\xE0\xE1\xEB\xE8\xF6\xFB";  // Идентификатор
+                                                                                              // SQL-таблицы
 inline constexpr std::string_view kDbfTableIdentifier =
-    "\xC8\xE4\xE5\xED\xF2\xE8\xF4\xE8\xEA\xE0\xF2\xEE\xF0 DBF-\xF2\xE0\xE1\xEB\xE8\xF6\xFB";  // Идентификатор DBF-таблицы
+    "\xC8\xE4\xE5\xED\xF2\xE8\xF4\xE8\xEA\xE0\xF2\xEE\xF0 DBF-\xF2\xE0\xE1\xEB\xE8\xF6\xFB";  // Идентификатор
+                                                                                              // DBF-таблицы
 
 }  // namespace dd::texts

@@ -68,8 +68,6 @@ GridRange GridModel::Selection() const noexcept {
             std::max(current_.column, anchor_.column), std::max(current_.row, anchor_.row)};
 }
 
-void GridModel::SetTopRow(int32_t row) {
-    topRow_ = std::clamp(row, fixedRows_, std::max(fixedRows_, RowCount() - 1));
-}
+void GridModel::SetTopRow(int32_t row) { topRow_ = std::clamp(row, fixedRows_, std::max(fixedRows_, RowCount() - 1)); }
 
 }  // namespace dd

@@ -7,13 +7,9 @@
 
 namespace dd {
 
-std::string_view LineBuffer::Store(std::string_view text) {
-    return storage_.emplace_back(text);
-}
+std::string_view LineBuffer::Store(std::string_view text) { return storage_.emplace_back(text); }
 
-void LineBuffer::AppendLine(std::string_view text) {
-    own_.push_back(Store(text));
-}
+void LineBuffer::AppendLine(std::string_view text) { own_.push_back(Store(text)); }
 
 std::string_view LineBuffer::LineAt(int32_t index) const {
     if (index < 0) return {};
@@ -39,9 +35,7 @@ void LineBuffer::ReplaceLine(int32_t index, std::string_view text) {
     }
 }
 
-int32_t LineBuffer::LineCount() const noexcept {
-    return AdoptedCount() + static_cast<int32_t>(own_.size());
-}
+int32_t LineBuffer::LineCount() const noexcept { return AdoptedCount() + static_cast<int32_t>(own_.size()); }
 
 void LineBuffer::ClearLines() {
     adopted_.reset();

@@ -4,7 +4,6 @@
 #include <bit>
 #include <cstring>
 
-
 namespace dd {
 namespace {
 
@@ -36,8 +35,7 @@ bool MarkerAt(std::string_view bytes, size_t pos) {
 }
 
 // Scans bytes[from, end) one by one. Returns false when it stopped at an irregular byte.
-bool ScanBytes(std::string_view bytes, size_t from, size_t end, bool findIrregular, ScanState& state,
-               LineScan& scan) {
+bool ScanBytes(std::string_view bytes, size_t from, size_t end, bool findIrregular, ScanState& state, LineScan& scan) {
     const char* d = bytes.data();
     const size_t n = bytes.size();
     for (size_t p = from; p < end; ++p) {

@@ -19,7 +19,7 @@ bool Contains(std::string_view text, std::string_view part) { return text.find(p
 
 std::string_view LineAt(const LineBuffer& buffer, int64_t index) {
     return index <= std::numeric_limits<int32_t>::max() ? buffer.LineAt(static_cast<int32_t>(index))
-                                                         : std::string_view{};
+                                                        : std::string_view{};
 }
 
 int32_t AddRow(FieldGrid& SG) {

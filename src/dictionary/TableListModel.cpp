@@ -27,8 +27,6 @@ std::string TableListModel::EntryText(int32_t index) const {
 
 int32_t TableListModel::EntryTableLine(int32_t index) const { return At(index).tableLine; }
 
-void TableListModel::SelectEntry(int32_t index) {
-    selected_ = (index >= 0 && index < EntryCount()) ? index : -1;
-}
+void TableListModel::SelectEntry(int32_t index) { selected_ = (index >= 0 && index < EntryCount()) ? index : -1; }
 
 }  // namespace dd

@@ -13,10 +13,8 @@ TEST(ParseCommandLine, TakesOptionsAnywhereAfterTheCommandWord) {
         bool raw;
     };
     const Case cases[] = {
-        {{"list", "--raw", "f"}, "list", {"f"}, true},
-        {{"list", "f", "--raw"}, "list", {"f"}, true},
-        {{"show", "f", "3"}, "show", {"f", "3"}, false},
-        {{"find", "f", "--", "--raw"}, "find", {"f", "--raw"}, false},
+        {{"list", "--raw", "f"}, "list", {"f"}, true},   {{"list", "f", "--raw"}, "list", {"f"}, true},
+        {{"show", "f", "3"}, "show", {"f", "3"}, false}, {{"find", "f", "--", "--raw"}, "find", {"f", "--raw"}, false},
         {{"find", "f", "-"}, "find", {"f", "-"}, false},
     };
     for (const auto& c : cases) {

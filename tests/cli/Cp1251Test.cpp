@@ -26,10 +26,10 @@ TEST(Cp1251, ReplacesControlCharactersForTheTerminal) {
 }
 
 TEST(Cp1251, RefusesTextThatIsNotUtf8OrNotInTheCodePage) {
-    EXPECT_FALSE(Cp1251FromUtf8("\xD2\xEE"));            // Windows-1251 bytes, not UTF-8
+    EXPECT_FALSE(Cp1251FromUtf8("\xD2\xEE"));  // Windows-1251 bytes, not UTF-8
     EXPECT_FALSE(Cp1251FromUtf8(Bytes(u8"日本")));
-    EXPECT_FALSE(Cp1251FromUtf8("\xC0\x80"));            // an over-long zero
-    EXPECT_FALSE(Cp1251FromUtf8("\xED\xA0\x80"));        // a surrogate
+    EXPECT_FALSE(Cp1251FromUtf8("\xC0\x80"));      // an over-long zero
+    EXPECT_FALSE(Cp1251FromUtf8("\xED\xA0\x80"));  // a surrogate
     EXPECT_EQ(*Cp1251FromUtf8(Bytes(u8"SP12 Цена")), "SP12 \xD6\xE5\xED\xE0");
 }
 

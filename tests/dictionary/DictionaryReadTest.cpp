@@ -34,11 +34,27 @@ TEST(DictionaryReading, AppliesTheLineRules) {
         {"a lone CR at the end", "A\n\r", {"A", ""}},
         {"a lone CR line", "\r\n", {""}},
         {"lines are trimmed", " A \t\n\0B\0\n"s, {"A", "B"}},
-        {"tabs and high bytes stay inside", "A\t\xA0\xFF" "B\n", {"A\t\xA0\xFF" "B"}},
-        {"Ctrl-Z at a line start ends the input", "A\n\x1A" "B\nC", {"A"}},
-        {"Ctrl-Z as the first byte", "\x1A" "A\nB", {}},
-        {"Ctrl-Z inside a line ends its text", "A\x1A" "B\nC", {"A", "C"}},
-        {"a CR before Ctrl-Z keeps the line", "A\n\r\x1A" "B\nC", {"A", "", "C"}},
+        {"tabs and high bytes stay inside",
+         "A\t\xA0\xFF"
+         "B\n",
+         {"A\t\xA0\xFF"
+          "B"}},
+        {"Ctrl-Z at a line start ends the input",
+         "A\n\x1A"
+         "B\nC",
+         {"A"}},
+        {"Ctrl-Z as the first byte",
+         "\x1A"
+         "A\nB",
+         {}},
+        {"Ctrl-Z inside a line ends its text",
+         "A\x1A"
+         "B\nC",
+         {"A", "C"}},
+        {"a CR before Ctrl-Z keeps the line",
+         "A\n\r\x1A"
+         "B\nC",
+         {"A", "", "C"}},
         {"Ctrl-Z in the last line", "A\nBC\x1A", {"A", "BC"}},
     };
     for (const auto& c : cases) {
@@ -165,8 +181,9 @@ ReferenceLoad LoadByReference(const std::string& bytes) {
 
 // Random files made of the bytes and pieces that matter to the line rules.
 std::string RandomDictionary(std::mt19937& random, size_t pieces) {
-    static const std::string kPieces[] = {"\n", "\r\n", "\r", "\x1A", " ", "\t", "a", "|", "T|x|", "#==TABLE no ",
-                                          "#==TABLE no 7\r\n", "#", "#==T", "\0"s, "F=", "\xC0\xFF", "#=", "=="};
+    static const std::string kPieces[] = {
+        "\n", "\r\n", "\r",  "\x1A", " ",        "\t", "a", "|", "T|x|", "#==TABLE no ", "#==TABLE no 7\r\n",
+        "#",  "#==T", "\0"s, "F=",   "\xC0\xFF", "#=", "=="};
     std::uniform_int_distribution<size_t> pick(0, std::size(kPieces) - 1);
     std::string bytes;
     for (size_t i = 0; i < pieces; ++i) bytes += kPieces[pick(random)];

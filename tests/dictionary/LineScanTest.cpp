@@ -36,8 +36,9 @@ void ExpectSameScan(const std::string& bytes, bool findIrregular, MaskKernel ker
 TEST(LineScan, VectorScansAgreeWithTheScalarOne) {
     const auto kernels = AvailableMaskKernels();
     if (kernels.empty()) GTEST_SKIP() << "no vector kernel on this processor";
-    static const std::string kPieces[] = {"\n", "\n\n\n\n\n\n\n\n", "\r\n", "\r", "\x1A", "x", "abcdefghijklmnop",
-                                          "#==TABLE no ", "#==T", "#=", "\0"s, "#==TABLE no 5\n"};
+    static const std::string kPieces[] = {"\n",  "\n\n\n\n\n\n\n\n", "\r\n",         "\r",   "\x1A",
+                                          "x",   "abcdefghijklmnop", "#==TABLE no ", "#==T", "#=",
+                                          "\0"s, "#==TABLE no 5\n"};
     std::mt19937 random(64);
     std::uniform_int_distribution<size_t> pick(0, std::size(kPieces) - 1);
     for (int round = 0; round < 2000; ++round) {
@@ -64,7 +65,9 @@ TEST(LineScan, IndexesEvery64thLineStart) {
 }
 
 TEST(LineScan, MendingRewritesOnlyIrregularSegments) {
-    std::string bytes = "ok\r\nA\rB\r\nC\x1A" "D\nE\r\r\n\x1A\rx\n";
+    std::string bytes =
+        "ok\r\nA\rB\r\nC\x1A"
+        "D\nE\r\r\n\x1A\rx\n";
     const LineScan scan = ScanLines(bytes, true);
     ASSERT_EQ(scan.firstIrregular, 5u);
     MendIrregularSegments(bytes.data(), bytes.size(), scan.firstIrregular);

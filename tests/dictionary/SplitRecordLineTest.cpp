@@ -27,9 +27,14 @@ TEST(TrimBlanks, RemovesBytesUpTo32FromBothEndsOnly) {
         {"", ""},
         {" \t\r\n", ""},
         {"\0 a b \0"s, "a b"},
-        {"\x1F" "x\x01", "x"},
+        {"\x1F"
+         "x\x01",
+         "x"},
         {"\xA0x\xA0", "\xA0x\xA0"},  // the no-break space stays
-        {"\x7F" "x", "\x7F" "x"},
+        {"\x7F"
+         "x",
+         "\x7F"
+         "x"},
         {" a\tb ", "a\tb"},
     };
     for (const auto& c : cases) EXPECT_EQ(TrimBlanks(c.text), c.expected) << c.text;
@@ -73,8 +78,16 @@ TEST(ReplaceBeforeZero, ReplacesLeftToRightWithoutOverlapOrSecondPass) {
 }
 
 TEST(RecordField, MatchesTheLineBufferFilledFromTheSplitLine) {
-    const std::string lines[] = {"T=SC12|Goods|SC12|SC12.DBF", " | |a|b", "|A|B", "A", "", "a||b", "x|\0|y"s,
-                                 "a\rb|c", "a\n|b\r\n|c", " a | b | c "};
+    const std::string lines[] = {"T=SC12|Goods|SC12|SC12.DBF",
+                                 " | |a|b",
+                                 "|A|B",
+                                 "A",
+                                 "",
+                                 "a||b",
+                                 "x|\0|y"s,
+                                 "a\rb|c",
+                                 "a\n|b\r\n|c",
+                                 " a | b | c "};
     for (const auto& line : lines) {
         LineBuffer M;
         M.SetFromText(SplitRecordLine(line, "|"));

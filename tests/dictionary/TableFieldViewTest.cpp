@@ -26,10 +26,10 @@ std::string Lines(const std::vector<std::string>& lines) {
 // Nineteen header lines, then the block of the worked example: its marker on line 20.
 std::string WorkedExample() {
     std::vector<std::string> lines(19, "# header");
-    lines.insert(lines.end(), {"#==TABLE no 7", "# Name |Descr", Cp(u8"T=SC12|Товары|SC12|SC12.DBF"),
-                               "#-----Fields------- F=", "# Name |F=", Cp(u8"F=CODE |Код |C |8 |0 |"),
-                               "# no field here", Cp(u8"F=DESCR |Наименование товара |C |25 |0 |"), "#",
-                               "F=AFTER|x|C|1|0"});
+    lines.insert(lines.end(),
+                 {"#==TABLE no 7", "# Name |Descr", Cp(u8"T=SC12|Товары|SC12|SC12.DBF"),
+                  "#-----Fields------- F=", "# Name |F=", Cp(u8"F=CODE |Код |C |8 |0 |"), "# no field here",
+                  Cp(u8"F=DESCR |Наименование товара |C |25 |0 |"), "#", "F=AFTER|x|C|1|0"});
     return Lines(lines);
 }
 
@@ -53,11 +53,40 @@ TEST(TableFieldView, ShowsTheSqlIdentifierInSqlMode) {
 // Tables whose descriptions one search by text could not tell apart: each entry shows its own table.
 TEST(TableFieldView, ShowsTheTableTheEntryWasMadeFrom) {
     const std::string bytes = Lines({
-        "#==TABLE no 1", "#", Cp(u8"T=RA1|Регистр ПродажиВНТТ|RA1|RA1"), "#", "#", "F=A1|a|C|1|0", "#",
-        "#==TABLE no 2", "#", Cp(u8"T=RA2|Регистр Продажи|RA2|RA2"), "#", "#", "F=A2|a|C|1|0", "#",
-        "#==TABLE no 3", "#", Cp(u8"T=RG2|Регистр Продажи|RG2|RG2"), "#", "#", "F=B2|b|C|1|0", "#",
-        "#==TABLE no 4", "#", Cp(u8"T=RG3|ТОВАРЫ|RG3|RG3"), "#", "#", "F=C3|c|C|1|0", "#",
-        "#==TABLE no 5", "#", Cp(u8"T=RG4|товары|RG4|RG4"), "#", "#", "F=D4|d|C|1|0",
+        "#==TABLE no 1",
+        "#",
+        Cp(u8"T=RA1|Регистр ПродажиВНТТ|RA1|RA1"),
+        "#",
+        "#",
+        "F=A1|a|C|1|0",
+        "#",
+        "#==TABLE no 2",
+        "#",
+        Cp(u8"T=RA2|Регистр Продажи|RA2|RA2"),
+        "#",
+        "#",
+        "F=A2|a|C|1|0",
+        "#",
+        "#==TABLE no 3",
+        "#",
+        Cp(u8"T=RG2|Регистр Продажи|RG2|RG2"),
+        "#",
+        "#",
+        "F=B2|b|C|1|0",
+        "#",
+        "#==TABLE no 4",
+        "#",
+        Cp(u8"T=RG3|ТОВАРЫ|RG3|RG3"),
+        "#",
+        "#",
+        "F=C3|c|C|1|0",
+        "#",
+        "#==TABLE no 5",
+        "#",
+        Cp(u8"T=RG4|товары|RG4|RG4"),
+        "#",
+        "#",
+        "F=D4|d|C|1|0",
     });
     const auto loaded = LoadBytes(bytes);
     const std::string identifiers[] = {"RA1", "RA2", "RG2", "RG3", "RG4"};
@@ -97,16 +126,10 @@ TEST(TableFieldView, EndsTheFieldScanAtTheIndexesMarkOrALoneHash) {
         int32_t rows;  // rows of the grid: the field before the line, and the one after unless the line ends the scan
     };
     const Case cases[] = {
-        {"#----Indexes------", 3},
-        {"F=X|#----Indexes------", 3},
-        {"  #  ", 3},
-        {"#x", 4},
-        {"##", 4},
-        {"", 4},
+        {"#----Indexes------", 3}, {"F=X|#----Indexes------", 3}, {"  #  ", 3}, {"#x", 4}, {"##", 4}, {"", 4},
     };
     for (const auto& c : cases) {
-        const auto loaded =
-            LoadBytes(Lines({"#==TABLE no 1", "#", "T|t|id|id", "#", "#", "F=A|a", c.line, "F=B|b"}));
+        const auto loaded = LoadBytes(Lines({"#==TABLE no 1", "#", "T|t|id|id", "#", "#", "F=A|a", c.line, "F=B|b"}));
         EXPECT_EQ(loaded->SG.RowCount(), c.rows) << "'" << c.line << "'";
     }
 }
@@ -120,7 +143,7 @@ TEST(TableFieldView, KeepsTheBlanksOfTheIdentifierField) {
 
 TEST(TableFieldView, LooksNoFurtherThan1001LinesBelowTheTableLine) {
     std::vector<std::string> lines = {"#==TABLE no 1", "#", "T|t|id|id", "#", "#"};
-    lines.resize(2 + 1001, "F=");      // field lines from 3 to 1000 lines below the table line (index 2)
+    lines.resize(2 + 1001, "F=");  // field lines from 3 to 1000 lines below the table line (index 2)
     lines.push_back("F=LAST|1001 below");
     lines.push_back("F=BEYOND|too far");
     const auto loaded = LoadBytes(Lines(lines));

@@ -10,17 +10,23 @@ namespace dd {
 
 int WindowsCodeOf(int error) {
     switch (error) {
-    case ENOENT: return 2;
-    case ENOTDIR:
-    case ENAMETOOLONG:
-    case ELOOP: return 3;
-    case EMFILE:
-    case ENFILE: return 4;
-    case EACCES:
-    case EPERM:
-    case EISDIR: return 5;
-    case ENOMEM: return kIoNotEnoughMemory;
-    default: return error;
+        case ENOENT:
+            return 2;
+        case ENOTDIR:
+        case ENAMETOOLONG:
+        case ELOOP:
+            return 3;
+        case EMFILE:
+        case ENFILE:
+            return 4;
+        case EACCES:
+        case EPERM:
+        case EISDIR:
+            return 5;
+        case ENOMEM:
+            return kIoNotEnoughMemory;
+        default:
+            return error;
     }
 }
 

@@ -93,8 +93,9 @@ FileBytes ReadWholeFile(const std::string& path, const ReadProgress& progress) {
 
     FileBytes bytes;
     try {
-        bytes = S_ISREG(status.st_mode) && status.st_size > 0 ? ReadRegularFile(file.Get(), static_cast<size_t>(status.st_size), progress)
-                                                             : ReadStream(file.Get());
+        bytes = S_ISREG(status.st_mode) && status.st_size > 0
+                    ? ReadRegularFile(file.Get(), static_cast<size_t>(status.st_size), progress)
+                    : ReadStream(file.Get());
     } catch (const std::bad_alloc&) {
         throw IoError(kIoNotEnoughMemory);
     }

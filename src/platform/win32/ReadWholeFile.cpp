@@ -20,7 +20,8 @@ FileBytes AllocateBytes(uint64_t size) {
     const SIZE_T bytes = static_cast<SIZE_T>(size) + 1;
     void* block = VirtualAlloc(nullptr, bytes, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE);
     if (block == nullptr) throw IoError(kIoNotEnoughMemory);
-    return FileBytes(static_cast<char*>(block), static_cast<size_t>(size), [block] { VirtualFree(block, 0, MEM_RELEASE); });
+    return FileBytes(static_cast<char*>(block), static_cast<size_t>(size),
+                     [block] { VirtualFree(block, 0, MEM_RELEASE); });
 }
 
 }  // namespace
