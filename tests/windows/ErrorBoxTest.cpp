@@ -75,11 +75,7 @@ TEST_F(PluginTest, APathLongerThan259CharactersIsHandledWithoutHarm) {
 }
 
 // A selection notification while nothing is selected makes LBClick fail with the list error.
-void FailLBClick(HWND viewer) {
-    const HWND list = ListOf(viewer);
-    SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
-    SendMessageA(viewer, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
-}
+void FailLBClick(HWND viewer) { ChooseTable(viewer, -1); }
 
 TEST_F(PluginTest, AFailingEventHandlerShowsPluginErrorOwnedByTheNewestViewerWhichStaysOpen) {
     auto older = MakeLister();

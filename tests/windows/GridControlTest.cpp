@@ -22,8 +22,7 @@ int BiggestTable(HWND viewer) {
     int best = 0;
     int bestRows = 0;
     for (int i = 0; i < count; ++i) {
-        SendMessageA(list, LB_SETCURSEL, i, 0);
-        SendMessageA(viewer, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+        ChooseTable(viewer, i);
         const int rows = ReadGrid(GridOf(viewer)).rowCount;
         if (rows > bestRows) best = i, bestRows = rows;
     }
@@ -109,8 +108,7 @@ TEST_F(GridTest, DraggingWithTheLeftButtonSelectsARange) {
 }
 
 TEST_F(GridTest, NavigationKeysMoveTheCurrentCellWithinTheGrid) {
-    SendMessageA(list_, LB_SETCURSEL, BiggestTable(viewer_), 0);
-    SendMessageA(viewer_, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list_), LBN_SELCHANGE), reinterpret_cast<LPARAM>(list_));
+    ChooseTable(viewer_, BiggestTable(viewer_));
     const int rows = State().rowCount;
     ASSERT_GE(rows, 40);
     SetFocus(grid_);
@@ -144,8 +142,7 @@ TEST_F(GridTest, NavigationKeysMoveTheCurrentCellWithinTheGrid) {
 }
 
 TEST_F(GridTest, ScrollingShowsLaterRowsAndTakesTheCaptionRowOutOfView) {
-    SendMessageA(list_, LB_SETCURSEL, BiggestTable(viewer_), 0);
-    SendMessageA(viewer_, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list_), LBN_SELCHANGE), reinterpret_cast<LPARAM>(list_));
+    ChooseTable(viewer_, BiggestTable(viewer_));
     EXPECT_EQ(SendMessageA(grid_, grid::kGetTopRow, 0, 0), 0);
     SendMessageA(grid_, WM_VSCROLL, SB_PAGEDOWN, 0);
     const auto top = SendMessageA(grid_, grid::kGetTopRow, 0, 0);

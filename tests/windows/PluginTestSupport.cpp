@@ -180,6 +180,12 @@ std::vector<std::string> ListTexts(HWND list) {
     return texts;
 }
 
+void ChooseTable(HWND viewer, int index) {
+    const HWND list = ListOf(viewer);
+    SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    SendMessageA(viewer, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+}
+
 int ListSelection(HWND list) { return static_cast<int>(SendMessageA(list, LB_GETCURSEL, 0, 0)); }
 
 GridState ReadGrid(HWND grid) {

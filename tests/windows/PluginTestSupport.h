@@ -88,6 +88,9 @@ HWND ListOf(HWND viewer);
 HWND GridOf(HWND viewer);
 
 std::vector<std::string> ListTexts(HWND list);
+// Selects a list entry and notifies the viewer as the list does for the user's selections (an index
+// of -1 selects nothing).
+void ChooseTable(HWND viewer, int index);
 int ListSelection(HWND list);
 
 // The grid read through its messages.

@@ -39,7 +39,8 @@ bool ParseOptions(int argc, char** argv, Options& options) {
             options.plugin = argv[++i];
         else if (argument == "--close-after" && i + 1 < argc)
             options.closeAfterMs = std::stoul(argv[++i]);
-        else if (argument == "--table" && i + 1 < argc) options.table = std::stoi(argv[++i]);
+        else if (argument == "--table" && i + 1 < argc)
+            options.table = std::stoi(argv[++i]);
         else if (options.file.empty() && argument.rfind("--", 0) != 0)
             options.file = argument;
         else
