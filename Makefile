@@ -9,7 +9,7 @@ PRESETS := native win32 win64
 WINE := cmake/wine-session.sh
 
 # build-% is not listed: make applies no pattern rule to a phony target, so nothing would be built.
-.PHONY: deps build test run bench dist clean
+.PHONY: deps build test fuzz run bench dist clean
 
 deps:
 	@cmake/install-deps.sh $(PACKAGES)
@@ -20,10 +20,16 @@ build-%:
 
 build: deps $(addprefix build-,$(PRESETS))
 
-test: build
+test: build build-native-asan
 	ctest --preset native
+	ctest --preset native-asan
 	ctest --preset win32
 	$(WINE) ctest --preset win64
+	FUZZ_SECONDS=60 FUZZ_SEED=1 FUZZ_FRESH=1 fuzz/run-fuzz.sh
+
+# The dictionary fuzzer from the samples and fixtures, FUZZ_SECONDS long (default 600).
+fuzz: deps
+	@fuzz/run-fuzz.sh
 
 run: deps build-native build-win64
 	@cmake/run-viewer.sh samples/1Cv7.DD

@@ -1,0 +1,255 @@
+#include "DictionaryExercise.h"
+
+#include <algorithm>
+#include <array>
+#include <limits>
+#include <variant>
+#include <vector>
+
+#include "ReferenceDictionary.h"
+#include "dictionary/Dictionary.h"
+#include "dictionary/Error.h"
+#include "dictionary/GridModel.h"
+#include "dictionary/LineScan.h"
+#include "dictionary/TableFieldView.h"
+#include "dictionary/TableListModel.h"
+#include "dictionary/TrimBlanks.h"
+#include "layout/ColumnWidths.h"
+#include "outputs/ClipboardText.h"
+#include "outputs/ExportText.h"
+#include "outputs/OutputTitles.h"
+#include "outputs/PrintFieldGridCommands.h"
+#include "outputs/PrintPages.h"
+
+namespace dd::fuzz {
+namespace {
+
+struct OpenedDictionary {
+    Dictionary dictionary;
+    TableListModel LB;
+    GridModel SG;
+};
+
+void Check(bool holds, const std::string& what) {
+    if (!holds) throw ExerciseFailure(what);
+}
+
+std::string ListError(long long index) { return "List index out of bounds (" + std::to_string(index) + ")"; }
+
+std::string TableLabel(std::string_view path, int32_t entry) {
+    return std::string(path) + " table " + std::to_string(entry) + ": ";
+}
+
+void CompareWithReference(const OpenedDictionary& open, const ReferenceDictionary& reference) {
+    const LineBuffer& MAll = open.dictionary.MAll;
+    Check(MAll.LineCount() == static_cast<int32_t>(reference.lines.size()),
+          "MAll holds " + std::to_string(MAll.LineCount()) + " lines, the byte-by-byte reading " +
+              std::to_string(reference.lines.size()));
+    for (int32_t i = 0; i < MAll.LineCount(); ++i) {
+        Check(MAll.LineAt(i) == reference.lines[static_cast<size_t>(i)], "line " + std::to_string(i) + " differs");
+    }
+    Check(open.LB.EntryCount() == static_cast<int32_t>(reference.entries.size()), "the number of tables differs");
+    for (int32_t i = 0; i < open.LB.EntryCount(); ++i) {
+        Check(open.LB.EntryText(i) == reference.entries[static_cast<size_t>(i)],
+              "the text of entry " + std::to_string(i) + " differs");
+        Check(open.LB.EntryTableLine(i) == reference.tableLines[static_cast<size_t>(i)],
+              "the table line of entry " + std::to_string(i) + " differs");
+    }
+}
+
+void CompareGrid(const GridModel& SG, const std::vector<ReferenceRow>& rows, const std::string& label) {
+    Check(SG.RowCount() == static_cast<int32_t>(rows.size()), label + "the grid has " + std::to_string(SG.RowCount()) +
+                                                                  " rows, the plain view " +
+                                                                  std::to_string(rows.size()));
+    Check(SG.FixedRows() == 0, label + "the grid keeps a fixed row");
+    for (int32_t row = 0; row < SG.RowCount(); ++row) {
+        for (int column = 0; column < kGridColumns; ++column) {
+            Check(SG.Cell(column, row) == rows[static_cast<size_t>(row)][static_cast<size_t>(column)],
+                  label + "cell (" + std::to_string(column) + ", " + std::to_string(row) + ") differs");
+        }
+    }
+}
+
+size_t Occurrences(std::string_view text, std::string_view part) {
+    size_t count = 0;
+    for (size_t at = text.find(part); at != std::string_view::npos; at = text.find(part, at + part.size())) ++count;
+    return count;
+}
+
+void CheckExport(const OpenedDictionary& open, int32_t entry, const std::string& label) {
+    const GridModel& SG = open.SG;
+    const std::string listText = open.LB.EntryText(entry);
+    const std::string bytes = ExportFileBytes(open.dictionary.IsSqlDictionary, listText, SG);
+    // Cells and list texts hold no line break (lines are split at every break), so the file has one
+    // line per grid row but row 1, and three before them: title, identifier, "Поля: ".
+    const size_t lines = static_cast<size_t>(SG.RowCount()) + 2;
+    Check(Occurrences(bytes, "\r\n") == lines, label + "the export does not have one line per row");
+    Check(bytes.size() >= 2 && bytes.compare(bytes.size() - 2, 2, "\r\n") == 0,
+          label + "the export's last line is open");
+    Check(bytes.rfind(ExportTitle(open.dictionary.IsSqlDictionary, listText) + "\r\n", 0) == 0,
+          label + "the export does not begin with its title");
+}
+
+void CheckClipboard(const GridModel& SG, int32_t rowsCopied, const std::string& label) {
+    const int32_t rows = std::min(SG.RowCount(), rowsCopied);
+    for (int32_t row = 0; row < rows; ++row) {
+        std::string joined;
+        for (int column = 0; column < kGridColumns; ++column) {
+            Check(CellClipboardText(SG, {column, row}) == SG.Cell(column, row), label + "a cell copies other text");
+            joined.append(SG.Cell(column, row)).append("; ");
+        }
+        Check(RowClipboardText(SG, row) == TrimBlanks(joined), label + "row " + std::to_string(row) + " copies wrong");
+        Check(CellClipboardText(SG, {kGridColumns, row}).empty() && CellClipboardText(SG, {-1, row}).empty(),
+              label + "a cell beside the grid copies text");
+    }
+    // A row outside the grid has empty cells: only the separators are copied.
+    Check(CellClipboardText(SG, {0, SG.RowCount()}).empty() && RowClipboardText(SG, SG.RowCount()) == "; ; ; ; ;" &&
+              RowClipboardText(SG, -1) == "; ; ; ; ;",
+          label + "a row outside the grid copies text");
+}
+
+template <typename Command>
+size_t CountOf(const std::vector<PrintCommand>& commands) {
+    return static_cast<size_t>(std::count_if(commands.begin(), commands.end(), [](const PrintCommand& command) {
+        return std::holds_alternative<Command>(command);
+    }));
+}
+
+void CheckPrint(const OpenedDictionary& open, int32_t entry, const std::string& label) {
+    const GridModel& SG = open.SG;
+    const std::string title = PrintTitle(open.dictionary.IsSqlDictionary, open.LB.EntryText(entry));
+    // A usual grid on A4 at 600 dots per inch, a grid narrower than its two fixed columns without a
+    // page limit, a wide grid on pages that hold one row each.
+    // Each table is printed in one of these ways, in turn.
+    struct Print {
+        int gridWidth, printableHeight;
+    };
+    constexpr Print kPrints[] = {{640, 6814}, {0, 0}, {1920, 1}};
+    {
+        const Print print = kPrints[static_cast<size_t>(entry) % std::size(kPrints)];
+        const auto commands =
+            PrintFieldGridCommands(SG, title, FitColumnWidths(print.gridWidth), print.printableHeight);
+        const size_t pages = SplitPrintPages(SG.RowCount(), print.printableHeight).size();
+        const std::string where = label + "print at height " + std::to_string(print.printableHeight) + ": ";
+        Check(!commands.empty() && commands.front() == PrintCommand{BeginDocument{title}},
+              where + "the document does not begin under the title");
+        Check(commands.back() == PrintCommand{EndDocument{}}, where + "the document is not ended");
+        Check(CountOf<NextPage>(commands) + 1 == pages, where + "the page count differs");
+        Check(CountOf<TextAt>(commands) == pages, where + "not one title per page");
+        Check(CountOf<TextInRect>(commands) == kGridColumns * (pages + static_cast<size_t>(SG.RowCount()) - 1),
+              where + "not every cell is printed once, with the headings on every page");
+    }
+}
+
+// The tables to show: all of them, or as many as the limit allows from the start and from the end.
+std::vector<int32_t> TablesToShow(int32_t count, int32_t limit) {
+    std::vector<int32_t> tables;
+    if (count <= limit) {
+        for (int32_t i = 0; i < count; ++i) tables.push_back(i);
+        return tables;
+    }
+    for (int32_t i = 0; i < limit / 2; ++i) tables.push_back(i);
+    for (int32_t i = count - (limit - limit / 2); i < count; ++i) tables.push_back(i);
+    return tables;
+}
+
+void ShowIndexesThatAreNoEntry(OpenedDictionary& open, std::string_view path) {
+    const int32_t count = open.LB.EntryCount();
+    for (const int64_t index :
+         {int64_t{-1}, int64_t{count}, int64_t{count} + 1, int64_t{std::numeric_limits<int32_t>::min()},
+          int64_t{std::numeric_limits<int32_t>::max()}}) {
+        const std::string label = std::string(path) + " index " + std::to_string(index) + ": ";
+        const auto index32 = static_cast<int32_t>(index);
+        if (index != index32) continue;
+        try {
+            (void)open.LB.EntryText(index32);
+            Check(false, label + "reading the entry did not fail");
+        } catch (const Error& error) {
+            Check(error.Message() == ListError(index), label + "reading the entry failed with " + error.Message());
+        }
+        open.LB.SelectEntry(index32);
+        Check(open.LB.SelectedIndex() == -1, label + "an index that is no entry was selected");
+        try {
+            LBClick(open.dictionary, open.LB, open.SG);
+            Check(false, label + "showing nothing selected did not fail");
+        } catch (const Error& error) {
+            Check(error.Message() == ListError(-1), label + "showing nothing selected failed with " + error.Message());
+        }
+        Check(open.SG.RowCount() == 1, label + "a failed table view left more than the header row");
+    }
+}
+
+void CheckScanInStretches(std::string_view bytes) {
+    for (const bool findIrregular : {true, false}) {
+        const LineScan scalar = ScanLinesScalar(bytes, findIrregular);
+        for (const MaskKernel kernel : AvailableMaskKernels()) {
+            for (const size_t step : {bytes.size() + 1, size_t{1} + bytes.size() % 131}) {
+                LineScanner scanner(findIrregular, kernel);
+                for (size_t read = step; read < bytes.size(); read += step) scanner.Feed(bytes.substr(0, read));
+                scanner.Feed(bytes);
+                const LineScan vector = scanner.Finish(bytes);
+                const std::string label = "the scan in stretches of " + std::to_string(step) + " ";
+                Check(vector.firstIrregular == scalar.firstIrregular, label + "stops elsewhere");
+                if (scalar.firstIrregular != kNoOffset) continue;  // the rest is not filled in then
+                Check(vector.segmentCount == scalar.segmentCount, label + "counts other lines");
+                Check(vector.lineStarts == scalar.lineStarts, label + "indexes other line starts");
+                Check(vector.markerLines == scalar.markerLines && vector.markerLineStarts == scalar.markerLineStarts,
+                      label + "finds other markers");
+                Check(vector.ctrlZLines == scalar.ctrlZLines, label + "finds other Ctrl-Z lines");
+            }
+        }
+    }
+}
+
+}  // namespace
+
+std::string ExerciseDictionary(std::string_view bytes, std::string_view path, const ExerciseLimits& limits) {
+    OpenedDictionary open;
+    std::string loadError;
+    try {
+        LoadDictionaryBytes(open.dictionary, path, FileBytes::Copy(bytes), open.LB, open.SG);
+    } catch (const Error& error) {
+        loadError = error.Message();
+    }
+    Check(open.dictionary.IsSqlDictionary == (path.find(".DDS") != std::string_view::npos),
+          std::string(path) + ": the mode does not follow the path");
+    Check(loadError.empty() || (loadError == ListError(-1) && open.LB.EntryCount() == 0),
+          std::string(path) + ": loading failed with " + loadError);
+
+    ReferenceDictionary reference;
+    if (limits.compareWithReference) {
+        reference = ReadReferenceDictionary(bytes);
+        CompareWithReference(open, reference);
+        if (loadError.empty()) {
+            CompareGrid(open.SG, ReferenceTableView(reference, 0, open.dictionary.IsSqlDictionary),
+                        TableLabel(path, 0) + "after loading, ");
+        }
+    }
+
+    ShowIndexesThatAreNoEntry(open, path);
+    const std::vector<int32_t> shown = TablesToShow(open.LB.EntryCount(), limits.tablesShown);
+    for (size_t k = 0; k < shown.size(); ++k) {
+        const int32_t entry = shown[k];
+        const std::string label = TableLabel(path, entry);
+        open.LB.SelectEntry(entry);
+        LBClick(open.dictionary, open.LB, open.SG);
+        const bool compared = k < static_cast<size_t>(limits.gridsCompared) || k + 1 == shown.size();
+        if (limits.compareWithReference && compared) {
+            CompareGrid(open.SG, ReferenceTableView(reference, entry, open.dictionary.IsSqlDictionary), label);
+        }
+        CheckExport(open, entry, label);
+        CheckClipboard(open.SG, limits.rowsCopied, label);
+        CheckPrint(open, entry, label);
+    }
+    return loadError;
+}
+
+std::string ExerciseBothEditions(std::string_view bytes, const ExerciseLimits& limits) {
+    CheckScanInStretches(bytes);
+    const std::string dbfError = ExerciseDictionary(bytes, "C:\\base\\1Cv7.DD", limits);
+    const std::string sqlError = ExerciseDictionary(bytes, "C:\\base\\1Cv7.DDS", limits);
+    Check(dbfError == sqlError, "the editions fail differently: " + dbfError + " / " + sqlError);
+    return dbfError;
+}
+
+}  // namespace dd::fuzz
