@@ -19,9 +19,10 @@ fi
 
 screenshot=$root/build/screenshot.png
 export DD_HOST=$host DD_FILE=$windows_path DD_SCREENSHOT=$screenshot
-"$root/cmake/wine-session.sh" bash -c '
+# The shell runs without the Russian locale (which need not be installed); Wine gets it.
+"$root/cmake/wine-session.sh" env -u LC_ALL bash -c '
   log=$(mktemp)
-  /usr/lib/wine/wine64 "$DD_HOST" --close-after 4000 "$@" "$DD_FILE" >"$log" 2>&1 &
+  env LC_ALL=ru_RU.UTF-8 /usr/lib/wine/wine64 "$DD_HOST" --close-after 4000 "$@" "$DD_FILE" >"$log" 2>&1 &
   host_pid=$!
   for _ in $(seq 300); do
     grep -q "ddhost: showing" "$log" && break
