@@ -1,6 +1,7 @@
 #include "Dictionary.h"
 
 #include "DictionaryTexts.h"
+#include "Error.h"
 #include "SplitRecordLine.h"
 #include "TableFieldView.h"
 
@@ -34,12 +35,12 @@ void FinishLoad(Dictionary& dictionary, std::shared_ptr<const DictionaryLines> l
 
 void LoadDictionaryBytes(Dictionary& dictionary, std::string_view path, FileBytes bytes, TableList& LB, FieldGrid& SG) {
     BeginLoad(dictionary, path, SG);
-    FinishLoad(dictionary, DictionaryLines::Read(std::move(bytes)), LB, SG);
+    WithMemoryReported([&] { FinishLoad(dictionary, DictionaryLines::Read(std::move(bytes)), LB, SG); });
 }
 
 void LoadDictionary(Dictionary& dictionary, const std::string& path, TableList& LB, FieldGrid& SG) {
     BeginLoad(dictionary, path, SG);
-    FinishLoad(dictionary, DictionaryLines::ReadFile(path), LB, SG);
+    WithMemoryReported([&] { FinishLoad(dictionary, DictionaryLines::ReadFile(path), LB, SG); });
 }
 
 }  // namespace dd

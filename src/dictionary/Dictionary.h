@@ -23,7 +23,8 @@ bool PathIsSqlDictionary(std::string_view path);
 
 // Writes the captions into row 0 of the grid, decides the mode from the path, reads the file whole,
 // appends one list entry per table block, selects the first and shows it (LBClick).
-// Fails with the input/output error of the file, or with the list error when the file holds no table.
+// Fails with the input/output error of the file, or with the list error when the file holds no table;
+// memory that runs out is the input/output error 8 (see WithMemoryReported).
 void LoadDictionary(Dictionary& dictionary, const std::string& path, TableList& LB, FieldGrid& SG);
 
 // The same for bytes already read: what follows the opening of the file.

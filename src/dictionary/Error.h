@@ -1,7 +1,9 @@
 #pragma once
 
 #include <exception>
+#include <new>
 #include <string>
+#include <utility>
 
 namespace dd {
 
@@ -34,5 +36,17 @@ Error IoError(int code);
 
 // "List index out of bounds (%d)": reading an entry of the table list that does not exist.
 Error ListIndexError(long long index);
+
+// Runs the body; memory that runs out in it is raised as the input/output error of Windows' "not
+// enough memory" code. Loading and the table view run in it, so that a file too large for the memory
+// left gives the viewer's box and ddview the same message, and nothing but the system's error escapes.
+template <typename Body>
+void WithMemoryReported(Body&& body) {
+    try {
+        std::forward<Body>(body)();
+    } catch (const std::bad_alloc&) {
+        throw IoError(kIoNotEnoughMemory);
+    }
+}
 
 }  // namespace dd

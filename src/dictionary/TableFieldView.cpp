@@ -3,6 +3,7 @@
 #include <limits>
 
 #include "DictionaryTexts.h"
+#include "Error.h"
 #include "SplitRecordLine.h"
 #include "TrimBlanks.h"
 
@@ -39,9 +40,7 @@ void ShowFieldLine(Dictionary& dictionary, std::string_view line, FieldGrid& SG)
     for (int32_t j = 0; j < M.LineCount() && j < kGridColumns; ++j) SG.SetCell(j, row, M.LineAt(j));
 }
 
-}  // namespace
-
-void LBClick(Dictionary& dictionary, const TableList& LB, FieldGrid& SG) {
+void ShowTable(Dictionary& dictionary, const TableList& LB, FieldGrid& SG) {
     SG.SetRowCount(1);
     const int32_t tableLine = LB.EntryTableLine(LB.SelectedIndex());
 
@@ -57,6 +56,12 @@ void LBClick(Dictionary& dictionary, const TableList& LB, FieldGrid& SG) {
         if (TrimBlanks(line) == "#") break;
         if (Contains(line, kFieldMark)) ShowFieldLine(dictionary, line, SG);
     }
+}
+
+}  // namespace
+
+void LBClick(Dictionary& dictionary, const TableList& LB, FieldGrid& SG) {
+    WithMemoryReported([&] { ShowTable(dictionary, LB, SG); });
 }
 
 }  // namespace dd
