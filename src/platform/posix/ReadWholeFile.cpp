@@ -56,10 +56,13 @@ FileBytes ReadStream(int fd) {
 
 // One block of memory for the whole file. Big files get transparent huge pages where the system
 // offers them: a 200 MB file then costs a hundred page faults instead of fifty thousand.
+// The block is counted against the memory the system can promise (no MAP_NORESERVE), so a file larger
+// than that is refused here, before it is read, as Windows refuses to commit the memory for it;
+// otherwise it would be read until the system killed the process.
 FileBytes AllocateBytes(size_t size) {
     constexpr size_t kHugePage = size_t{2} << 20;
     const size_t length = (size / kHugePage + 2) * kHugePage;  // room to align the start to a huge page
-    void* mapped = ::mmap(nullptr, length, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
+    void* mapped = ::mmap(nullptr, length, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
     if (mapped == MAP_FAILED) throw IoError(kIoNotEnoughMemory);
     const auto address = reinterpret_cast<uintptr_t>(mapped);
     char* aligned = reinterpret_cast<char*>((address + kHugePage - 1) & ~(kHugePage - 1));
@@ -85,11 +88,17 @@ FileBytes ReadRegularFile(int fd, size_t size, const ReadProgress& progress) {
 }  // namespace
 
 FileBytes ReadWholeFile(const std::string& path, const ReadProgress& progress) {
-    Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    // Opened without waiting: a named pipe that no program writes to would hold the open forever.
+    Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (file.Get() < 0) ThrowOpenError(path);
     struct stat status {};
     if (::fstat(file.Get(), &status) != 0) ThrowErrno();
     if (S_ISDIR(status.st_mode)) throw IoError(WindowsCodeOf(EISDIR));
+    // A device is no dictionary either, and an endless one (/dev/zero) would be read until memory ran out.
+    if (S_ISCHR(status.st_mode) || S_ISBLK(status.st_mode)) throw IoError(WindowsCodeOf(EACCES));
+    // Reads wait again as usual: a pipe is read to its writer's end (and at once to its end without one).
+    const int flags = ::fcntl(file.Get(), F_GETFL);
+    if (flags < 0 || ::fcntl(file.Get(), F_SETFL, flags & ~O_NONBLOCK) != 0) ThrowErrno();
 
     FileBytes bytes;
     try {
