@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "ReferenceDictionary.h"
+#include "cli/Cp1251.h"
 #include "dictionary/Dictionary.h"
 #include "dictionary/Error.h"
 #include "dictionary/GridModel.h"
@@ -48,6 +49,18 @@ void CompareWithReference(const OpenedDictionary& open, const ReferenceDictionar
     for (int32_t i = 0; i < MAll.LineCount(); ++i) {
         Check(MAll.LineAt(i) == reference.lines[static_cast<size_t>(i)], "line " + std::to_string(i) + " differs");
     }
+    // Read from the end back, and leaping, so that every line is also reached from elsewhere than the one before.
+    for (int32_t i = MAll.LineCount() - 1; i >= 0; i -= 7) {
+        Check(MAll.LineAt(i) == reference.lines[static_cast<size_t>(i)],
+              "line " + std::to_string(i) + " differs when read backwards");
+    }
+    const int64_t count = MAll.LineCount();
+    for (int64_t k = 0; k < std::min<int64_t>(count, 256); ++k) {
+        const auto i = static_cast<int32_t>((k * 7919) % count);
+        Check(MAll.LineAt(i) == reference.lines[static_cast<size_t>(i)],
+              "line " + std::to_string(i) + " differs when reached by a leap");
+    }
+    Check(MAll.LineAt(-1).empty() && MAll.LineAt(MAll.LineCount()).empty(), "a line outside MAll is not empty");
     Check(open.LB.EntryCount() == static_cast<int32_t>(reference.entries.size()), "the number of tables differs");
     for (int32_t i = 0; i < open.LB.EntryCount(); ++i) {
         Check(open.LB.EntryText(i) == reference.entries[static_cast<size_t>(i)],
@@ -201,6 +214,20 @@ void CheckScanInStretches(std::string_view bytes) {
     }
 }
 
+// ddview shows the dictionary's bytes as UTF-8 and takes its search text from UTF-8.
+void CheckTerminalText(std::string_view bytes) {
+    const std::string_view text = bytes.substr(0, 4096);
+    // Every byte below 0x80 of UTF-8 is a character of its own, so none of them may be a control one.
+    for (const char c : Utf8FromCp1251(text, true)) {
+        const auto byte = static_cast<unsigned char>(c);
+        Check(byte >= 0x80 || (byte >= 0x20 && byte != 0x7F), "ddview shows a control character to the terminal");
+    }
+    if (text.find('\x98') == std::string_view::npos) {
+        Check(Cp1251FromUtf8(Utf8FromCp1251(text)) == std::string(text), "Windows-1251 does not come back from UTF-8");
+    }
+    (void)Cp1251FromUtf8(text);  // the bytes taken as a search text
+}
+
 }  // namespace
 
 std::string ExerciseDictionary(std::string_view bytes, std::string_view path, const ExerciseLimits& limits) {
@@ -246,6 +273,7 @@ std::string ExerciseDictionary(std::string_view bytes, std::string_view path, co
 
 std::string ExerciseBothEditions(std::string_view bytes, const ExerciseLimits& limits) {
     CheckScanInStretches(bytes);
+    CheckTerminalText(bytes);
     const std::string dbfError = ExerciseDictionary(bytes, "C:\\base\\1Cv7.DD", limits);
     const std::string sqlError = ExerciseDictionary(bytes, "C:\\base\\1Cv7.DDS", limits);
     Check(dbfError == sqlError, "the editions fail differently: " + dbfError + " / " + sqlError);
