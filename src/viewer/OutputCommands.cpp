@@ -1,15 +1,47 @@
-// The grid's output commands: copying to the clipboard, saving to a text file, printing.
-// They are wired to the context menu and do nothing yet.
+// The grid's output commands: copying to the clipboard, saving to a text file, printing. The texts,
+// the file's bytes and the drawing commands come from the portable builders; these handlers only hand
+// them to the clipboard, the file and the printer.
+#include "OutputCommands.h"
+
+#include "Clipboard.h"
+#include "Printer.h"
+#include "SaveDialog.h"
+#include "dictionary/FileWriting.h"
+#include "outputs/ClipboardText.h"
+#include "outputs/ExportText.h"
+#include "outputs/OutputTitles.h"
+#include "outputs/PrintFieldGridCommands.h"
 #include "unMain.h"
 
 namespace dd {
+namespace {
 
-void TfmMain::N3Click() {}
+// "Текстовые файлы (*.txt)|*.txt"
+constexpr std::string_view kSaveFilter = "\xD2\xE5\xEA\xF1\xF2\xEE\xE2\xFB\xE5 \xF4\xE0\xE9\xEB\xFB (*.txt)|*.txt";
+constexpr std::string_view kSaveDefaultExtension = "txt";
 
-void TfmMain::N6Click() {}
+}  // namespace
 
-void TfmMain::N1Click() {}
+// The clipboard is opened on behalf of the application's main window, the Lister window of the
+// newest load; while there is none (after Alt+X or a closed viewer) a private window stands in.
+void TfmMain::N3Click() { PutClipboardText(App().MainWindow(), CellClipboardText(Grid(), CurrentCell())); }
 
-void TfmMain::N4Click() {}
+void TfmMain::N6Click() { PutClipboardText(App().MainWindow(), RowClipboardText(Grid(), CurrentCell().row)); }
+
+void TfmMain::N1Click() {
+    const auto chosen = ShowSaveDialog({Handle(), kSaveFilter, kSaveDefaultExtension, SaveDialog1FileName});
+    if (!chosen) return;
+    SaveDialog1FileName = *chosen;
+    WriteWholeFile(*chosen, ExportFileBytes(LoadedDictionary().IsSqlDictionary, SelectedTableText(), Grid()));
+}
+
+void TfmMain::N4Click() {
+    PrintFieldGrid(Grid(), CurrentColumnWidths(), PrintTitle(LoadedDictionary().IsSqlDictionary, SelectedTableText()));
+}
+
+void PrintFieldGrid(const FieldGrid& grid, const ColumnWidths& widths, std::string_view title) {
+    Printer::Instance().Print(
+        [&](int printableHeight) { return PrintFieldGridCommands(grid, title, widths, printableHeight); });
+}
 
 }  // namespace dd

@@ -179,7 +179,9 @@ TEST_F(GridTest, ARightClickFocusesTheGridAndOpensTheMenuWithoutMovingTheCurrent
     SendMessageA(viewer_, WM_COMMAND, seen.commands[4], 0);
     host::PumpMessages();
     EXPECT_EQ(lister_->TakeKeys(), (std::vector<host::ReceivedMessage>{{WM_KEYDOWN, VK_ESCAPE, 0}}));
-    for (size_t item = 0; item < 4; ++item) SendMessageA(viewer_, WM_COMMAND, seen.commands[item], 0);
+    // The two copy commands post nothing either. Printing shows a box and saving a dialog, which
+    // the suite of the outputs (tests/windows_outputs) answers; it checks that they post no key.
+    for (size_t item = 0; item < 2; ++item) SendMessageA(viewer_, WM_COMMAND, seen.commands[item], 0);
     host::PumpMessages();
     EXPECT_TRUE(lister_->TakeKeys().empty());
 }

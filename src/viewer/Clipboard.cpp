@@ -1,0 +1,109 @@
+#include "Clipboard.h"
+
+#include <cstring>
+#include <memory>
+#include <string>
+
+#include "ModuleInstance.h"
+#include "OsError.h"
+#include "WinHandles.h"
+#include "dictionary/Error.h"
+#include "outputs/ClipboardText.h"
+
+namespace dd {
+namespace {
+
+constexpr char kCannotOpen[] = "Cannot open clipboard";
+constexpr char kCannotCopy[] = "Cannot copy to clipboard";
+
+struct GlobalFreer {
+    void operator()(HGLOBAL block) const noexcept { GlobalFree(block); }
+};
+// A global memory block that is ours until the clipboard takes it.
+using UniqueGlobal = std::unique_ptr<void, GlobalFreer>;
+
+// GlobalLock for a scope.
+class LockedGlobal {
+public:
+    explicit LockedGlobal(HGLOBAL block) noexcept : block_(block), data_(GlobalLock(block)) {}
+    ~LockedGlobal() {
+        if (data_ != nullptr) GlobalUnlock(block_);
+    }
+    LockedGlobal(const LockedGlobal&) = delete;
+    LockedGlobal& operator=(const LockedGlobal&) = delete;
+    void* Data() const noexcept { return data_; }
+
+private:
+    HGLOBAL block_;
+    void* data_;
+};
+
+// The clipboard, open from construction to destruction.
+class OpenedClipboard {
+public:
+    explicit OpenedClipboard(HWND owner) {
+        if (!OpenClipboard(owner)) throw Error(kCannotOpen);
+    }
+    ~OpenedClipboard() { CloseClipboard(); }
+    OpenedClipboard(const OpenedClipboard&) = delete;
+    OpenedClipboard& operator=(const OpenedClipboard&) = delete;
+};
+
+// A movable, shareable block holding a copy of `size` bytes, unlocked.
+UniqueGlobal GlobalCopy(const void* bytes, size_t size) {
+    UniqueGlobal block(GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, size));
+    if (!block) throw Error(kCannotCopy);
+    const LockedGlobal locked(block.get());
+    if (locked.Data() == nullptr) throw Error(kCannotCopy);
+    std::memcpy(locked.Data(), bytes, size);
+    return block;
+}
+
+// The text in UTF-16 as the system's ANSI code page reads it, with its terminating zero.
+std::wstring FromAnsiCodePage(std::string_view text) {
+    std::wstring wide;
+    if (!text.empty()) {
+        const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+        if (length <= 0) throw Error(kCannotCopy);
+        wide.resize(static_cast<size_t>(length));
+        MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
+    }
+    wide.push_back(L'\0');
+    return wide;
+}
+
+// Hands the block to the clipboard, which owns it from then on.
+void HandOver(UINT format, UniqueGlobal& block) {
+    if (SetClipboardData(format, block.get()) == nullptr) throw Error(kCannotCopy);
+    block.release();
+}
+
+// A hidden message-only window that owns the clipboard while no Lister window is the application's.
+UniqueWindow MakePrivateOwner() {
+    UniqueWindow window(
+        CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, ModuleInstance(), nullptr));
+    if (!window) throw LastOsError();
+    return window;
+}
+
+}  // namespace
+
+void PutClipboardText(HWND owner, std::string_view text) {
+    UniqueWindow privateOwner;
+    if (owner == nullptr || !IsWindow(owner)) {
+        privateOwner = MakePrivateOwner();
+        owner = privateOwner.get();
+    }
+    const std::string_view kept = UpToFirstZeroByte(text);
+    const OpenedClipboard clipboard(owner);
+    // Both blocks are filled before the clipboard is emptied, so a failure leaves its old content.
+    const std::string ansi(kept);
+    UniqueGlobal ansiBlock = GlobalCopy(ansi.c_str(), ansi.size() + 1);
+    const std::wstring wide = FromAnsiCodePage(kept);
+    UniqueGlobal wideBlock = GlobalCopy(wide.c_str(), wide.size() * sizeof(wchar_t));
+    EmptyClipboard();
+    HandOver(CF_TEXT, ansiBlock);
+    HandOver(CF_UNICODETEXT, wideBlock);
+}
+
+}  // namespace dd

@@ -1,0 +1,230 @@
+// "Копировать ячейку" and "Копировать строку" as a user meets them: what another program pastes
+// afterwards, in ANSI and in Unicode, and what happens while another program holds the clipboard.
+#include "OutputTestSupport.h"
+#include "TestPaths.h"
+#include "TestText.h"
+#include "viewer/PopupMenu.h"
+
+namespace dd::test {
+namespace {
+
+// A DBF-edition dictionary of one table: its identifier keeps a blank at both ends, and its fields
+// have an empty cell in column 1, a zero byte in a description, blanks around an identifier, an
+// empty cell 4 and an empty cell 0.
+std::string OddCellsDictionary() {
+    static const char kZeroField[] = "F=ZERO|be\0fore|C|1|0\r\n";
+    return "#==TABLE no 0\r\n#\r\nT=SC1|Odd|SC1| SC1.DBF |X\r\n#\r\n#\r\nF=EMPTY||C|1|0\r\n" +
+           std::string(kZeroField, sizeof kZeroField - 1) +
+           "F=  PAD  |  in the middle  |C|2|\r\nF=|no name|C|3|0\r\n#\r\n";
+}
+
+// Makes a cell current with the grid's keys: Ctrl+Home and Home to the first cell, then down and right.
+void MoveTo(HWND grid, int column, int row) {
+    PressKey(grid, VK_HOME, {false, true});
+    PressKey(grid, VK_HOME);
+    for (int i = 0; i < row; ++i) SendMessageA(grid, WM_KEYDOWN, VK_DOWN, 1);
+    for (int i = 0; i < column; ++i) SendMessageA(grid, WM_KEYDOWN, VK_RIGHT, 1);
+}
+
+class ClipboardTest : public PluginTest {
+protected:
+    HWND Open(const std::string& path) {
+        lister_ = MakeLister();
+        const HWND viewer = lister_->Load(path);
+        EXPECT_NE(viewer, nullptr) << path;
+        return viewer;
+    }
+    // Copies the current cell, then the current row, and answers what the clipboard held after each.
+    std::pair<ClipboardContent, ClipboardContent> CopyCellAndRow(HWND viewer) {
+        PutOwnText("before");
+        RunMenuCommand(viewer, N3);
+        const ClipboardContent cell = ReadClipboard();
+        PutOwnText("before");
+        RunMenuCommand(viewer, N6);
+        return {cell, ReadClipboard()};
+    }
+
+    std::unique_ptr<host::ListerWindow> lister_;
+};
+
+TEST_F(ClipboardTest, RightAfterLoadingTheCellIsTheFirstCaptionAndTheRowTheFiveCaptions) {
+    DialogDriver dialogs;
+    for (const char* sample : {"1Cv7.DD", "1Cv7.DDS"}) {
+        const HWND viewer = Open(WindowsSamplePath(sample));
+        ASSERT_NE(viewer, nullptr);
+        const auto [cell, row] = CopyCellAndRow(viewer);
+        EXPECT_EQ(cell.text, Cp(u8"Идентификатор")) << sample;
+        EXPECT_EQ(cell.unicode,
+                  std::wstring(L"\u0418\u0434\u0435\u043D\u0442\u0438\u0444\u0438\u043A\u0430\u0442\u043E\u0440"))
+            << sample;
+        EXPECT_EQ(row.text, Cp(u8"Идентификатор; Описание; Тип; Длина; Точность;")) << sample;
+        EXPECT_EQ(row.unicode, Utf16FromCp1251(Cp(u8"Идентификатор; Описание; Тип; Длина; Точность;"))) << sample;
+        lister_->ClosePlugin();
+    }
+    EXPECT_TRUE(dialogs.TakeBoxes().empty());
+}
+
+TEST_F(ClipboardTest, BothTextFormatsArePlacedThemselvesAndReplaceWhatWasThere) {
+    const HWND viewer = Open(WindowsSamplePath("1Cv7.DD"));
+    ASSERT_NE(viewer, nullptr);
+    const auto [cell, row] = CopyCellAndRow(viewer);
+    for (const ClipboardContent& content : {cell, row}) {
+        // Formats that Windows makes up from others are listed after the ones placed.
+        ASSERT_GE(content.formats.size(), 2u);
+        EXPECT_EQ(content.formats[0], static_cast<UINT>(CF_TEXT));
+        EXPECT_EQ(content.formats[1], static_cast<UINT>(CF_UNICODETEXT));
+        EXPECT_NE(content.text, "before");
+    }
+}
+
+TEST_F(ClipboardTest, TheCurrentCellAndRowAreCopiedWhereverTheCurrentCellHasMoved) {
+    DialogDriver dialogs;
+    const HWND viewer = Open(WindowsSamplePath("1Cv7.DDS"));
+    ASSERT_NE(viewer, nullptr);
+    const HWND grid = GridOf(viewer);
+    ChooseTable(viewer, 1);
+    SetFocus(grid);
+    struct Case {
+        WORD key;
+        Modifiers modifiers;
+    };
+    const Case moves[] = {
+        {VK_DOWN, {}},  {VK_RIGHT, {}}, {VK_DOWN, {}}, {VK_RIGHT, {}},          {VK_RIGHT, {}},
+        {VK_RIGHT, {}}, {VK_DOWN, {}},  {VK_HOME, {}}, {VK_END, {false, true}}, {VK_UP, {}},
+    };
+    for (const Case& move : moves) {
+        PressKey(grid, move.key, move.modifiers);
+        const GridState state = ReadGrid(grid);
+        const auto cells = GridCells(grid);
+        const std::string expectedCell = cells[state.currentRow][state.currentColumn];
+        const std::string expectedRow = ReferenceRow(cells[state.currentRow]);
+        const auto [cell, row] = CopyCellAndRow(viewer);
+        const std::string where =
+            "cell " + std::to_string(state.currentColumn) + ", " + std::to_string(state.currentRow);
+        EXPECT_EQ(cell.text, expectedCell) << where;
+        EXPECT_EQ(cell.unicode, Utf16FromCp1251(expectedCell)) << where;
+        EXPECT_EQ(row.text, expectedRow) << where;
+        EXPECT_EQ(row.unicode, Utf16FromCp1251(expectedRow)) << where;
+    }
+    // The identifier row: its empty cells are copied too.
+    PressKey(grid, VK_HOME, {false, true});
+    PressKey(grid, VK_DOWN);
+    const auto [cell, row] = CopyCellAndRow(viewer);
+    EXPECT_EQ(cell.text, "1SSYSTEM    ");  // the identifier keeps the blanks of its field
+    EXPECT_EQ(row.text, Cp(u8"1SSYSTEM    ; Идентификатор SQL-таблицы; ; ; ;"));
+    // A right click on another cell opens the menu (closed by the driver) and changes nothing that is copied.
+    SendMessageA(grid, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(250, 60));
+    SendMessageA(grid, WM_RBUTTONUP, 0, MAKELPARAM(250, 60));
+    EXPECT_EQ(dialogs.TakeMenus(), 1);
+    EXPECT_EQ(CopyCellAndRow(viewer).first.text, "1SSYSTEM    ");
+    EXPECT_TRUE(dialogs.TakeBoxes().empty());
+}
+
+TEST_F(ClipboardTest, EmptyCellsZeroBytesAndBlanksAreCopiedByTheirRules) {
+    const std::string path = WriteFile(MakeTempFolder(), "odd.DD", OddCellsDictionary());
+    const HWND viewer = Open(path);
+    ASSERT_NE(viewer, nullptr);
+    const HWND grid = GridOf(viewer);
+    SetFocus(grid);
+    struct Case {
+        int column;
+        int row;
+        std::string cell;
+        std::string rowText;
+    };
+    const Case cases[] = {
+        {0, 1, " SC1.DBF ", "SC1.DBF ; " + Cp(u8"Идентификатор DBF-таблицы") + "; ; ; ;"},
+        {1, 2, "", "EMPTY; ; C; 1; 0;"},                 // an empty cell leaves an empty text
+        {1, 3, "be", "ZERO; be; ; ; ;"},                 // a zero byte ends the line's text when it is split
+        {0, 4, "  PAD", "PAD; in the middle; C; 2; ;"},  // a cell keeps its own blanks
+        {4, 4, "", "PAD; in the middle; C; 2; ;"},
+        {1, 5, "no name", "; no name; C; 3; 0;"},
+    };
+    for (const Case& c : cases) {
+        MoveTo(grid, c.column, c.row);
+        ASSERT_EQ(ReadGrid(grid).currentRow, c.row);
+        ASSERT_EQ(ReadGrid(grid).currentColumn, c.column);
+        const auto [cell, row] = CopyCellAndRow(viewer);
+        EXPECT_EQ(cell.text, c.cell) << c.column << ", " << c.row;
+        EXPECT_EQ(cell.unicode, Utf16FromCp1251(c.cell)) << c.column << ", " << c.row;
+        EXPECT_EQ(row.text, c.rowText) << c.column << ", " << c.row;
+    }
+}
+
+TEST_F(ClipboardTest, CyrillicPastesAsCyrillicInUnicodeWhileAnEnglishLayoutIsActive) {
+    const HWND viewer = Open(WindowsSamplePath("1Cv7.DD"));
+    ASSERT_NE(viewer, nullptr);
+    const HKL before = GetKeyboardLayout(0);
+    const HKL english = LoadKeyboardLayoutA("00000409", KLF_ACTIVATE);
+    const auto [cell, row] = CopyCellAndRow(viewer);
+    if (before != nullptr) ActivateKeyboardLayout(before, 0);
+    if (english == nullptr) GTEST_SKIP() << "no English keyboard layout to activate";
+    EXPECT_EQ(cell.unicode, Utf16FromCp1251(Cp(u8"Идентификатор")));
+    EXPECT_EQ(row.unicode, Utf16FromCp1251(Cp(u8"Идентификатор; Описание; Тип; Длина; Точность;")));
+}
+
+TEST_F(ClipboardTest, AClipboardHeldByAnotherProgramGivesCannotOpenClipboardAndKeepsItsContent) {
+    const HWND viewer = Open(WindowsSamplePath("1Cv7.DD"));
+    ASSERT_NE(viewer, nullptr);
+    PutOwnText("kept");
+    DialogDriver dialogs;
+    {
+        ClipboardHolder holder;
+        for (UINT command : {N3, N6}) {
+            RunMenuCommand(viewer, command);
+            const auto boxes = dialogs.TakeBoxes();
+            ASSERT_EQ(boxes.size(), 1u) << command;
+            EXPECT_EQ(boxes[0].text, "Plugin Error:\rCannot open clipboard");
+            EXPECT_EQ(boxes[0].caption, "Message");
+            EXPECT_EQ(boxes[0].owner, lister_->Handle());
+        }
+    }
+    EXPECT_EQ(ReadClipboard().text, "kept");
+    // Once it is free again, the command works, and the viewer has gone on working meanwhile.
+    RunMenuCommand(viewer, N3);
+    EXPECT_EQ(ReadClipboard().text, Cp(u8"Идентификатор"));
+    EXPECT_TRUE(dialogs.TakeBoxes().empty());
+}
+
+TEST_F(ClipboardTest, WithNoListerWindowRegisteredAPrivateWindowOwnsTheClipboardAndGoesAfterwards) {
+    const HWND viewer = Open(WindowsSamplePath("1Cv7.DD"));
+    ASSERT_NE(viewer, nullptr);
+    // Alt+X clears the application's main window; the viewer stays open.
+    SetFocus(viewer);
+    PressKey(viewer, 'X', {false, false, true});
+    ASSERT_TRUE(IsWindow(viewer));
+    DialogDriver dialogs;
+    const int windowsBefore = ThreadWindowCount();
+    const auto [cell, row] = CopyCellAndRow(viewer);
+    EXPECT_EQ(cell.text, Cp(u8"Идентификатор"));
+    EXPECT_EQ(row.unicode, Utf16FromCp1251(Cp(u8"Идентификатор; Описание; Тип; Длина; Точность;")));
+    EXPECT_EQ(ThreadWindowCount(), windowsBefore);
+    EXPECT_TRUE(dialogs.TakeBoxes().empty());
+}
+
+TEST_F(ClipboardTest, RowsOfRealDictionariesAreCopiedByteForByte) {
+    if (!RealDictionariesPresent()) GTEST_SKIP() << "no real dictionaries here";
+    for (const char* name : {"artamir__tks__1Cv7.DD", "nasta-sap__cats__1Cv7.DD"}) {
+        const HWND viewer = Open(RealDictionaryPath(name));
+        ASSERT_NE(viewer, nullptr);
+        const HWND grid = GridOf(viewer);
+        const int tables = static_cast<int>(SendMessageA(ListOf(viewer), LB_GETCOUNT, 0, 0));
+        for (int table : {0, tables / 2, tables - 1}) {
+            ChooseTable(viewer, table);
+            SetFocus(grid);
+            const auto cells = GridCells(grid);
+            for (size_t r = 0; r < cells.size(); ++r) {
+                const int column = static_cast<int>(r % 5);
+                MoveTo(grid, column, static_cast<int>(r));
+                const auto [cell, row] = CopyCellAndRow(viewer);
+                EXPECT_EQ(cell.text, cells[r][column]) << name << " table " << table << " row " << r;
+                EXPECT_EQ(row.text, ReferenceRow(cells[r])) << name << " table " << table << " row " << r;
+                EXPECT_EQ(row.unicode, Utf16FromCp1251(ReferenceRow(cells[r]))) << name << " table " << table;
+            }
+        }
+        lister_->ClosePlugin();
+    }
+}
+
+}  // namespace
+}  // namespace dd::test
