@@ -38,7 +38,7 @@ UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1} \
   "$build/fuzz/dictionary_fuzzer" "$corpus" -dict="$root/fuzz/tokens.dict" -max_total_time="$seconds" \
   -max_len="$max_len" -timeout=30 -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$artifacts/" \
   "${seed_option[@]}" 2>"$build/fuzz.log" || status=$?
-grep -E '^#[0-9]+ +(INITED|DONE)|^stat::' "$build/fuzz.log" || true
+grep -E '^#[0-9]+[[:space:]]+(INITED|DONE)|^stat::' "$build/fuzz.log" || true
 if [[ $status -ne 0 ]]; then
   tail -n 60 "$build/fuzz.log"
   echo "dictionary_fuzzer failed (status $status): the input is in $artifacts/; replay it with"
