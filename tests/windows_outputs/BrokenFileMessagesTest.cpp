@@ -91,7 +91,7 @@ std::string Garbage(size_t size, unsigned seed) {
 }
 
 TEST_F(PluginTest, DdviewAndThePluginGiveTheSameMessageForTheSameBrokenFile) {
-    const std::string folder = MakeTempFolder();
+    const std::string folder = FreshFolder();
     CreateDirectoryA((folder + "folder.DD").c_str(), nullptr);
     struct Case {
         const char* name;
@@ -128,6 +128,8 @@ TEST_F(PluginTest, DdviewAndThePluginGiveTheSameMessageForTheSameBrokenFile) {
         }
     }
     EXPECT_EQ(PluginWindowCount(), 0);
+    CloseHandle(std::exchange(writer.handle, INVALID_HANDLE_VALUE));
+    RemoveFolder(folder);
 }
 
 }  // namespace

@@ -68,6 +68,7 @@ TEST_F(ClipboardTest, BothTextFormatsArePlacedThemselvesAndReplaceWhatWasThere) 
     const HWND viewer = Open(WindowsSamplePath("1Cv7.DD"));
     ASSERT_NE(viewer, nullptr);
     const auto [cell, row] = CopyCellAndRow(viewer);
+    EXPECT_EQ(GetClipboardOwner(), lister_->Handle());  // opened on behalf of the newest Lister window
     for (const ClipboardContent& content : {cell, row}) {
         // Formats that Windows makes up from others are listed after the ones placed.
         ASSERT_GE(content.formats.size(), 2u);
@@ -121,7 +122,8 @@ TEST_F(ClipboardTest, TheCurrentCellAndRowAreCopiedWhereverTheCurrentCellHasMove
 }
 
 TEST_F(ClipboardTest, EmptyCellsZeroBytesAndBlanksAreCopiedByTheirRules) {
-    const std::string path = WriteFile(MakeTempFolder(), "odd.DD", OddCellsDictionary());
+    const std::string folder = FreshFolder();
+    const std::string path = WriteFile(folder, "odd.DD", OddCellsDictionary());
     const HWND viewer = Open(path);
     ASSERT_NE(viewer, nullptr);
     const HWND grid = GridOf(viewer);
@@ -149,6 +151,8 @@ TEST_F(ClipboardTest, EmptyCellsZeroBytesAndBlanksAreCopiedByTheirRules) {
         EXPECT_EQ(cell.unicode, Utf16FromCp1251(c.cell)) << c.column << ", " << c.row;
         EXPECT_EQ(row.text, c.rowText) << c.column << ", " << c.row;
     }
+    lister_->ClosePlugin();
+    RemoveFolder(folder);
 }
 
 TEST_F(ClipboardTest, CyrillicPastesAsCyrillicInUnicodeWhileAnEnglishLayoutIsActive) {
@@ -198,6 +202,7 @@ TEST_F(ClipboardTest, WithNoListerWindowRegisteredAPrivateWindowOwnsTheClipboard
     const auto [cell, row] = CopyCellAndRow(viewer);
     EXPECT_EQ(cell.text, Cp(u8"Идентификатор"));
     EXPECT_EQ(row.unicode, Utf16FromCp1251(Cp(u8"Идентификатор; Описание; Тип; Длина; Точность;")));
+    EXPECT_NE(GetClipboardOwner(), lister_->Handle());
     EXPECT_EQ(ThreadWindowCount(), windowsBefore);
     EXPECT_TRUE(dialogs.TakeBoxes().empty());
 }

@@ -181,7 +181,7 @@ protected:
     }
 
     void Round(int round) {
-        const std::string folder = MakeTempFolder();
+        const std::string folder = FreshFolder();
         const std::string dd = ReadWholeFile(TestPath(std::string(DD_SAMPLES_DIR) + "/1Cv7.DD")).value_or("");
         const std::string dds = ReadWholeFile(TestPath(std::string(DD_SAMPLES_DIR) + "/1Cv7.DDS")).value_or("");
         const std::vector<std::string> paths = {WriteFile(folder, "first.DD", dd), WriteFile(folder, "second.DDS", dds),

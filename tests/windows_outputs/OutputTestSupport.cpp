@@ -230,6 +230,31 @@ std::vector<CaughtBox> DialogDriver::TakeBoxes() { return std::exchange(driver->
 std::vector<SaveDialogSeen> DialogDriver::TakeSaveDialogs() { return std::exchange(driver->saveDialogs, {}); }
 int DialogDriver::TakeMenus() { return std::exchange(driver->menus, 0); }
 
+std::string FreshFolder() {
+    char temp[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, temp);
+    static unsigned counter = 0;
+    for (;;) {
+        const std::string folder = std::string(temp) + "ddlister-outputs-" + std::to_string(GetCurrentProcessId()) +
+                                   "-" + std::to_string(GetTickCount64()) + "-" + std::to_string(counter++) + "\\";
+        if (CreateDirectoryA(folder.c_str(), nullptr)) return folder;
+        if (GetLastError() != ERROR_ALREADY_EXISTS) throw std::runtime_error("cannot make " + folder);
+    }
+}
+
+void RemoveFolder(const std::string& folder) {
+    // Opening a dictionary makes its folder the current one, which could then not be removed.
+    char temp[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, temp);
+    SetCurrentDirectoryA(temp);
+    for (const std::string& name : FolderNames(folder)) {
+        const std::string path = folder + name;
+        SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+        if (!DeleteFileA(path.c_str())) RemoveDirectoryA(path.c_str());
+    }
+    RemoveDirectoryA(folder.c_str());
+}
+
 std::optional<std::string> ReadWholeFile(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
     if (!file) return std::nullopt;

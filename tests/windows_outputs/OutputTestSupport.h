@@ -78,6 +78,11 @@ private:
     HHOOK beforeHook_;
 };
 
+// A new, empty folder under the temporary folder (a name that no earlier run left behind), and its
+// removal with the files and empty folders in it.
+std::string FreshFolder();
+void RemoveFolder(const std::string& folder);
+
 // The whole content of a file, or nothing when it cannot be read.
 std::optional<std::string> ReadWholeFile(const std::string& path);
 // The names in a folder, sorted.

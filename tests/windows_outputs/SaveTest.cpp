@@ -34,8 +34,12 @@ std::string GoodsExport() {
 class SaveTest : public PluginTest {
 protected:
     void SetUp() override {
-        folder_ = MakeTempFolder();
+        folder_ = FreshFolder();
         lister_ = MakeLister();
+    }
+    void TearDown() override {
+        lister_.reset();
+        RemoveFolder(folder_);
     }
     HWND Open(const std::string& path) {
         const HWND viewer = lister_->Load(path);
@@ -159,6 +163,18 @@ TEST_F(SaveTest, FilesThatCannotBeWrittenGiveTheirInputOutputMessageAndTheViewer
     // The viewer goes on working.
     Save(viewer, {folder_ + "after.txt"});
     EXPECT_EQ(ReadWholeFile(folder_ + "after.txt"), GoodsExport());
+}
+
+TEST_F(SaveTest, WithNoTableSelectedTheNameIsAskedForButNothingIsWritten) {
+    const HWND viewer = Open(WriteFile(folder_, "goods.DDS", GoodsDictionary()));
+    ASSERT_NE(viewer, nullptr);
+    ChooseTable(viewer, -1);
+    ASSERT_EQ(dialogs_.TakeBoxes().size(), 1u);  // the list's own error
+    ASSERT_EQ(Save(viewer, {folder_ + "none.txt"}).size(), 1u);
+    const auto boxes = dialogs_.TakeBoxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "Plugin Error:\rList index out of bounds (-1)");
+    EXPECT_EQ(FolderNames(folder_), std::vector<std::string>{"goods.DDS"});
 }
 
 TEST_F(SaveTest, TablesOfSamplesAndRealDictionariesAreWrittenAsTheirCellsSay) {
