@@ -29,7 +29,9 @@ void TfmMain::N3Click() { PutClipboardText(App().MainWindow(), CellClipboardText
 void TfmMain::N6Click() { PutClipboardText(App().MainWindow(), RowClipboardText(Grid(), CurrentCell().row)); }
 
 void TfmMain::N1Click() {
-    const auto chosen = ShowSaveDialog({Handle(), kSaveFilter, kSaveDefaultExtension, SaveDialog1FileName});
+    // The form's save dialog: filter and default extension set at every use, the last name offered.
+    const SaveDialogArgs SaveDialog1{Handle(), kSaveFilter, kSaveDefaultExtension, SaveDialog1FileName};
+    const auto chosen = ShowSaveDialog(SaveDialog1);
     if (!chosen) return;
     SaveDialog1FileName = *chosen;
     WriteWholeFile(*chosen, ExportFileBytes(LoadedDictionary().IsSqlDictionary, SelectedTableText(), Grid()));

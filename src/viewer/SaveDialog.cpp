@@ -10,14 +10,15 @@ namespace {
 // Room for a long path, which the file writer can create.
 constexpr size_t kFileNameRoom = 32768;
 
-}  // namespace
-
+// The filter as the dialog takes it: every "|" a zero byte, and two zero bytes at the end.
 std::string DialogFilter(std::string_view filter) {
     std::string entries(filter);
     std::replace(entries.begin(), entries.end(), '|', '\0');
     entries.append(2, '\0');
     return entries;
 }
+
+}  // namespace
 
 std::optional<std::string> ShowSaveDialog(const SaveDialogArgs& args) {
     const std::string filter = DialogFilter(args.filter);

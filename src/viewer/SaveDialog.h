@@ -19,9 +19,6 @@ struct SaveDialogArgs {
     std::string fileName;
 };
 
-// The filter as the dialog takes it: every "|" a zero byte, and two zero bytes at the end.
-std::string DialogFilter(std::string_view filter);
-
 // Shows the platform's save-file dialog modally and answers the confirmed file name, or nothing when
 // the user cancels or the dialog cannot be shown. The read-only box is hidden, the dialog can be
 // resized, neither the file nor its folder need exist, and the process's current folder may follow
