@@ -194,20 +194,18 @@ void PutOwnText(const std::string& text) {
 }
 
 ClipboardHolder::ClipboardHolder()
-    : opened_(CreateEventA(nullptr, TRUE, FALSE, nullptr)), release_(CreateEventA(nullptr, TRUE, FALSE, nullptr)) {
-    static HANDLE events[2];
-    events[0] = opened_;
-    events[1] = release_;
-    thread_ = CreateThread(nullptr, 0, HoldClipboard, events, 0, nullptr);
-    WaitForSingleObject(opened_, INFINITE);
+    : events_{CreateEventA(nullptr, TRUE, FALSE, nullptr), CreateEventA(nullptr, TRUE, FALSE, nullptr)} {
+    thread_ = CreateThread(nullptr, 0, HoldClipboard, events_, 0, nullptr);
+    if (thread_ == nullptr) throw std::runtime_error("cannot start the thread that holds the clipboard");
+    WaitForSingleObject(events_[0], INFINITE);
 }
 
 ClipboardHolder::~ClipboardHolder() {
-    SetEvent(release_);
+    SetEvent(events_[1]);
     WaitForSingleObject(thread_, INFINITE);
     CloseHandle(thread_);
-    CloseHandle(opened_);
-    CloseHandle(release_);
+    CloseHandle(events_[0]);
+    CloseHandle(events_[1]);
 }
 
 DialogDriver::DialogDriver() {

@@ -35,8 +35,7 @@ public:
     ClipboardHolder& operator=(const ClipboardHolder&) = delete;
 
 private:
-    HANDLE opened_;
-    HANDLE release_;
+    HANDLE events_[2];  // set by the holder once it has the clipboard; set by the owner to release it
     HANDLE thread_;
 };
 
