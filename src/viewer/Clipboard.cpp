@@ -75,7 +75,7 @@ std::wstring FromAnsiCodePage(std::string_view text) {
 // Hands the block to the clipboard, which owns it from then on.
 void HandOver(UINT format, UniqueGlobal& block) {
     if (SetClipboardData(format, block.get()) == nullptr) throw Error(kCannotCopy);
-    block.release();
+    static_cast<void>(block.release());  // the clipboard's now: it frees the block
 }
 
 // A hidden message-only window that owns the clipboard while no Lister window is the application's.

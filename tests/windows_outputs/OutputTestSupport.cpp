@@ -233,8 +233,8 @@ std::string FreshFolder() {
     GetTempPathA(MAX_PATH, temp);
     static unsigned counter = 0;
     for (;;) {
-        const std::string folder = std::string(temp) + "ddlister-outputs-" + std::to_string(GetCurrentProcessId()) +
-                                   "-" + std::to_string(GetTickCount64()) + "-" + std::to_string(counter++) + "\\";
+        std::string folder = std::string(temp) + "ddlister-outputs-" + std::to_string(GetCurrentProcessId()) + "-" +
+                             std::to_string(GetTickCount64()) + "-" + std::to_string(counter++) + "\\";
         if (CreateDirectoryA(folder.c_str(), nullptr)) return folder;
         if (GetLastError() != ERROR_ALREADY_EXISTS) throw std::runtime_error("cannot make " + folder);
     }

@@ -182,7 +182,7 @@ TEST(PrintLayer, BoldIsHeavierThanRegularAndTheFontOutlivesAPageBreak) {
                  TextAt{20, 20, Cp(u8"ШШШШШШ")}, NextPage{}, TextAt{20, 20, Cp(u8"ШШШШШШ")}, EndDocument{}});
     ASSERT_EQ(device.Pages().size(), 2u);
     EXPECT_EQ(InkHeight(device.Pages()[1]), InkHeight(bold));
-    EXPECT_NEAR(InkIn(device.Pages()[1], 1, all), InkIn(bold, 1, all), InkIn(bold, 1, all) / 20);
+    EXPECT_NEAR(InkIn(device.Pages()[1], 1, all), InkIn(bold, 1, all), InkIn(bold, 1, all) / 20.0);
 }
 
 TEST(PrintLayer, TextInARectangleFillsItWhiteAndDrawsNothingOutsideIt) {
