@@ -14,7 +14,4 @@ std::string NativePath(const std::string& utf8Path);
 // Sets standard output up for bytes (no newline translation; UTF-8 on a Windows console).
 void PrepareStandardOutput();
 
-// Reports, instead of crashing, when a file read through a mapping shrinks under the reader.
-void ReportShrunkenFiles(const std::string& path);
-
 }  // namespace dd::cli

@@ -62,6 +62,4 @@ void PrepareStandardOutput() {
     }
 }
 
-void ReportShrunkenFiles(const std::string&) {}  // files are read into memory on Windows
-
 }  // namespace dd::cli

@@ -57,7 +57,6 @@ int Run(const CommandLine& line) {
     const std::string& file = operands[0];
     const std::string path = NativePath(file);
     TextOutput out(stdout, line.raw);
-    ReportShrunkenFiles(file);
     try {
         int32_t entry = 0;
         if (line.command == "list" && operands.size() == 1) {
