@@ -3,6 +3,7 @@
 #include <exception>
 #include <new>
 #include <string>
+#include <string_view>
 #include <utility>
 
 namespace dd {
@@ -29,6 +30,8 @@ inline constexpr int kIoDiskFull = 101;
 inline constexpr int kIoInvalidNumericInput = 106;
 // Windows' "not enough memory" code, also used where a file is too large to be held whole.
 inline constexpr int kIoNotEnoughMemory = 8;
+// Its message, ready without allocating, for the moment memory has run out.
+inline constexpr std::string_view kNotEnoughMemoryMessage = "I/O error 8";
 
 // "File not found", "File access denied", ..., "I/O error %d" for the codes without a text of their own.
 std::string IoErrorMessage(int code);

@@ -1,5 +1,7 @@
 #include "InfoMessage.h"
 
+#include <new>
+
 #include "dictionary/Error.h"
 
 namespace dd {
@@ -10,6 +12,8 @@ void ShowInfoMessage(HWND owner, const std::string& text) noexcept {
 
 std::string_view MessageOf(const std::exception& error) noexcept {
     if (const auto* own = dynamic_cast<const Error*>(&error)) return own->Message();
+    // Memory that runs out in any handler reads as the system's error, as it does while loading.
+    if (dynamic_cast<const std::bad_alloc*>(&error) != nullptr) return kNotEnoughMemoryMessage;
     return error.what();
 }
 

@@ -67,6 +67,7 @@ TEST(IoErrorMessage, NamesTheKnownCodesAndNumbersTheOthers) {
     EXPECT_EQ(IoErrorMessage(106), "Invalid numeric input");
     EXPECT_EQ(IoErrorMessage(32), "I/O error 32");
     EXPECT_EQ(IoErrorMessage(0), "I/O error 0");
+    EXPECT_EQ(IoErrorMessage(kIoNotEnoughMemory), kNotEnoughMemoryMessage);
 }
 
 TEST(LoadDictionary, OpensTheSamples) {
