@@ -255,13 +255,17 @@ int PluginWindowCount() {
 }
 
 std::string MakeTempFolder() {
+    // A new folder every time: process ids come round again under Wine, so a name made of them alone
+    // could find the files of an earlier run.
     static std::atomic<int> counter{0};
     char temp[MAX_PATH] = {};
     GetTempPathA(MAX_PATH, temp);
-    const std::string folder = std::string(temp) + "ddlister-test-" + std::to_string(GetCurrentProcessId()) + "-" +
-                               std::to_string(counter++) + "\\";
-    CreateDirectoryA(folder.c_str(), nullptr);
-    return folder;
+    for (;;) {
+        const std::string folder = std::string(temp) + "ddlister-test-" + std::to_string(GetCurrentProcessId()) + "-" +
+                                   std::to_string(GetTickCount64()) + "-" + std::to_string(counter++) + "\\";
+        if (CreateDirectoryA(folder.c_str(), nullptr)) return folder;
+        if (GetLastError() != ERROR_ALREADY_EXISTS) return folder;
+    }
 }
 
 std::string WriteFile(const std::string& folder, const std::string& name, const std::string& bytes) {
