@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "LoadedDictionary.h"
+#include "ReferenceDictionary.h"
 #include "TestText.h"
 #include "dictionary/SplitRecordLine.h"
 #include "dictionary/TrimBlanks.h"
@@ -130,55 +131,6 @@ TEST(DictionaryReading, ReadsEmptyLinesPastTheEndAfterAMarker) {
     EXPECT_EQ(secondToLast->Entries(), Lines{""});
 }
 
-// The loader as a plain loop over the file, read one byte at a time: the reference for the indexed one.
-class ReferenceReader {
-public:
-    explicit ReferenceReader(std::string_view bytes) : bytes_(bytes) {}
-    bool AtEnd() const { return pos_ >= bytes_.size() || bytes_[pos_] == 26; }
-    std::string ReadLine() {
-        std::string line;
-        bool cut = false;
-        while (pos_ < bytes_.size()) {
-            const char c = bytes_[pos_++];
-            if (c == '\n') break;
-            if (c == '\r') {
-                if (pos_ < bytes_.size() && bytes_[pos_] == '\n') {
-                    ++pos_;
-                    break;
-                }
-                continue;
-            }
-            if (c == 26) cut = true;
-            if (!cut) line.push_back(c);
-        }
-        return line;
-    }
-
-private:
-    std::string_view bytes_;
-    size_t pos_ = 0;
-};
-
-struct ReferenceLoad {
-    Lines lines, entries;
-    std::vector<int32_t> tableLines;
-};
-
-ReferenceLoad LoadByReference(const std::string& bytes) {
-    ReferenceLoad result;
-    ReferenceReader reader(bytes);
-    std::string scratch;
-    while (!reader.AtEnd()) {
-        result.lines.emplace_back(TrimBlanks(reader.ReadLine()));
-        if (result.lines.back().find("#==TABLE no") == std::string::npos) continue;
-        result.lines.push_back(reader.ReadLine());
-        result.lines.push_back(reader.ReadLine());
-        result.entries.emplace_back(TrimBlanks(RecordField(result.lines.back(), 1, scratch)));
-        result.tableLines.push_back(static_cast<int32_t>(result.lines.size() - 1));
-    }
-    return result;
-}
-
 // Random files made of the bytes and pieces that matter to the line rules.
 std::string RandomDictionary(std::mt19937& random, size_t pieces) {
     static const std::string kPieces[] = {
@@ -194,7 +146,7 @@ TEST(DictionaryReading, AgreesWithALoopThatReadsByteByByte) {
     std::mt19937 random(20261209);
     for (int round = 0; round < 3000; ++round) {
         const std::string bytes = RandomDictionary(random, 1 + round % 300);
-        const ReferenceLoad expected = LoadByReference(bytes);
+        const fuzz::ReferenceDictionary expected = fuzz::ReadReferenceDictionary(bytes);
         const auto loaded = LoadBytes(bytes);
         ASSERT_EQ(loaded->MAll(), expected.lines) << "round " << round;
         ASSERT_EQ(loaded->Entries(), expected.entries) << "round " << round;
