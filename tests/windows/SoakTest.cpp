@@ -1,43 +1,17 @@
 // Many viewers one after the other, and a very large dictionary: nothing may pile up, and the list
 // must cope with hundreds of thousands of tables. Figures are printed; only leaks fail.
 
+#include <windows.h>
+
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 
-// clang-format off
-#include <windows.h>
-#include <psapi.h>  // after windows.h, which it needs
-// clang-format on
-
+#include "LeakProbes.h"
 #include "PluginTestSupport.h"
 
 namespace dd::test {
 namespace {
-
-// The process's private bytes (its committed memory; Wine reports it as the page-file usage).
-size_t PrivateBytes() {
-    PROCESS_MEMORY_COUNTERS_EX counters{};
-    counters.cb = sizeof counters;
-    GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof counters);
-    return counters.PrivateUsage != 0 ? counters.PrivateUsage : counters.PagefileUsage;
-}
-
-// The highest table slot that fresh GDI objects get. GetGuiResources tells nothing under Wine, but
-// objects that are never deleted keep their slots, so fresh ones would land ever higher.
-unsigned ProbeGdi() {
-    std::vector<HGDIOBJ> probes;
-    for (int i = 0; i < 32; ++i) {
-        probes.push_back(CreateSolidBrush(RGB(1, 2, i)));
-        probes.push_back(CreateFontA(-11, 0, 0, 0, FW_BOLD, 0, 0, 0, RUSSIAN_CHARSET, 0, 0, 0, 0, "Arial"));
-    }
-    unsigned highest = 0;
-    for (HGDIOBJ probe : probes) {
-        highest = std::max(highest, static_cast<unsigned>(reinterpret_cast<uintptr_t>(probe) & 0xFFFF));
-        DeleteObject(probe);
-    }
-    return highest;
-}
 
 // Opens a sample, paints it whole, and closes it again.
 void Cycle(host::ListerWindow& lister, const std::string& path) {

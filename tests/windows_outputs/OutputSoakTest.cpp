@@ -13,6 +13,7 @@
 #include <chrono>
 #include <cstdio>
 
+#include "LeakProbes.h"
 #include "OutputTestSupport.h"
 #include "TestPaths.h"
 #include "TestText.h"
@@ -20,42 +21,6 @@
 
 namespace dd::test {
 namespace {
-
-size_t PrivateBytes() {
-    PROCESS_MEMORY_COUNTERS_EX counters{};
-    counters.cb = sizeof counters;
-    GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof counters);
-    return counters.PrivateUsage != 0 ? counters.PrivateUsage : counters.PagefileUsage;
-}
-
-// The highest value that fresh kernel handles get: handles never closed keep their slots, so after
-// a leak fresh ones land ever higher (Wine does not count a process's handles).
-uintptr_t ProbeHandles() {
-    std::vector<HANDLE> probes;
-    for (int i = 0; i < 32; ++i) probes.push_back(CreateEventA(nullptr, FALSE, FALSE, nullptr));
-    uintptr_t highest = 0;
-    for (HANDLE probe : probes) {
-        highest = std::max(highest, reinterpret_cast<uintptr_t>(probe));
-        CloseHandle(probe);
-    }
-    return highest;
-}
-
-// The highest table slot that fresh GDI objects get: objects never deleted keep their slots, so
-// after a leak fresh ones land ever higher (GetGuiResources tells nothing under Wine).
-unsigned ProbeGdi() {
-    std::vector<HGDIOBJ> probes;
-    for (int i = 0; i < 32; ++i) {
-        probes.push_back(CreateSolidBrush(RGB(1, 2, i)));
-        probes.push_back(CreateFontA(-11, 0, 0, 0, FW_BOLD, 0, 0, 0, RUSSIAN_CHARSET, 0, 0, 0, 0, "Arial"));
-    }
-    unsigned highest = 0;
-    for (HGDIOBJ probe : probes) {
-        highest = std::max(highest, static_cast<unsigned>(reinterpret_cast<uintptr_t>(probe) & 0xFFFF));
-        DeleteObject(probe);
-    }
-    return highest;
-}
 
 // The message of the timers that the system itself runs for windows (caret blinking, scrolling).
 constexpr UINT kSystemTimerMessage = 0x0118;
