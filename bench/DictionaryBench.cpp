@@ -7,10 +7,7 @@
 #include <filesystem>
 #include <string>
 
-#include "dictionary/Dictionary.h"
-#include "dictionary/GridModel.h"
-#include "dictionary/TableFieldView.h"
-#include "dictionary/TableListModel.h"
+#include "viewmodel/DictionaryView.h"
 
 namespace {
 
@@ -26,19 +23,18 @@ double PeakRssBytes() {
 }
 
 // The bench dictionary opened as the viewer opens it.
-struct OpenDictionary {
-    dd::Dictionary dictionary;
-    dd::TableListModel LB;
-    dd::GridModel SG;
-    explicit OpenDictionary(const std::string& path) { dd::LoadDictionary(dictionary, path, LB, SG); }
-};
+dd::DictionaryView OpenView(const std::string& path) {
+    dd::DictionaryView view;
+    view.Open(path);
+    return view;
+}
 
 void BM_LoadDictionary(benchmark::State& state) {
     const std::string path = DictionaryPath();
     if (path.empty()) return state.SkipWithError("set DD_BENCH_DICTIONARY");
     const auto size = static_cast<double>(std::filesystem::file_size(path));
     int64_t tables = 0;
-    for (auto _ : state) tables = OpenDictionary(path).LB.EntryCount();
+    for (auto _ : state) tables = OpenView(path).List().EntryCount();
     state.SetBytesProcessed(static_cast<int64_t>(size) * state.iterations());
     state.counters["tables"] = static_cast<double>(tables);
     state.counters["file_MB"] = size / (1 << 20);
@@ -48,20 +44,20 @@ void BM_LoadDictionary(benchmark::State& state) {
 void BM_SwitchToLastTable(benchmark::State& state) {
     const std::string path = DictionaryPath();
     if (path.empty()) return state.SkipWithError("set DD_BENCH_DICTIONARY");
-    OpenDictionary open(path);
-    open.LB.SelectEntry(open.LB.EntryCount() - 1);
-    for (auto _ : state) dd::LBClick(open.dictionary, open.LB, open.SG);  // one iteration is one table switch
-    state.counters["field_rows"] = open.SG.RowCount() - 2;
+    dd::DictionaryView view = OpenView(path);
+    const int32_t last = view.List().EntryCount() - 1;
+    for (auto _ : state) view.SelectTable(last);  // one iteration is one table switch
+    state.counters["field_rows"] = view.Grid().RowCount() - 2;
 }
 
 void BM_FindFirstLine(benchmark::State& state) {
     const std::string path = DictionaryPath();
     if (path.empty()) return state.SkipWithError("set DD_BENCH_DICTIONARY");
-    const OpenDictionary open(path);
+    const dd::DictionaryView view = OpenView(path);
     std::string pattern = "|";  // the last table's description with an "x": found nowhere, a full pass
-    pattern += open.LB.EntryText(open.LB.EntryCount() - 1);
+    pattern += view.List().EntryText(view.List().EntryCount() - 1);
     pattern += 'x';
-    for (auto _ : state) benchmark::DoNotOptimize(open.dictionary.MAll.FindFirstLine(pattern));
+    for (auto _ : state) benchmark::DoNotOptimize(view.Lines().FindFirstLine(pattern));
     state.SetBytesProcessed(static_cast<int64_t>(std::filesystem::file_size(path)) * state.iterations());
 }
 

@@ -1,4 +1,4 @@
-#include "DictionaryGenerator.h"
+#include "bench/DictionaryGenerator.h"
 
 #include <random>
 #include <string>

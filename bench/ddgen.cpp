@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "DictionaryGenerator.h"
+#include "bench/DictionaryGenerator.h"
 
 int main(int argc, char** argv) {
     if (argc < 3) {

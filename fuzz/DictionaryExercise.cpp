@@ -1,4 +1,4 @@
-#include "DictionaryExercise.h"
+#include "fuzz/DictionaryExercise.h"
 
 #include <algorithm>
 #include <array>
@@ -6,30 +6,21 @@
 #include <variant>
 #include <vector>
 
-#include "ReferenceDictionary.h"
-#include "cli/Cp1251.h"
-#include "dictionary/Dictionary.h"
+#include "dictionary/Cp1251.h"
 #include "dictionary/Error.h"
-#include "dictionary/GridModel.h"
 #include "dictionary/LineScan.h"
-#include "dictionary/TableFieldView.h"
-#include "dictionary/TableListModel.h"
 #include "dictionary/TrimBlanks.h"
+#include "fuzz/ReferenceDictionary.h"
 #include "layout/ColumnWidths.h"
 #include "outputs/ClipboardText.h"
 #include "outputs/ExportText.h"
 #include "outputs/OutputTitles.h"
 #include "outputs/PrintFieldGridCommands.h"
 #include "outputs/PrintPages.h"
+#include "viewmodel/DictionaryView.h"
 
 namespace dd::fuzz {
 namespace {
-
-struct OpenedDictionary {
-    Dictionary dictionary;
-    TableListModel LB;
-    GridModel SG;
-};
 
 [[noreturn]] void Fail(const std::string& what) { throw ExerciseFailure(what); }
 
@@ -44,8 +35,9 @@ std::string TableLabel(std::string_view path, int32_t entry) {
     return std::string(path) + " table " + std::to_string(entry) + ": ";
 }
 
-void CompareWithReference(const OpenedDictionary& open, const ReferenceDictionary& reference) {
-    const LineBuffer& MAll = open.dictionary.MAll;
+void CompareWithReference(const DictionaryView& view, const ReferenceDictionary& reference) {
+    const LineBuffer& MAll = view.Lines();
+    const TableListModel& LB = view.List();
     Check(MAll.LineCount() == static_cast<int32_t>(reference.lines.size()),
           "MAll holds " + std::to_string(MAll.LineCount()) + " lines, the byte-by-byte reading " +
               std::to_string(reference.lines.size()));
@@ -66,12 +58,12 @@ void CompareWithReference(const OpenedDictionary& open, const ReferenceDictionar
         }
     }
     Check(MAll.LineAt(-1).empty() && MAll.LineAt(MAll.LineCount()).empty(), "a line outside MAll is not empty");
-    Check(open.LB.EntryCount() == static_cast<int32_t>(reference.entries.size()), "the number of tables differs");
-    for (int32_t i = 0; i < open.LB.EntryCount(); ++i) {
-        if (open.LB.EntryText(i) != reference.entries[static_cast<size_t>(i)]) {
+    Check(LB.EntryCount() == static_cast<int32_t>(reference.entries.size()), "the number of tables differs");
+    for (int32_t i = 0; i < LB.EntryCount(); ++i) {
+        if (LB.EntryText(i) != reference.entries[static_cast<size_t>(i)]) {
             Fail("the text of entry " + std::to_string(i) + " differs");
         }
-        if (open.LB.EntryTableLine(i) != reference.tableLines[static_cast<size_t>(i)]) {
+        if (LB.EntryTableLine(i) != reference.tableLines[static_cast<size_t>(i)]) {
             Fail("the table line of entry " + std::to_string(i) + " differs");
         }
     }
@@ -97,17 +89,17 @@ size_t Occurrences(std::string_view text, std::string_view part) {
     return count;
 }
 
-void CheckExport(const OpenedDictionary& open, int32_t entry, const std::string& label) {
-    const GridModel& SG = open.SG;
-    const std::string listText = open.LB.EntryText(entry);
-    const std::string bytes = ExportFileBytes(open.dictionary.IsSqlDictionary, listText, SG);
+void CheckExport(const DictionaryView& view, int32_t entry, const std::string& label) {
+    const GridModel& SG = view.Grid();
+    const std::string listText = view.List().EntryText(entry);
+    const std::string bytes = ExportFileBytes(view.IsSqlDictionary(), listText, SG);
     // Cells and list texts hold no line break (lines are split at every break), so the file has one
     // line per grid row but row 1, and three before them: title, identifier, "Поля: ".
     const size_t lines = static_cast<size_t>(SG.RowCount()) + 2;
     Check(Occurrences(bytes, "\r\n") == lines, label + "the export does not have one line per row");
     Check(bytes.size() >= 2 && bytes.compare(bytes.size() - 2, 2, "\r\n") == 0,
           label + "the export's last line is open");
-    Check(bytes.rfind(ExportTitle(open.dictionary.IsSqlDictionary, listText) + "\r\n", 0) == 0,
+    Check(bytes.rfind(ExportTitle(view.IsSqlDictionary(), listText) + "\r\n", 0) == 0,
           label + "the export does not begin with its title");
 }
 
@@ -138,9 +130,9 @@ size_t CountOf(const std::vector<PrintCommand>& commands) {
     }));
 }
 
-void CheckPrint(const OpenedDictionary& open, int32_t entry, const std::string& label) {
-    const GridModel& SG = open.SG;
-    const std::string title = PrintTitle(open.dictionary.IsSqlDictionary, open.LB.EntryText(entry));
+void CheckPrint(const DictionaryView& view, int32_t entry, const std::string& label) {
+    const GridModel& SG = view.Grid();
+    const std::string title = PrintTitle(view.IsSqlDictionary(), view.List().EntryText(entry));
     // A usual grid on A4 at 600 dots per inch, a grid narrower than its two fixed columns without a
     // page limit, a wide grid on pages that hold one row each.
     // Each table is printed in one of these ways, in turn.
@@ -176,8 +168,8 @@ std::vector<int32_t> TablesToShow(int32_t count, int32_t limit) {
     return tables;
 }
 
-void ShowIndexesThatAreNoEntry(OpenedDictionary& open, std::string_view path) {
-    const int32_t count = open.LB.EntryCount();
+void ShowIndexesThatAreNoEntry(DictionaryView& view, std::string_view path) {
+    const int32_t count = view.List().EntryCount();
     for (const int64_t index :
          {int64_t{-1}, int64_t{count}, int64_t{count} + 1, int64_t{std::numeric_limits<int32_t>::min()},
           int64_t{std::numeric_limits<int32_t>::max()}}) {
@@ -185,20 +177,19 @@ void ShowIndexesThatAreNoEntry(OpenedDictionary& open, std::string_view path) {
         const auto index32 = static_cast<int32_t>(index);
         if (index != index32) continue;
         try {
-            (void)open.LB.EntryText(index32);
+            (void)view.List().EntryText(index32);
             Check(false, label + "reading the entry did not fail");
         } catch (const Error& error) {
             Check(error.Message() == ListError(index), label + "reading the entry failed with " + error.Message());
         }
-        open.LB.SelectEntry(index32);
-        Check(open.LB.SelectedIndex() == -1, label + "an index that is no entry was selected");
         try {
-            LBClick(open.dictionary, open.LB, open.SG);
+            view.SelectTable(index32);
             Check(false, label + "showing nothing selected did not fail");
         } catch (const Error& error) {
             Check(error.Message() == ListError(-1), label + "showing nothing selected failed with " + error.Message());
         }
-        Check(open.SG.RowCount() == 1, label + "a failed table view left more than the header row");
+        Check(view.List().SelectedIndex() == -1, label + "an index that is no entry was selected");
+        Check(view.Grid().RowCount() == 1, label + "a failed table view left more than the header row");
     }
 }
 
@@ -241,42 +232,41 @@ void CheckTerminalText(std::string_view bytes) {
 }  // namespace
 
 std::string ExerciseDictionary(std::string_view bytes, std::string_view path, const ExerciseLimits& limits) {
-    OpenedDictionary open;
+    DictionaryView view;
     std::string loadError;
     try {
-        LoadDictionaryBytes(open.dictionary, path, FileBytes::Copy(bytes), open.LB, open.SG);
+        view.OpenBytes(path, FileBytes::Copy(bytes));
     } catch (const Error& error) {
         loadError = error.Message();
     }
-    Check(open.dictionary.IsSqlDictionary == (path.find(".DDS") != std::string_view::npos),
+    Check(view.IsSqlDictionary() == (path.find(".DDS") != std::string_view::npos),
           std::string(path) + ": the mode does not follow the path");
-    Check(loadError.empty() || (loadError == ListError(-1) && open.LB.EntryCount() == 0),
+    Check(loadError.empty() || (loadError == ListError(-1) && view.List().EntryCount() == 0),
           std::string(path) + ": loading failed with " + loadError);
 
     ReferenceDictionary reference;
     if (limits.compareWithReference) {
         reference = ReadReferenceDictionary(bytes);
-        CompareWithReference(open, reference);
+        CompareWithReference(view, reference);
         if (loadError.empty()) {
-            CompareGrid(open.SG, ReferenceTableView(reference, 0, open.dictionary.IsSqlDictionary),
+            CompareGrid(view.Grid(), ReferenceTableView(reference, 0, view.IsSqlDictionary()),
                         TableLabel(path, 0) + "after loading, ");
         }
     }
 
-    ShowIndexesThatAreNoEntry(open, path);
-    const std::vector<int32_t> shown = TablesToShow(open.LB.EntryCount(), limits.tablesShown);
+    ShowIndexesThatAreNoEntry(view, path);
+    const std::vector<int32_t> shown = TablesToShow(view.List().EntryCount(), limits.tablesShown);
     for (size_t k = 0; k < shown.size(); ++k) {
         const int32_t entry = shown[k];
         const std::string label = TableLabel(path, entry);
-        open.LB.SelectEntry(entry);
-        LBClick(open.dictionary, open.LB, open.SG);
+        view.SelectTable(entry);
         const bool compared = k < static_cast<size_t>(limits.gridsCompared) || k + 1 == shown.size();
         if (limits.compareWithReference && compared) {
-            CompareGrid(open.SG, ReferenceTableView(reference, entry, open.dictionary.IsSqlDictionary), label);
+            CompareGrid(view.Grid(), ReferenceTableView(reference, entry, view.IsSqlDictionary()), label);
         }
-        CheckExport(open, entry, label);
-        CheckClipboard(open.SG, limits.rowsCopied, label);
-        CheckPrint(open, entry, label);
+        CheckExport(view, entry, label);
+        CheckClipboard(view.Grid(), limits.rowsCopied, label);
+        CheckPrint(view, entry, label);
     }
     return loadError;
 }

@@ -7,7 +7,7 @@
 #include <exception>
 #include <string_view>
 
-#include "DictionaryExercise.h"
+#include "fuzz/DictionaryExercise.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     try {

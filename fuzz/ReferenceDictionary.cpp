@@ -1,4 +1,4 @@
-#include "ReferenceDictionary.h"
+#include "fuzz/ReferenceDictionary.h"
 
 #include "dictionary/DictionaryTexts.h"
 

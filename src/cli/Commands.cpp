@@ -1,31 +1,25 @@
-#include "Commands.h"
+#include "cli/Commands.h"
 
-#include "../dictionary/Dictionary.h"
-#include "../dictionary/Error.h"
-#include "../dictionary/FoldingTable.h"
-#include "../dictionary/GridModel.h"
-#include "../dictionary/TableFieldView.h"
-#include "../dictionary/TableListModel.h"
-#include "../viewer/outputs/ExportText.h"
+#include "dictionary/Error.h"
+#include "dictionary/FoldingTable.h"
+#include "outputs/ExportText.h"
+#include "viewmodel/DictionaryView.h"
 
 namespace dd::cli {
 namespace {
 
 // A dictionary opened as the viewer opens it: the first table shown.
-struct OpenDictionary {
-    Dictionary dictionary;
-    TableListModel LB;
-    GridModel SG;
+DictionaryView OpenView(const std::string& path) {
+    DictionaryView view;
+    view.Open(path);
+    return view;
+}
 
-    explicit OpenDictionary(const std::string& path) { LoadDictionary(dictionary, path, LB, SG); }
-
-    // Shows the entry as a selection in the viewer's list does.
-    void Show(int32_t entry) {
-        if (entry < 0 || entry >= LB.EntryCount()) throw ListIndexError(entry);
-        LB.SelectEntry(entry);
-        LBClick(dictionary, LB, SG);
-    }
-};
+// Shows the entry as a selection in the viewer's list does; a number that is no entry is the list error.
+void Show(DictionaryView& view, int32_t entry) {
+    if (entry < 0 || entry >= view.List().EntryCount()) throw ListIndexError(entry);
+    view.SelectTable(entry);
+}
 
 void WriteCells(const GridModel& grid, int32_t row, TextOutput& out) {
     for (int column = 0; column < kGridColumns; ++column) out.Field(grid.Cell(column, row));
@@ -43,52 +37,50 @@ bool RowMatches(const GridModel& grid, int32_t row, const FoldedPattern& pattern
 }  // namespace
 
 void ListTables(const std::string& path, TextOutput& out) {
-    const OpenDictionary open(path);
-    for (int32_t entry = 0; entry < open.LB.EntryCount(); ++entry) {
+    const DictionaryView view = OpenView(path);
+    const TableListModel& list = view.List();
+    for (int32_t entry = 0; entry < list.EntryCount(); ++entry) {
         out.BeginLine();
         out.Number(entry);
-        out.Field(open.LB.EntryText(entry));
+        out.Field(list.EntryTextView(entry));
         out.EndLine();
     }
 }
 
 void ShowTable(const std::string& path, int32_t entry, TextOutput& out) {
-    OpenDictionary open(path);
-    open.Show(entry);
-    for (int32_t row = 0; row < open.SG.RowCount(); ++row) {
+    DictionaryView view = OpenView(path);
+    Show(view, entry);
+    for (int32_t row = 0; row < view.Grid().RowCount(); ++row) {
         out.BeginLine();
-        WriteCells(open.SG, row, out);
+        WriteCells(view.Grid(), row, out);
         out.EndLine();
     }
 }
 
 void FindText(const std::string& path, const std::string& text, TextOutput& out) {
-    OpenDictionary open(path);
+    DictionaryView view = OpenView(path);
     const FoldedPattern pattern(text, ProcessFoldingTable());
     if (pattern.Empty()) return;
-    for (int32_t entry = 0; entry < open.LB.EntryCount(); ++entry) {
-        open.Show(entry);
-        const std::string description = open.LB.EntryText(entry);
-        for (int32_t row = 1; row < open.SG.RowCount(); ++row) {
-            if (!RowMatches(open.SG, row, pattern)) continue;
+    const GridModel& grid = view.Grid();
+    for (int32_t entry = 0; entry < view.List().EntryCount(); ++entry) {
+        Show(view, entry);
+        const std::string description = view.List().EntryText(entry);
+        for (int32_t row = 1; row < grid.RowCount(); ++row) {
+            if (!RowMatches(grid, row, pattern)) continue;
             out.BeginLine();
             out.Number(entry);
             out.Field(description);
             out.Number(row);
-            WriteCells(open.SG, row, out);
+            WriteCells(grid, row, out);
             out.EndLine();
         }
     }
 }
 
-}  // namespace dd::cli
-
-namespace dd::cli {
-
 std::string ExportTable(const std::string& path, int32_t entry) {
-    OpenDictionary open(path);
-    open.Show(entry);
-    return ExportFileBytes(open.dictionary.IsSqlDictionary, open.LB.EntryText(entry), open.SG);
+    DictionaryView view = OpenView(path);
+    Show(view, entry);
+    return ExportFileBytes(view.IsSqlDictionary(), view.SelectedTableText(), view.Grid());
 }
 
 }  // namespace dd::cli

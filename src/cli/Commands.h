@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "TextOutput.h"
+#include "cli/TextOutput.h"
 
 namespace dd::cli {
 

@@ -1,4 +1,4 @@
-#include "Platform.h"
+#include "cli/Platform.h"
 
 namespace dd::cli {
 

@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "Platform.h"
+#include "cli/Platform.h"
 
 namespace dd::cli {
 namespace {

@@ -1,6 +1,6 @@
-#include "TextOutput.h"
+#include "cli/TextOutput.h"
 
-#include "Cp1251.h"
+#include "dictionary/Cp1251.h"
 
 namespace dd::cli {
 

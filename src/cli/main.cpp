@@ -4,12 +4,14 @@
 #include <new>
 #include <string>
 
-#include "../dictionary/Error.h"
-#include "../dictionary/FileWriting.h"
-#include "CommandLine.h"
-#include "Commands.h"
-#include "Cp1251.h"
-#include "Platform.h"
+#include "cli/CommandLine.h"
+#include "cli/Commands.h"
+#include "cli/Platform.h"
+#include "dictionary/Cp1251.h"
+#include "dictionary/Error.h"
+#include "dictionary/FoldingTable.h"
+#include "platform/FileWriting.h"
+#include "platform/SystemFoldingTable.h"
 
 namespace dd::cli {
 namespace {
@@ -96,6 +98,7 @@ int Run(const CommandLine& line) {
 int main(int argc, char** argv) {
     using namespace dd::cli;
     PrepareStandardOutput();
+    dd::SetProcessFoldingTable(dd::SystemFoldingTable());
     static char buffer[1 << 16];
     std::setvbuf(stdout, buffer, _IOFBF, sizeof buffer);
     const auto line = ParseCommandLine(Utf8Arguments(argc, argv));

@@ -1,9 +1,9 @@
-#include "Dictionary.h"
+#include "dictionary/Dictionary.h"
 
-#include "DictionaryTexts.h"
-#include "Error.h"
-#include "SplitRecordLine.h"
-#include "TableFieldView.h"
+#include "dictionary/DictionaryTexts.h"
+#include "dictionary/Error.h"
+#include "dictionary/SplitRecordLine.h"
+#include "dictionary/TableFieldView.h"
 
 namespace dd {
 
@@ -12,13 +12,14 @@ bool PathIsSqlDictionary(std::string_view path) { return path.find(".DDS") != st
 namespace {
 
 // What happens before the file is opened, so it holds even when opening fails.
-void BeginLoad(Dictionary& dictionary, std::string_view path, FieldGrid& SG) {
+void BeginLoad(Dictionary& dictionary, std::string_view path, GridModel& SG) {
     dictionary.MAll.ClearLines();
     for (int column = 0; column < kGridColumns; ++column) SG.SetCell(column, 0, texts::kGridCaptions[column]);
     dictionary.IsSqlDictionary = PathIsSqlDictionary(path);
 }
 
-void FinishLoad(Dictionary& dictionary, std::shared_ptr<const DictionaryLines> lines, TableList& LB, FieldGrid& SG) {
+void FinishLoad(Dictionary& dictionary, std::shared_ptr<const DictionaryLines> lines, TableListModel& LB,
+                GridModel& SG) {
     dictionary.MAll.AdoptLines(lines);
     // Each table is listed under field 1 of its table line, two lines below its marker.
     std::string scratch;
@@ -33,14 +34,16 @@ void FinishLoad(Dictionary& dictionary, std::shared_ptr<const DictionaryLines> l
 
 }  // namespace
 
-void LoadDictionaryBytes(Dictionary& dictionary, std::string_view path, FileBytes bytes, TableList& LB, FieldGrid& SG) {
+void LoadDictionaryBytes(Dictionary& dictionary, std::string_view path, FileBytes bytes, TableListModel& LB,
+                         GridModel& SG) {
     BeginLoad(dictionary, path, SG);
     WithMemoryReported([&] { FinishLoad(dictionary, DictionaryLines::Read(std::move(bytes)), LB, SG); });
 }
 
-void LoadDictionary(Dictionary& dictionary, const std::string& path, TableList& LB, FieldGrid& SG) {
+void LoadDictionary(Dictionary& dictionary, std::string_view path, const FileReader& read, TableListModel& LB,
+                    GridModel& SG) {
     BeginLoad(dictionary, path, SG);
-    WithMemoryReported([&] { FinishLoad(dictionary, DictionaryLines::ReadFile(path), LB, SG); });
+    WithMemoryReported([&] { FinishLoad(dictionary, DictionaryLines::Read(read), LB, SG); });
 }
 
 }  // namespace dd

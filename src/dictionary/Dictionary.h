@@ -1,12 +1,11 @@
 #pragma once
 
-#include <string>
 #include <string_view>
 
-#include "FieldGrid.h"
-#include "FileBytes.h"
-#include "LineBuffer.h"
-#include "TableList.h"
+#include "dictionary/FileBytes.h"
+#include "dictionary/GridModel.h"
+#include "dictionary/LineBuffer.h"
+#include "dictionary/TableListModel.h"
 
 namespace dd {
 
@@ -21,13 +20,16 @@ struct Dictionary {
 // A dictionary of the SQL edition: the full path contains ".DDS" (case-sensitive, folders included).
 bool PathIsSqlDictionary(std::string_view path);
 
-// Writes the captions into row 0 of the grid, decides the mode from the path, reads the file whole,
-// appends one list entry per table block, selects the first and shows it (LBClick).
-// Fails with the input/output error of the file, or with the list error when the file holds no table;
-// memory that runs out is the input/output error 8 (see WithMemoryReported).
-void LoadDictionary(Dictionary& dictionary, const std::string& path, TableList& LB, FieldGrid& SG);
+// Writes the captions into row 0 of the grid, decides the mode from the path, reads the file's bytes
+// (`read` does the reading, scanned as they arrive), appends one list entry per table block, selects
+// the first and shows it (LBClick). Fails with the input/output error of the reading, or with the
+// list error when the file holds no table; memory that runs out is the input/output error 8 (see
+// WithMemoryReported). The captions and the mode are set even when reading fails.
+void LoadDictionary(Dictionary& dictionary, std::string_view path, const FileReader& read, TableListModel& LB,
+                    GridModel& SG);
 
-// The same for bytes already read: what follows the opening of the file.
-void LoadDictionaryBytes(Dictionary& dictionary, std::string_view path, FileBytes bytes, TableList& LB, FieldGrid& SG);
+// The same for bytes already read.
+void LoadDictionaryBytes(Dictionary& dictionary, std::string_view path, FileBytes bytes, TableListModel& LB,
+                         GridModel& SG);
 
 }  // namespace dd

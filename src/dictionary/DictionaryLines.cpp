@@ -1,11 +1,11 @@
-#include "DictionaryLines.h"
+#include "dictionary/DictionaryLines.h"
 
 #include <algorithm>
 #include <cstring>
 #include <limits>
 
-#include "Error.h"
-#include "TrimBlanks.h"
+#include "dictionary/Error.h"
+#include "dictionary/TrimBlanks.h"
 
 namespace dd {
 
@@ -15,9 +15,9 @@ std::shared_ptr<const DictionaryLines> DictionaryLines::Read(FileBytes bytes) {
     return Index(std::move(bytes), scanner);
 }
 
-std::shared_ptr<const DictionaryLines> DictionaryLines::ReadFile(const std::string& path) {
+std::shared_ptr<const DictionaryLines> DictionaryLines::Read(const FileReader& read) {
     LineScanner scanner(true);
-    FileBytes bytes = ReadWholeFile(path, [&scanner](std::string_view bytesSoFar) { scanner.Feed(bytesSoFar); });
+    FileBytes bytes = read([&scanner](std::string_view bytesSoFar) { scanner.Feed(bytesSoFar); });
     return Index(std::move(bytes), scanner);
 }
 

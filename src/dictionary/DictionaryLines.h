@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "FileBytes.h"
-#include "LineScan.h"
+#include "dictionary/FileBytes.h"
+#include "dictionary/LineScan.h"
 
 namespace dd {
 
@@ -26,8 +26,8 @@ public:
 
     // Applies the line rules to the file's bytes (mending the few irregular lines in place) and indexes them.
     static std::shared_ptr<const DictionaryLines> Read(FileBytes bytes);
-    // The same for the file at the path, scanning each stretch of it as soon as it has been read.
-    static std::shared_ptr<const DictionaryLines> ReadFile(const std::string& path);
+    // The same for the bytes that `read` reads, scanning each stretch of them as soon as it has been read.
+    static std::shared_ptr<const DictionaryLines> Read(const FileReader& read);
 
     int32_t LineCount() const noexcept { return lineCount_; }
     // The line at the index; empty for an index outside 0 .. LineCount() - 1.

@@ -1,4 +1,4 @@
-#include "Error.h"
+#include "dictionary/Error.h"
 
 namespace dd {
 

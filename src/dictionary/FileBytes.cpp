@@ -1,4 +1,4 @@
-#include "FileBytes.h"
+#include "dictionary/FileBytes.h"
 
 #include <memory>
 

@@ -40,9 +40,9 @@ private:
 // Called while a file is read, with the bytes read so far (always the same start, more each time).
 using ReadProgress = std::function<void(std::string_view bytesSoFar)>;
 
-// Reads the existing file at the path whole, open for reading and shared for reading only.
-// A failure raises the input/output error of the operating system's code. Defined per platform.
-FileBytes ReadWholeFile(const std::string& path, const ReadProgress& progress = {});
+// Reads a file whole, telling `progress` what it has read so far; fails with the input/output error
+// of the reading.
+using FileReader = std::function<FileBytes(const ReadProgress& progress)>;
 
 // How much a reader reads at a time: small enough that what was read is still in the processor's
 // cache when the progress callback looks at it.

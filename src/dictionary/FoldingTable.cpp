@@ -1,4 +1,4 @@
-#include "FoldingTable.h"
+#include "dictionary/FoldingTable.h"
 
 #include <cstring>
 
@@ -31,10 +31,18 @@ FoldingTable Cp1251FoldingTable() {
     return table;
 }
 
-const FoldingTable& ProcessFoldingTable() {
-    static const FoldingTable table = BuildSystemFoldingTable();
+namespace {
+
+FoldingTable& ProcessTable() {
+    static FoldingTable table = Cp1251FoldingTable();
     return table;
 }
+
+}  // namespace
+
+const FoldingTable& ProcessFoldingTable() { return ProcessTable(); }
+
+void SetProcessFoldingTable(const FoldingTable& table) { ProcessTable() = table; }
 
 FoldedPattern::FoldedPattern(std::string_view pattern, const FoldingTable& table) : table_(&table) {
     folded_.reserve(pattern.size());

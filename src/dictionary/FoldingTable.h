@@ -14,12 +14,10 @@ using FoldingTable = std::array<unsigned char, 256>;
 // The lower-casing of Windows-1251: Latin A..Z, Cyrillic А..Я, Ё and the other capitals of the code page.
 FoldingTable Cp1251FoldingTable();
 
-// The table of this process, built once from the system's code page on first use
-// (on Windows with the system's own lower-casing, elsewhere Windows-1251).
+// The table of this process: the Windows-1251 one until a program sets another at its start (the
+// plug-in and ddview set the system's own, see platform/SystemFoldingTable.h).
 const FoldingTable& ProcessFoldingTable();
-
-// Builds the table from the platform's lower-casing; defined per platform.
-FoldingTable BuildSystemFoldingTable();
+void SetProcessFoldingTable(const FoldingTable& table);
 
 // A pattern folded once, to be looked for in many texts.
 class FoldedPattern {

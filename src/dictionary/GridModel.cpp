@@ -1,4 +1,4 @@
-#include "GridModel.h"
+#include "dictionary/GridModel.h"
 
 #include <algorithm>
 
@@ -28,13 +28,6 @@ void GridModel::SetRowCount(int32_t rows) {
     }
     anchor_.row = std::min(anchor_.row, last);
     topRow_ = std::clamp(topRow_, fixedRows_, std::max(fixedRows_, last));
-}
-
-void GridModel::SetFixedRows(int32_t fixedRows) {
-    fixedRows_ = std::clamp<int32_t>(fixedRows, 0, RowCount() - 1);
-    current_ = Clamped(current_);
-    anchor_ = Clamped(anchor_);
-    topRow_ = std::max(topRow_, fixedRows_);
 }
 
 std::string_view GridModel::Cell(int column, int32_t row) const {

@@ -1,11 +1,14 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
-#include "FieldGrid.h"
-
 namespace dd {
+
+// The field grid has five columns: identifier, description, type, length, precision.
+inline constexpr int kGridColumns = 5;
 
 // A cell position: column and row, from 0.
 struct GridCell {
@@ -29,19 +32,27 @@ struct GridRange {
 // The state of a string grid without any window: cells, fixed rows, one current cell with the
 // anchor of a selected range, and the top visible row. The viewer's grid control keeps its state in
 // one; the command-line tool and the tests use it as the field grid.
-class GridModel : public FieldGrid {
+class GridModel {
 public:
     // A new grid as the viewer creates it: five columns, five rows, one fixed row.
     explicit GridModel(int columns = kGridColumns, int32_t rows = 5, int32_t fixedRows = 1);
+    // Virtual, as SetRowCount, so that a test can make memory run out as the grid grows.
+    virtual ~GridModel() = default;
+    GridModel(const GridModel&) = default;
+    GridModel& operator=(const GridModel&) = default;
+    GridModel(GridModel&&) = default;
+    GridModel& operator=(GridModel&&) = default;
 
     int ColumnCount() const noexcept { return columns_; }
-    int32_t RowCount() const override { return static_cast<int32_t>(rows_.size()); }
-    void SetRowCount(int32_t rows) override;
-    int32_t FixedRows() const override { return fixedRows_; }
-    // Fewer fixed rows than rows; a current cell or top row inside the fixed rows moves below them.
-    void SetFixedRows(int32_t fixedRows);
-    std::string_view Cell(int column, int32_t row) const override;
-    void SetCell(int column, int32_t row, std::string_view text) override;
+    int32_t RowCount() const noexcept { return static_cast<int32_t>(rows_.size()); }
+    // Follows the grid's row-count rule: fixed rows and the current cell follow a smaller count,
+    // and rows that are dropped lose their cells.
+    virtual void SetRowCount(int32_t rows);
+    int32_t FixedRows() const noexcept { return fixedRows_; }
+    // The text of a cell; empty for a cell never written or outside the grid. Valid until the grid changes.
+    std::string_view Cell(int column, int32_t row) const;
+    // Writes a cell; a cell outside the grid is ignored.
+    void SetCell(int column, int32_t row, std::string_view text);
 
     GridCell Current() const noexcept { return current_; }
     // Makes a cell current, kept within the rows that are not fixed. Without `extendSelection` the

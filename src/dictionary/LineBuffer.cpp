@@ -1,9 +1,9 @@
-#include "LineBuffer.h"
+#include "dictionary/LineBuffer.h"
 
 #include <limits>
 
-#include "FoldingTable.h"
-#include "TextLines.h"
+#include "dictionary/FoldingTable.h"
+#include "dictionary/TextLines.h"
 
 namespace dd {
 

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "DictionaryLines.h"
+#include "dictionary/DictionaryLines.h"
 
 namespace dd {
 

@@ -1,4 +1,4 @@
-#include "LineScan.h"
+#include "dictionary/LineScan.h"
 
 #include <algorithm>
 #include <bit>

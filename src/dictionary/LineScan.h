@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "LineScanKernels.h"
+#include "dictionary/LineScanKernels.h"
 
 namespace dd {
 

@@ -1,4 +1,4 @@
-#include "LineScanKernels.h"
+#include "dictionary/LineScanKernels.h"
 
 #if defined(__x86_64__) || defined(__i386__) || defined(_M_X64)
 #define DD_X86 1

@@ -1,7 +1,7 @@
-#include "SplitRecordLine.h"
+#include "dictionary/SplitRecordLine.h"
 
-#include "TextLines.h"
-#include "TrimBlanks.h"
+#include "dictionary/TextLines.h"
+#include "dictionary/TrimBlanks.h"
 
 namespace dd {
 

@@ -1,11 +1,11 @@
-#include "TableFieldView.h"
+#include "dictionary/TableFieldView.h"
 
 #include <limits>
 
-#include "DictionaryTexts.h"
-#include "Error.h"
-#include "SplitRecordLine.h"
-#include "TrimBlanks.h"
+#include "dictionary/DictionaryTexts.h"
+#include "dictionary/Error.h"
+#include "dictionary/SplitRecordLine.h"
+#include "dictionary/TrimBlanks.h"
 
 namespace dd {
 namespace {
@@ -23,13 +23,13 @@ std::string_view LineAt(const LineBuffer& buffer, int64_t index) {
                                                         : std::string_view{};
 }
 
-int32_t AddRow(FieldGrid& SG) {
+int32_t AddRow(GridModel& SG) {
     SG.SetRowCount(SG.RowCount() + 1);
     return SG.RowCount() - 1;
 }
 
 // One row of the grid from a field line: its parts trimmed, "F=" taken out, in columns 0 to 4.
-void ShowFieldLine(Dictionary& dictionary, std::string_view line, FieldGrid& SG) {
+void ShowFieldLine(Dictionary& dictionary, std::string_view line, GridModel& SG) {
     LineBuffer& M = dictionary.M;
     const int32_t row = AddRow(SG);
     M.SetFromText(SplitRecordLine(line, kFieldSeparator));
@@ -40,7 +40,7 @@ void ShowFieldLine(Dictionary& dictionary, std::string_view line, FieldGrid& SG)
     for (int32_t j = 0; j < M.LineCount() && j < kGridColumns; ++j) SG.SetCell(j, row, M.LineAt(j));
 }
 
-void ShowTable(Dictionary& dictionary, const TableList& LB, FieldGrid& SG) {
+void ShowTable(Dictionary& dictionary, const TableListModel& LB, GridModel& SG) {
     SG.SetRowCount(1);
     const int32_t tableLine = LB.EntryTableLine(LB.SelectedIndex());
 
@@ -60,7 +60,7 @@ void ShowTable(Dictionary& dictionary, const TableList& LB, FieldGrid& SG) {
 
 }  // namespace
 
-void LBClick(Dictionary& dictionary, const TableList& LB, FieldGrid& SG) {
+void LBClick(Dictionary& dictionary, const TableListModel& LB, GridModel& SG) {
     WithMemoryReported([&] { ShowTable(dictionary, LB, SG); });
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Dictionary.h"
+#include "dictionary/Dictionary.h"
 
 namespace dd {
 
@@ -8,6 +8,6 @@ namespace dd {
 // field line of its block. The table is the one the entry was made from, found by the line index
 // that the entry keeps. Fails with the list error when nothing is selected; memory that runs out is the
 // input/output error 8.
-void LBClick(Dictionary& dictionary, const TableList& LB, FieldGrid& SG);
+void LBClick(Dictionary& dictionary, const TableListModel& LB, GridModel& SG);
 
 }  // namespace dd

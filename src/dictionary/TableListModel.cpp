@@ -1,6 +1,6 @@
-#include "TableListModel.h"
+#include "dictionary/TableListModel.h"
 
-#include "Error.h"
+#include "dictionary/Error.h"
 
 namespace dd {
 
@@ -20,9 +20,11 @@ const TableListModel::Entry& TableListModel::At(int32_t index) const {
     return entries_[static_cast<size_t>(index)];
 }
 
-std::string TableListModel::EntryText(int32_t index) const {
+std::string TableListModel::EntryText(int32_t index) const { return std::string(EntryTextView(index)); }
+
+std::string_view TableListModel::EntryTextView(int32_t index) const {
     const Entry& entry = At(index);
-    return texts_.substr(entry.textStart, entry.textSize);
+    return std::string_view(texts_).substr(entry.textStart, entry.textSize);
 }
 
 int32_t TableListModel::EntryTableLine(int32_t index) const { return At(index).tableLine; }

@@ -1,22 +1,36 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
-
-#include "TableList.h"
 
 namespace dd {
 
-// The table list held in memory: for the command-line tool and the tests.
-class TableListModel : public TableList {
+// The table list: entries appended in file order, each with the index of the table line it was made
+// from, and one selection. The viewer's list box shows it; the command-line tool reads it directly.
+class TableListModel {
 public:
-    void ReserveEntries(int32_t count) override;
-    void AppendEntry(std::string_view text, int32_t tableLine) override;
-    int32_t EntryCount() const override { return static_cast<int32_t>(entries_.size()); }
-    std::string EntryText(int32_t index) const override;
-    int32_t EntryTableLine(int32_t index) const override;
-    int32_t SelectedIndex() const override { return selected_; }
-    void SelectEntry(int32_t index) override;
+    // Virtual, as AppendEntry, so that a test can make memory run out as the list grows.
+    virtual ~TableListModel() = default;
+    TableListModel() = default;
+    TableListModel(const TableListModel&) = default;
+    TableListModel& operator=(const TableListModel&) = default;
+    TableListModel(TableListModel&&) = default;
+    TableListModel& operator=(TableListModel&&) = default;
+
+    // Room for this many entries, asked for before they are appended; a hint only.
+    void ReserveEntries(int32_t count);
+    virtual void AppendEntry(std::string_view text, int32_t tableLine);
+    int32_t EntryCount() const noexcept { return static_cast<int32_t>(entries_.size()); }
+    // Both fail with the list error for an index that is not an entry.
+    std::string EntryText(int32_t index) const;
+    std::string_view EntryTextView(int32_t index) const;
+    int32_t EntryTableLine(int32_t index) const;
+    // -1 while nothing is selected.
+    int32_t SelectedIndex() const noexcept { return selected_; }
+    // An index that is not an entry selects nothing.
+    void SelectEntry(int32_t index);
 
 private:
     struct Entry {

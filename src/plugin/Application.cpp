@@ -1,9 +1,9 @@
-#include "Application.h"
+#include "plugin/Application.h"
 
 #include <algorithm>
 
-#include "InfoMessage.h"
-#include "unMain.h"
+#include "viewer/InfoMessage.h"
+#include "viewer/unMain.h"
 
 namespace dd {
 
@@ -14,8 +14,10 @@ Application& Application::Instance() {
 
 void Application::HandleException(const std::exception& error) noexcept {
     if (const HWND capture = GetCapture()) SendMessageA(capture, WM_CANCELMODE, 0, 0);
-    if (route_ != nullptr) route_->AppException(error);
-    else ShowReport(nullptr, kPluginErrorPrefix, MessageOf(error));
+    if (route_ != nullptr)
+        route_->AppException(error);
+    else
+        ShowReport(nullptr, kPluginErrorPrefix, MessageOf(error));
 }
 
 void Application::Register(TfmMain& viewer) {

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "ViewerApplication.h"
+#include "viewer/ViewerApplication.h"
 
 namespace dd {
 

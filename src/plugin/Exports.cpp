@@ -1,12 +1,12 @@
 // The three functions the host calls.
 #include <string>
 
-#include "Application.h"
-#include "InfoMessage.h"
-#include "ListerPlugin.h"
-#include "PluginWindow.h"
-#include "layout/ListerPath.h"
-#include "unMain.h"
+#include "plugin/Application.h"
+#include "plugin/ListerPath.h"
+#include "plugin/ListerPlugin.h"
+#include "plugin/PluginWindow.h"
+#include "viewer/InfoMessage.h"
+#include "viewer/unMain.h"
 
 char* __stdcall ListGetDetectString(char* DetectString, int maxlen) {
     dd::CopyDetectString(DetectString, maxlen);

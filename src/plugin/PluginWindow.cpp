@@ -1,15 +1,15 @@
-#include "PluginWindow.h"
+#include "plugin/PluginWindow.h"
 
 #include <algorithm>
 #include <memory>
 #include <vector>
 
-#include "Application.h"
-#include "InfoMessage.h"
 #include "dictionary/Error.h"
-#include "layout/ListerPath.h"
 #include "platform/win32/LongPath.h"
-#include "unMain.h"
+#include "plugin/Application.h"
+#include "plugin/ListerPath.h"
+#include "viewer/InfoMessage.h"
+#include "viewer/unMain.h"
 
 namespace dd {
 namespace {
@@ -47,8 +47,10 @@ void TearDown(HWND window, Teardown mode) noexcept {
         application.Unregister(*form);
         application.SetMainWindow(nullptr);
         SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(link->PrevWndProc));
-        if (mode == Teardown::WindowBeingDestroyed) form->ReleaseDestroyedWindow();
-        else form->DestroyViewerWindow();
+        if (mode == Teardown::WindowBeingDestroyed)
+            form->ReleaseDestroyedWindow();
+        else
+            form->DestroyViewerWindow();
     } catch (const std::exception& error) {
         if (mode != Teardown::Quiet) ShowReport(nullptr, kDestroyErrorPrefix, MessageOf(error));
     } catch (...) {

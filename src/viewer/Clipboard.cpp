@@ -1,14 +1,14 @@
-#include "Clipboard.h"
+#include "viewer/Clipboard.h"
 
 #include <cstring>
 #include <memory>
 #include <string>
 
-#include "ModuleInstance.h"
-#include "OsError.h"
-#include "WinHandles.h"
 #include "dictionary/Error.h"
 #include "outputs/ClipboardText.h"
+#include "viewer/ModuleInstance.h"
+#include "viewer/OsError.h"
+#include "viewer/WinHandles.h"
 
 namespace dd {
 namespace {

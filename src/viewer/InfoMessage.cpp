@@ -1,4 +1,4 @@
-#include "InfoMessage.h"
+#include "viewer/InfoMessage.h"
 
 #include <new>
 

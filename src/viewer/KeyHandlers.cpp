@@ -1,5 +1,5 @@
 // The viewer's keys: which of them go back to the host's windows, and the menu's close command.
-#include "unMain.h"
+#include "viewer/unMain.h"
 
 namespace dd {
 
@@ -9,15 +9,20 @@ void TfmMain::FormKeyDown(uint16_t& key, ShiftState shift) {
     using Action = FormKeyDecision::Action;
     const FormKeyDecision decision = DecideFormKey(key, shift, ListerIsEmbedded);
     switch (decision.action) {
-    case Action::CloseHost:
-        application_.DetachViewer(*this);
-        // Without a host main window the close command has nowhere to go; a post to window 0
-        // would land in the thread's own queue instead.
-        if (HostMainWnd != nullptr) PostMessageA(HostMainWnd, WM_SYSCOMMAND, SC_CLOSE, 0);
-        break;
-    case Action::ForwardToLister: PostToLister(decision.listerKey); break;
-    case Action::About: AboutClick(); break;
-    case Action::Nothing: break;
+        case Action::CloseHost:
+            application_.DetachViewer(*this);
+            // Without a host main window the close command has nowhere to go; a post to window 0
+            // would land in the thread's own queue instead.
+            if (HostMainWnd != nullptr) PostMessageA(HostMainWnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+            break;
+        case Action::ForwardToLister:
+            PostToLister(decision.listerKey);
+            break;
+        case Action::About:
+            AboutClick();
+            break;
+        case Action::Nothing:
+            break;
     }
     if (decision.consumes) key = 0;
 }

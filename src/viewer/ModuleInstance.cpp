@@ -1,4 +1,4 @@
-#include "ModuleInstance.h"
+#include "viewer/ModuleInstance.h"
 
 namespace dd {
 namespace {

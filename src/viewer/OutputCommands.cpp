@@ -1,17 +1,17 @@
 // The grid's output commands: copying to the clipboard, saving to a text file, printing. The texts,
 // the file's bytes and the drawing commands come from the portable builders; these handlers only hand
 // them to the clipboard, the file and the printer.
-#include "OutputCommands.h"
+#include "viewer/OutputCommands.h"
 
-#include "Clipboard.h"
-#include "Printer.h"
-#include "SaveDialog.h"
-#include "dictionary/FileWriting.h"
 #include "outputs/ClipboardText.h"
 #include "outputs/ExportText.h"
 #include "outputs/OutputTitles.h"
 #include "outputs/PrintFieldGridCommands.h"
-#include "unMain.h"
+#include "platform/FileWriting.h"
+#include "viewer/Clipboard.h"
+#include "viewer/Printer.h"
+#include "viewer/SaveDialog.h"
+#include "viewer/unMain.h"
 
 namespace dd {
 namespace {
@@ -34,14 +34,14 @@ void TfmMain::N1Click() {
     const auto chosen = ShowSaveDialog(SaveDialog1);
     if (!chosen) return;
     SaveDialog1FileName = *chosen;
-    WriteWholeFile(*chosen, ExportFileBytes(LoadedDictionary().IsSqlDictionary, SelectedTableText(), Grid()));
+    WriteWholeFile(*chosen, ExportFileBytes(View().IsSqlDictionary(), View().SelectedTableText(), Grid()));
 }
 
 void TfmMain::N4Click() {
-    PrintFieldGrid(Grid(), CurrentColumnWidths(), PrintTitle(LoadedDictionary().IsSqlDictionary, SelectedTableText()));
+    PrintFieldGrid(Grid(), CurrentColumnWidths(), PrintTitle(View().IsSqlDictionary(), View().SelectedTableText()));
 }
 
-void PrintFieldGrid(const FieldGrid& grid, const ColumnWidths& widths, std::string_view title) {
+void PrintFieldGrid(const GridModel& grid, const ColumnWidths& widths, std::string_view title) {
     Printer::Instance().Print(
         [&](int printableHeight) { return PrintFieldGridCommands(grid, title, widths, printableHeight); });
 }

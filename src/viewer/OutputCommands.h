@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "dictionary/FieldGrid.h"
+#include "dictionary/GridModel.h"
 #include "layout/ColumnWidths.h"
 
 namespace dd {
@@ -10,6 +10,6 @@ namespace dd {
 // Prints the grid under the title on the library's printer (the default printer): the title in
 // bold, then the cells column by column in rectangles as wide as the grid's current column widths,
 // on as many pages as the printer's printable height needs. Fails with the printer's errors.
-void PrintFieldGrid(const FieldGrid& grid, const ColumnWidths& widths, std::string_view title);
+void PrintFieldGrid(const GridModel& grid, const ColumnWidths& widths, std::string_view title);
 
 }  // namespace dd

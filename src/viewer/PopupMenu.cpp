@@ -1,6 +1,6 @@
-#include "PopupMenu.h"
+#include "viewer/PopupMenu.h"
 
-#include "OsError.h"
+#include "viewer/OsError.h"
 
 namespace dd {
 namespace {
@@ -13,9 +13,9 @@ struct MenuItem {
 constexpr MenuItem kItems[] = {
     {N3, "\xCA\xEE\xEF\xE8\xF0\xEE\xE2\xE0\xF2\xFC \xFF\xF7\xE5\xE9\xEA\xF3"},  // Копировать ячейку
     {N6, "\xCA\xEE\xEF\xE8\xF0\xEE\xE2\xE0\xF2\xFC \xF1\xF2\xF0\xEE\xEA\xF3"},  // Копировать строку
-    {N4, "\xCF\xE5\xF7\xE0\xF2\xFC"},                                            // Печать
-    {N1, "\xD1\xEE\xF5\xF0\xE0\xED\xE8\xF2\xFC \xE2 \xF4\xE0\xE9\xEB"},          // Сохранить в файл
-    {N5, "\xC7\xE0\xEA\xF0\xFB\xF2\xFC"},                                        // Закрыть
+    {N4, "\xCF\xE5\xF7\xE0\xF2\xFC"},                                           // Печать
+    {N1, "\xD1\xEE\xF5\xF0\xE0\xED\xE8\xF2\xFC \xE2 \xF4\xE0\xE9\xEB"},         // Сохранить в файл
+    {N5, "\xC7\xE0\xEA\xF0\xFB\xF2\xFC"},                                       // Закрыть
 };
 
 }  // namespace

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "WinHandles.h"
+#include "viewer/WinHandles.h"
 
 namespace dd {
 

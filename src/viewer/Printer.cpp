@@ -1,4 +1,4 @@
-#include "Printer.h"
+#include "viewer/Printer.h"
 
 #include <winspool.h>
 
@@ -7,9 +7,9 @@
 #include <type_traits>
 #include <variant>
 
-#include "OsError.h"
-#include "WinHandles.h"
 #include "dictionary/Error.h"
+#include "viewer/OsError.h"
+#include "viewer/WinHandles.h"
 
 namespace dd {
 namespace {

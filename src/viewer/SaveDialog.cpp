@@ -1,4 +1,4 @@
-#include "SaveDialog.h"
+#include "viewer/SaveDialog.h"
 
 #include <commdlg.h>
 

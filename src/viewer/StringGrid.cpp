@@ -1,17 +1,17 @@
-#include "StringGrid.h"
+#include "viewer/StringGrid.h"
 
 #include <windowsx.h>
 
 #include <algorithm>
 #include <cstring>
 
-#include "GridMessages.h"
-#include "ModuleInstance.h"
-#include "OsError.h"
-#include "ViewerFonts.h"
-#include "WindowClasses.h"
 #include "layout/GridGeometry.h"
 #include "layout/GridNavigation.h"
+#include "viewer/GridMessages.h"
+#include "viewer/ModuleInstance.h"
+#include "viewer/OsError.h"
+#include "viewer/ViewerFonts.h"
+#include "viewer/WindowClasses.h"
 
 namespace dd {
 namespace {
@@ -21,7 +21,8 @@ constexpr int kWheelRows = 3;
 
 }  // namespace
 
-StringGrid::StringGrid(const StringGridArgs& args) : args_(args), font_(CreateInterfaceFont(true)) {
+StringGrid::StringGrid(const StringGridArgs& args)
+    : args_(args), model_(*args.model), font_(CreateInterfaceFont(true)) {
     widths_.fill(kDefaultColumnWidth);
     const char* className = RegisterWindowClassOnce(grid::kClassName, WindowProc, 0, nullptr);
     window_ = CreateWindowExA(WS_EX_CLIENTEDGE, className, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL,
@@ -159,16 +160,8 @@ LRESULT StringGrid::HandleQuery(UINT message, WPARAM wParam, LPARAM lParam) cons
     }
 }
 
-void StringGrid::SetRowCount(int32_t rows) {
-    const int32_t before = model_.RowCount();
-    model_.SetRowCount(rows);
-    if (model_.RowCount() == before) return;
+void StringGrid::ModelChanged() {
     UpdateScrollBar();
-    Repaint();
-}
-
-void StringGrid::SetCell(int column, int32_t row, std::string_view text) {
-    model_.SetCell(column, row, text);
     Repaint();
 }
 

@@ -4,18 +4,20 @@
 
 #include <functional>
 
-#include "CallbackGuard.h"
-#include "KeyEvents.h"
-#include "WinHandles.h"
 #include "dictionary/GridModel.h"
 #include "layout/ColumnWidths.h"
 #include "layout/ViewerLayout.h"
+#include "viewer/CallbackGuard.h"
+#include "viewer/KeyEvents.h"
+#include "viewer/WinHandles.h"
 
 namespace dd {
 
 // What a string grid is made with: its place and the handlers of its events.
 struct StringGridArgs {
     HWND parent = nullptr;
+    // What the grid shows: its cells, fixed rows, current cell, selection and top row.
+    GridModel* model = nullptr;
     int controlId = 0;
     Bounds bounds;
     ExceptionSink* errors = nullptr;
@@ -29,24 +31,20 @@ struct StringGridArgs {
 
 // The field grid as a Win32 control: five columns of text in rows of 18 pixels with 1-pixel grid lines,
 // a bold font, a vertical scroll bar only, one current cell with a range selected by dragging, and
-// movement by the arrow, page, Home and End keys. Its state lives in a GridModel; this class paints it
-// and turns mouse, keys and scrolling into changes of that state.
-class StringGrid : public FieldGrid {
+// movement by the arrow, page, Home and End keys. Its state lives in a GridModel that the control
+// shows; it paints it and turns mouse, keys and scrolling into changes of that state.
+class StringGrid {
 public:
     explicit StringGrid(const StringGridArgs& args);
-    ~StringGrid() override;
+    ~StringGrid();
     StringGrid(const StringGrid&) = delete;
     StringGrid& operator=(const StringGrid&) = delete;
 
     HWND Handle() const noexcept { return window_; }
 
-    int32_t RowCount() const override { return model_.RowCount(); }
-    void SetRowCount(int32_t rows) override;
-    int32_t FixedRows() const override { return model_.FixedRows(); }
-    std::string_view Cell(int column, int32_t row) const override { return model_.Cell(column, row); }
-    void SetCell(int column, int32_t row, std::string_view text) override;
+    // The model's rows or cells have changed: the scroll bar follows them and the grid is repainted.
+    void ModelChanged();
 
-    GridCell Current() const noexcept { return model_.Current(); }
     const ColumnWidths& Widths() const noexcept { return widths_; }
     // A width equal to the column's present one changes nothing; another is stored as given, and the
     // grid recalculates its scrolling and repaints whole.
@@ -80,7 +78,7 @@ private:
     void PaintCell(HDC dc, GridCell cell, const RECT& rect, bool fixed);
 
     StringGridArgs args_;
-    GridModel model_;
+    GridModel& model_;
     ColumnWidths widths_;
     UniqueFont font_;
     bool isActiveControl_ = false;  // the control that has the focus within its form, even while the form has not

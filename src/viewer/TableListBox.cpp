@@ -1,8 +1,10 @@
-#include "TableListBox.h"
+#include "viewer/TableListBox.h"
 
-#include "ModuleInstance.h"
-#include "OsError.h"
+#include <string>
+
 #include "dictionary/Error.h"
+#include "viewer/ModuleInstance.h"
+#include "viewer/OsError.h"
 
 namespace dd {
 namespace {
@@ -11,7 +13,7 @@ constexpr int kRowHeight = 14;
 
 }  // namespace
 
-TableListBox::TableListBox(const TableListBoxArgs& args) : args_(args) {
+TableListBox::TableListBox(const TableListBoxArgs& args) : args_(args), model_(*args.model) {
     window_ = CreateWindowExA(WS_EX_CLIENTEDGE, "LISTBOX", "",
                               WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
                               args.bounds.left, args.bounds.top, args.bounds.width, args.bounds.height, args.parent,
@@ -61,47 +63,33 @@ LRESULT TableListBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
     return CallWindowProcA(listBoxProc, window, message, wParam, lParam);
 }
 
-void TableListBox::AppendEntry(std::string_view text, int32_t tableLine) {
-    entries_.push_back({std::string(text), tableLine});
-}
-
-const TableListBox::Entry& TableListBox::At(int32_t index) const {
-    if (index < 0 || index >= EntryCount()) throw ListIndexError(index);
-    return entries_[static_cast<size_t>(index)];
-}
-
-std::string TableListBox::EntryText(int32_t index) const { return At(index).text; }
-
-int32_t TableListBox::EntryTableLine(int32_t index) const { return At(index).tableLine; }
-
-int32_t TableListBox::SelectedIndex() const {
-    ShowPendingEntries();
-    const LRESULT selected = SendMessageA(window_, LB_GETCURSEL, 0, 0);
-    return selected == LB_ERR ? -1 : static_cast<int32_t>(selected);
-}
-
-void TableListBox::SelectEntry(int32_t index) {
-    ShowPendingEntries();
-    SendMessageA(window_, LB_SETCURSEL, index >= 0 && index < EntryCount() ? index : -1, 0);
-}
-
-void TableListBox::ShowPendingEntries() const {
-    if (shownEntries_ == entries_.size()) return;
+void TableListBox::ShowEntries() {
+    const int32_t count = model_.EntryCount();
     size_t bytes = 0;
-    for (size_t i = shownEntries_; i < entries_.size(); ++i) bytes += entries_[i].text.size() + 1;
+    for (int32_t i = 0; i < count; ++i) bytes += model_.EntryTextView(i).size() + 1;
     // One reservation and no repainting while a dictionary of any size is listed.
     SendMessageA(window_, WM_SETREDRAW, FALSE, 0);
-    SendMessageA(window_, LB_INITSTORAGE, entries_.size() - shownEntries_, static_cast<LPARAM>(bytes));
-    for (; shownEntries_ < entries_.size(); ++shownEntries_) {
-        const LRESULT added =
-            SendMessageA(window_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entries_[shownEntries_].text.c_str()));
+    SendMessageA(window_, LB_RESETCONTENT, 0, 0);
+    SendMessageA(window_, LB_INITSTORAGE, static_cast<WPARAM>(count), static_cast<LPARAM>(bytes));
+    std::string text;
+    for (int32_t i = 0; i < count; ++i) {
+        text.assign(model_.EntryTextView(i));
+        const LRESULT added = SendMessageA(window_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
         if (added == LB_ERR || added == LB_ERRSPACE) {
             SendMessageA(window_, WM_SETREDRAW, TRUE, 0);
             throw Error("Unable to insert a line");
         }
     }
     SendMessageA(window_, WM_SETREDRAW, TRUE, 0);
+    ShowSelection();
     InvalidateRect(window_, nullptr, TRUE);
+}
+
+void TableListBox::ShowSelection() { SendMessageA(window_, LB_SETCURSEL, model_.SelectedIndex(), 0); }
+
+int32_t TableListBox::SelectedIndex() const {
+    const LRESULT selected = SendMessageA(window_, LB_GETCURSEL, 0, 0);
+    return selected == LB_ERR ? -1 : static_cast<int32_t>(selected);
 }
 
 }  // namespace dd

@@ -2,13 +2,12 @@
 
 #include <windows.h>
 
-#include <string>
-#include <vector>
+#include <cstdint>
 
-#include "CallbackGuard.h"
-#include "KeyEvents.h"
-#include "dictionary/TableList.h"
+#include "dictionary/TableListModel.h"
 #include "layout/ViewerLayout.h"
+#include "viewer/CallbackGuard.h"
+#include "viewer/KeyEvents.h"
 
 namespace dd {
 
@@ -18,46 +17,40 @@ struct TableListBoxArgs {
     int controlId = 0;
     Bounds bounds;
     HFONT font = nullptr;
+    // What the list shows: the entries and the selection.
+    const TableListModel* model = nullptr;
     ExceptionSink* errors = nullptr;
     // Raised before the list box handles a key itself; a key set to 0 is not handled.
     KeyDownHandler onKeyDown;
 };
 
-// The table list on a standard list box: rows of 14 pixels, entries in the order they are appended,
-// single selection. Each entry keeps the line of its table in the dictionary. The list box notifies
-// its parent of every selection the user makes (LBN_SELCHANGE); a selection from code notifies nothing.
-class TableListBox : public TableList {
+// The table list on a standard list box: rows of 14 pixels, entries in the order of the model,
+// single selection. The list box notifies its parent of every selection the user makes
+// (LBN_SELCHANGE); a selection shown from the model notifies nothing.
+class TableListBox {
 public:
     explicit TableListBox(const TableListBoxArgs& args);
-    ~TableListBox() override;
+    ~TableListBox();
     TableListBox(const TableListBox&) = delete;
     TableListBox& operator=(const TableListBox&) = delete;
 
     HWND Handle() const noexcept { return window_; }
 
-    void AppendEntry(std::string_view text, int32_t tableLine) override;
-    int32_t EntryCount() const override { return static_cast<int32_t>(entries_.size()); }
-    std::string EntryText(int32_t index) const override;
-    int32_t EntryTableLine(int32_t index) const override;
-    int32_t SelectedIndex() const override;
-    void SelectEntry(int32_t index) override;
+    // Shows the model's entries in place of what the list box held, and the model's selection.
+    // Fails with "Unable to insert a line" when the list box cannot take an entry.
+    void ShowEntries();
+    // Shows the model's selection.
+    void ShowSelection();
+    // The entry that the list box has selected (the user's choice); -1 for none.
+    int32_t SelectedIndex() const;
 
 private:
-    struct Entry {
-        std::string text;
-        int32_t tableLine;
-    };
-    const Entry& At(int32_t index) const;
-    // Hands the entries appended since the last call to the list box in one batch.
-    void ShowPendingEntries() const;
-
     static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void Unsubclass() noexcept;
 
     TableListBoxArgs args_;
-    std::vector<Entry> entries_;
-    mutable size_t shownEntries_ = 0;
+    const TableListModel& model_;
     HWND window_ = nullptr;
     WNDPROC listBoxProc_ = nullptr;
 };

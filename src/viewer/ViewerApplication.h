@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "CallbackGuard.h"
+#include "viewer/CallbackGuard.h"
 
 namespace dd {
 

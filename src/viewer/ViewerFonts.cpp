@@ -1,6 +1,6 @@
-#include "ViewerFonts.h"
+#include "viewer/ViewerFonts.h"
 
-#include "OsError.h"
+#include "viewer/OsError.h"
 
 namespace dd {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "WinHandles.h"
+#include "viewer/WinHandles.h"
 
 namespace dd {
 

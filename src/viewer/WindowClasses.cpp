@@ -1,10 +1,10 @@
-#include "WindowClasses.h"
+#include "viewer/WindowClasses.h"
 
 #include <string>
 #include <vector>
 
-#include "ModuleInstance.h"
-#include "OsError.h"
+#include "viewer/ModuleInstance.h"
+#include "viewer/OsError.h"
 
 namespace dd {
 namespace {
@@ -38,8 +38,10 @@ const char* RegisterWindowClassOnce(const char* name, WNDPROC procedure, int win
 void UnregisterWindowClasses() noexcept {
     auto& classes = RegisteredClasses();
     for (auto it = classes.begin(); it != classes.end();) {
-        if (UnregisterClassA(it->c_str(), ModuleInstance())) it = classes.erase(it);
-        else ++it;
+        if (UnregisterClassA(it->c_str(), ModuleInstance()))
+            it = classes.erase(it);
+        else
+            ++it;
     }
 }
 

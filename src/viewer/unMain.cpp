@@ -1,12 +1,12 @@
-#include "unMain.h"
+#include "viewer/unMain.h"
 
-#include "InfoMessage.h"
-#include "ModuleInstance.h"
-#include "OsError.h"
-#include "ViewerFonts.h"
-#include "WindowClasses.h"
 #include "dictionary/TableFieldView.h"
 #include "layout/ColumnWidths.h"
+#include "viewer/InfoMessage.h"
+#include "viewer/ModuleInstance.h"
+#include "viewer/OsError.h"
+#include "viewer/ViewerFonts.h"
+#include "viewer/WindowClasses.h"
 
 namespace dd {
 namespace {
@@ -58,15 +58,17 @@ TfmMain::TfmMain(HWND listerWnd, const std::string& path, ViewerApplication& app
       HostMainWnd(FindWindowA("TTOTAL_CMD", nullptr)),
       ListerWnd(listerWnd),
       ListerIsEmbedded(GetParent(listerWnd) != nullptr),
-      LB({window_.get(), kListId, kListBounds, font_.get(), &application,
+      LB({window_.get(), kListId, kListBounds, font_.get(), &view_.List(), &application,
           [this](uint16_t& key, ShiftState shift) { LBKeyDown(key, shift); }}),
-      SG({window_.get(), kGridId, kGridBounds, &application,
+      SG({window_.get(), &view_.Grid(), kGridId, kGridBounds, &application,
           [this](int column, int32_t row, const RECT& rect) { SGDrawCell(column, row, rect); },
           [this](uint16_t& key, ShiftState shift) { SGKeyDown(key, shift); },
           [this](POINT point) { ShowPopupMenu(point); }}),
       binding_(window_.get(), this) {
     SendMessageA(window_.get(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-    LoadDictionary(dictionary_, path, LB, SG);
+    view_.Open(path);
+    LB.ShowEntries();
+    SG.ModelChanged();
 }
 
 TfmMain::~TfmMain() = default;
@@ -80,15 +82,21 @@ LRESULT CALLBACK TfmMain::WindowProc(HWND window, UINT message, WPARAM wParam, L
 LRESULT TfmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     const HWND window = window_.get();
     switch (message) {
-    case WM_COMMAND: OnCommand(wParam, lParam); return 0;
-    case WM_SIZE: OnSize(LOWORD(lParam), HIWORD(lParam)); break;
-    case WM_KEYDOWN:
-    case WM_SYSKEYDOWN: return OnKeyDown(message, wParam, lParam);
-    case WM_NCDESTROY:
-        binding_.Release();
-        window_.release();  // Windows has destroyed it
-        break;
-    default: break;
+        case WM_COMMAND:
+            OnCommand(wParam, lParam);
+            return 0;
+        case WM_SIZE:
+            OnSize(LOWORD(lParam), HIWORD(lParam));
+            break;
+        case WM_KEYDOWN:
+        case WM_SYSKEYDOWN:
+            return OnKeyDown(message, wParam, lParam);
+        case WM_NCDESTROY:
+            binding_.Release();
+            window_.release();  // Windows has destroyed it
+            break;
+        default:
+            break;
     }
     return DefWindowProcA(window, message, wParam, lParam);
 }
@@ -110,12 +118,23 @@ void TfmMain::OnCommand(WPARAM wParam, LPARAM lParam) {
 
 void TfmMain::RunMenuCommand(UINT command) {
     switch (command) {
-    case N3: N3Click(); break;
-    case N6: N6Click(); break;
-    case N4: N4Click(); break;
-    case N1: N1Click(); break;
-    case N5: N5Click(); break;
-    default: break;
+        case N3:
+            N3Click();
+            break;
+        case N6:
+            N6Click();
+            break;
+        case N4:
+            N4Click();
+            break;
+        case N1:
+            N1Click();
+            break;
+        case N5:
+            N5Click();
+            break;
+        default:
+            break;
     }
 }
 
@@ -137,7 +156,8 @@ void TfmMain::LayoutViewerWindow() {
     Place(LB.Handle(), layout.list);
     placed_ = layout;
     anchored_ = true;
-    LB.SelectEntry(0);
+    view_.SelectEntry(0);
+    LB.ShowSelection();
     SetFocus(LB.Handle());
 }
 
@@ -157,7 +177,16 @@ void TfmMain::AppException(const std::exception& error) noexcept {
 
 void TfmMain::ShowPopupMenu(POINT screenPoint) { PopupMenu2.Popup(window_.get(), screenPoint); }
 
-void TfmMain::LBClick() { dd::LBClick(dictionary_, LB, SG); }
+void TfmMain::LBClick() {
+    // The grid shows what the table view left, the header row alone included when it failed.
+    try {
+        view_.SelectTable(LB.SelectedIndex());
+    } catch (...) {
+        SG.ModelChanged();
+        throw;
+    }
+    SG.ModelChanged();
+}
 
 void TfmMain::SGDrawCell(int, int32_t, const RECT&) { FitGridColumns(SG); }
 
@@ -165,7 +194,8 @@ void TfmMain::FormPaint() {}
 
 void FitGridColumns(StringGrid& grid) {
     const ColumnWidths widths = FitColumnWidths(grid.OuterWidth());
-    for (int column = 0; column < kGridColumns; ++column) grid.SetColumnWidth(column, widths[static_cast<size_t>(column)]);
+    for (int column = 0; column < kGridColumns; ++column)
+        grid.SetColumnWidth(column, widths[static_cast<size_t>(column)]);
 }
 
 }  // namespace dd

@@ -6,20 +6,20 @@
 #include <exception>
 #include <string>
 
-#include "PopupMenu.h"
-#include "StringGrid.h"
-#include "TableListBox.h"
-#include "ViewerApplication.h"
-#include "WinHandles.h"
-#include "dictionary/Dictionary.h"
 #include "layout/KeyForwarding.h"
 #include "layout/ViewerLayout.h"
+#include "viewer/PopupMenu.h"
+#include "viewer/StringGrid.h"
+#include "viewer/TableListBox.h"
+#include "viewer/ViewerApplication.h"
+#include "viewer/WinHandles.h"
+#include "viewmodel/DictionaryView.h"
 
 namespace dd {
 
 // The viewer form: a child window of the host's Lister window with the table list `LB` on the left
-// and the field grid `SG` on the right, the grid's context menu `PopupMenu2`, and the dictionary whose
-// lines (`MAll`, `M`) and mode it shows. Every window message and menu command runs inside a guard
+// and the field grid `SG` on the right, the grid's context menu `PopupMenu2`, and the opened
+// dictionary (its lines, mode, list and grid) that they show. Every window message and menu command runs inside a guard
 // that hands an escaping exception to the application object's route.
 class TfmMain {
 public:
@@ -46,14 +46,12 @@ public:
     // message, in a box owned by the viewer window.
     void AppException(const std::exception& error) noexcept;
 
-    // What the menu commands work with: the grid with its current cell and column widths, the selected
-    // table's list text, the dictionary (and so its mode), the application object.
-    const FieldGrid& Grid() const noexcept { return SG; }
-    GridCell CurrentCell() const noexcept { return SG.Current(); }
+    // What the menu commands work with: the opened dictionary (its mode, the selected table's list
+    // text, the grid with its current cell), the grid's column widths, the application object.
+    const DictionaryView& View() const noexcept { return view_; }
+    const GridModel& Grid() const noexcept { return view_.Grid(); }
+    GridCell CurrentCell() const noexcept { return view_.Grid().Current(); }
     const ColumnWidths& CurrentColumnWidths() const noexcept { return SG.Widths(); }
-    // The text of the selected list entry; fails with the list error when nothing is selected.
-    std::string SelectedTableText() const { return LB.EntryText(LB.SelectedIndex()); }
-    const Dictionary& LoadedDictionary() const noexcept { return dictionary_; }
     ViewerApplication& App() const noexcept { return application_; }
 
     // Event handlers.
@@ -109,7 +107,7 @@ public:
     std::string SaveDialog1FileName;
 
 private:
-    Dictionary dictionary_;
+    DictionaryView view_;
     TableListBox LB;
     StringGrid SG;
     PopupMenu PopupMenu2;

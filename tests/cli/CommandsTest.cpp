@@ -4,10 +4,10 @@
 #include <memory>
 #include <string>
 
-#include "TestPaths.h"
-#include "TestText.h"
 #include "cli/Commands.h"
 #include "dictionary/Error.h"
+#include "support/TestPaths.h"
+#include "support/TestText.h"
 
 namespace dd::cli {
 namespace {

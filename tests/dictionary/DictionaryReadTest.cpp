@@ -4,11 +4,11 @@
 #include <string>
 #include <vector>
 
-#include "LoadedDictionary.h"
-#include "ReferenceDictionary.h"
-#include "TestText.h"
 #include "dictionary/SplitRecordLine.h"
 #include "dictionary/TrimBlanks.h"
+#include "fuzz/ReferenceDictionary.h"
+#include "support/LoadedDictionary.h"
+#include "support/TestText.h"
 
 namespace dd {
 namespace {
@@ -151,7 +151,8 @@ TEST(DictionaryReading, AgreesWithALoopThatReadsByteByByte) {
         ASSERT_EQ(loaded->MAll(), expected.lines) << "round " << round;
         ASSERT_EQ(loaded->Entries(), expected.entries) << "round " << round;
         for (size_t i = 0; i < expected.tableLines.size(); ++i) {
-            ASSERT_EQ(loaded->LB.EntryTableLine(static_cast<int32_t>(i)), expected.tableLines[i]) << "round " << round;
+            ASSERT_EQ(loaded->view.List().EntryTableLine(static_cast<int32_t>(i)), expected.tableLines[i])
+                << "round " << round;
         }
     }
 }

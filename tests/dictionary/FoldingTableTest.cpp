@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "TestText.h"
 #include "dictionary/FoldingTable.h"
+#include "support/TestText.h"
 
 namespace dd {
 namespace {

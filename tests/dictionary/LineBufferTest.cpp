@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "TestText.h"
 #include "dictionary/LineBuffer.h"
+#include "support/TestText.h"
 
 namespace dd {
 namespace {

@@ -5,9 +5,9 @@
 #include <fstream>
 #include <string>
 
-#include "LoadedDictionary.h"
-#include "TestPaths.h"
-#include "TestText.h"
+#include "support/LoadedDictionary.h"
+#include "support/TestPaths.h"
+#include "support/TestText.h"
 
 namespace dd {
 namespace {
@@ -28,7 +28,7 @@ TEST(LoadDictionary, DecidesTheModeByTheFullPathCaseSensitively) {
     };
     for (const auto& c : cases) {
         const auto loaded = test::LoadBytes("#==TABLE no 1\n#\nT|a|b|c\n", c.path);
-        EXPECT_EQ(loaded->dictionary.IsSqlDictionary, c.sql) << c.path;
+        EXPECT_EQ(loaded->view.IsSqlDictionary(), c.sql) << c.path;
     }
 }
 
@@ -37,7 +37,8 @@ TEST(LoadDictionary, ReportsFileErrorsWithTheirMessages) {
     ASSERT_TRUE(missing->error);
     EXPECT_EQ(missing->error->Message(), "File not found");
     EXPECT_EQ(missing->error->IoCode(), 2);
-    EXPECT_EQ(missing->SG.Cell(0, 0), Cp(u8"Идентификатор"));  // the captions are written before the file is opened
+    EXPECT_EQ(missing->view.Grid().Cell(0, 0),
+              Cp(u8"Идентификатор"));  // the captions are written before the file is opened
 
     const auto folder = LoadFile(test::SamplePath(""));
     ASSERT_TRUE(folder->error);
@@ -73,13 +74,13 @@ TEST(IoErrorMessage, NamesTheKnownCodesAndNumbersTheOthers) {
 TEST(LoadDictionary, OpensTheSamples) {
     const auto dbf = LoadFile(test::SamplePath("1Cv7.DD"));
     ASSERT_FALSE(dbf->error) << dbf->error->Message();
-    EXPECT_EQ(dbf->LB.EntryCount(), 21);
-    EXPECT_EQ(dbf->LB.EntryText(0), Cp(u8"Соединений"));
+    EXPECT_EQ(dbf->view.List().EntryCount(), 21);
+    EXPECT_EQ(dbf->view.List().EntryText(0), Cp(u8"Соединений"));
     EXPECT_EQ(dbf->Row(1)[0], "1SUSERS    ");  // the identifier keeps the padding of its field
 
     const auto sql = LoadFile(test::SamplePath("1Cv7.DDS"));
     ASSERT_FALSE(sql->error) << sql->error->Message();
-    EXPECT_TRUE(sql->dictionary.IsSqlDictionary);
+    EXPECT_TRUE(sql->view.IsSqlDictionary());
     EXPECT_EQ(sql->Row(1)[1], Cp(u8"Идентификатор SQL-таблицы"));
 }
 
@@ -94,17 +95,18 @@ TEST(LoadDictionary, ShowsEveryTableOfTheRealDictionaries) {
     for (const Case& c : {Case{"artamir__tks__1Cv7.DD", 93}, Case{"nasta-sap__cats__1Cv7.DD", 34}}) {
         const auto loaded = LoadFile(test::RealDictionaryPath(c.file));
         ASSERT_FALSE(loaded->error) << c.file;
-        ASSERT_EQ(loaded->LB.EntryCount(), c.tables) << c.file;
+        ASSERT_EQ(loaded->view.List().EntryCount(), c.tables) << c.file;
         for (int32_t entry = 0; entry < c.tables; ++entry) {
             loaded->Select(entry);
-            const int32_t tableLine = loaded->LB.EntryTableLine(entry);
-            const std::string_view line = loaded->dictionary.MAll.LineAt(tableLine);
+            const int32_t tableLine = loaded->view.List().EntryTableLine(entry);
+            const std::string_view line = loaded->view.Lines().LineAt(tableLine);
             ASSERT_EQ(line.substr(0, 2), "T=") << c.file << " entry " << entry;
             const std::string id(line.substr(2, line.find(' ') - 2));
             const std::string_view dbName = line.substr(line.find('|', line.find('|', line.find('|') + 1) + 1) + 1);
-            EXPECT_EQ(loaded->SG.Cell(0, 1), dbName.substr(0, dbName.find('|'))) << c.file << " entry " << entry;
-            EXPECT_EQ(loaded->SG.Cell(1, 1), Cp(u8"Идентификатор DBF-таблицы"));
-            EXPECT_GE(loaded->SG.RowCount(), 3) << c.file << " " << id;
+            EXPECT_EQ(loaded->view.Grid().Cell(0, 1), dbName.substr(0, dbName.find('|')))
+                << c.file << " entry " << entry;
+            EXPECT_EQ(loaded->view.Grid().Cell(1, 1), Cp(u8"Идентификатор DBF-таблицы"));
+            EXPECT_GE(loaded->view.Grid().RowCount(), 3) << c.file << " " << id;
         }
     }
 }

@@ -3,10 +3,10 @@
 #include <string>
 #include <vector>
 
-#include "LoadedDictionary.h"
-#include "TestText.h"
 #include "dictionary/DictionaryTexts.h"
 #include "dictionary/TableFieldView.h"
+#include "support/LoadedDictionary.h"
+#include "support/TestText.h"
 
 namespace dd {
 namespace {
@@ -36,8 +36,8 @@ std::string WorkedExample() {
 TEST(TableFieldView, ShowsTheWorkedExampleInDbfMode) {
     const auto loaded = LoadBytes(WorkedExample(), "C:\\base\\1Cv7.DD");
     ASSERT_FALSE(loaded->error) << loaded->error->Message();
-    EXPECT_EQ(loaded->LB.EntryTableLine(0), 21);
-    ASSERT_EQ(loaded->SG.RowCount(), 4);
+    EXPECT_EQ(loaded->view.List().EntryTableLine(0), 21);
+    ASSERT_EQ(loaded->view.Grid().RowCount(), 4);
     EXPECT_EQ(loaded->Row(0), kCaptions);
     EXPECT_EQ(loaded->Row(1), (Row{"SC12.DBF", Cp(u8"Идентификатор DBF-таблицы"), "", "", ""}));
     EXPECT_EQ(loaded->Row(2), (Row{"CODE", Cp(u8"Код"), "C", "8", "0"}));
@@ -93,9 +93,9 @@ TEST(TableFieldView, ShowsTheTableTheEntryWasMadeFrom) {
     const std::string fields[] = {"A1", "A2", "B2", "C3", "D4"};
     for (int32_t entry = 0; entry < 5; ++entry) {
         loaded->Select(entry);
-        EXPECT_EQ(loaded->SG.Cell(0, 1), identifiers[entry]) << entry;
-        EXPECT_EQ(loaded->SG.Cell(0, 2), fields[entry]) << entry;
-        EXPECT_EQ(loaded->SG.RowCount(), 3) << entry;
+        EXPECT_EQ(loaded->view.Grid().Cell(0, 1), identifiers[entry]) << entry;
+        EXPECT_EQ(loaded->view.Grid().Cell(0, 2), fields[entry]) << entry;
+        EXPECT_EQ(loaded->view.Grid().RowCount(), 3) << entry;
     }
 }
 
@@ -115,7 +115,7 @@ TEST(TableFieldView, TakesFieldPartsTrimmedWithFieldMarksRemoved) {
     };
     for (const auto& c : cases) {
         const auto loaded = LoadBytes(Lines({"#==TABLE no 1", "#", "T|t|id|id", "#", "#", c.fieldLine, "#"}));
-        ASSERT_EQ(loaded->SG.RowCount(), 3) << c.fieldLine;
+        ASSERT_EQ(loaded->view.Grid().RowCount(), 3) << c.fieldLine;
         EXPECT_EQ(loaded->Row(2), c.row) << c.fieldLine;
     }
 }
@@ -130,15 +130,15 @@ TEST(TableFieldView, EndsTheFieldScanAtTheIndexesMarkOrALoneHash) {
     };
     for (const auto& c : cases) {
         const auto loaded = LoadBytes(Lines({"#==TABLE no 1", "#", "T|t|id|id", "#", "#", "F=A|a", c.line, "F=B|b"}));
-        EXPECT_EQ(loaded->SG.RowCount(), c.rows) << "'" << c.line << "'";
+        EXPECT_EQ(loaded->view.Grid().RowCount(), c.rows) << "'" << c.line << "'";
     }
 }
 
 TEST(TableFieldView, KeepsTheBlanksOfTheIdentifierField) {
     const auto loaded = LoadBytes(Lines({"#==TABLE no 1", "#", Cp(u8"T|Товары| SC12 |X")}), "C:\\x.DDS\\1Cv7.DD");
-    EXPECT_EQ(loaded->SG.Cell(0, 1), " SC12 ");
+    EXPECT_EQ(loaded->view.Grid().Cell(0, 1), " SC12 ");
     const auto dbf = LoadBytes(Lines({"#==TABLE no 1", "#", "T|d|x"}));
-    EXPECT_EQ(dbf->SG.Cell(0, 1), "");  // too few fields
+    EXPECT_EQ(dbf->view.Grid().Cell(0, 1), "");  // too few fields
 }
 
 TEST(TableFieldView, LooksNoFurtherThan1001LinesBelowTheTableLine) {
@@ -147,8 +147,8 @@ TEST(TableFieldView, LooksNoFurtherThan1001LinesBelowTheTableLine) {
     lines.push_back("F=LAST|1001 below");
     lines.push_back("F=BEYOND|too far");
     const auto loaded = LoadBytes(Lines(lines));
-    EXPECT_EQ(loaded->SG.RowCount(), 2 + 999);
-    EXPECT_EQ(loaded->SG.Cell(0, loaded->SG.RowCount() - 1), "LAST");
+    EXPECT_EQ(loaded->view.Grid().RowCount(), 2 + 999);
+    EXPECT_EQ(loaded->view.Grid().Cell(0, loaded->view.Grid().RowCount() - 1), "LAST");
 }
 
 TEST(TableFieldView, ClearsTheCellsOfTheTableShownBefore) {
@@ -163,29 +163,28 @@ TEST(TableFieldView, LeavesTheCurrentCellInRowZero) {
     std::string bytes = Lines({"#==TABLE no 1", "#", "T|a|id|id", "#", "#", "F=A|1", "F=B|1", "F=C|1", "#",
                                "#==TABLE no 2", "#", "T|b|id|id", "#", "#", "F=D|1", "#"});
     const auto loaded = LoadBytes(bytes);
-    EXPECT_EQ(loaded->SG.FixedRows(), 0);
-    EXPECT_EQ(loaded->SG.Current(), (GridCell{0, 0}));
-    loaded->SG.SetCurrent({3, 4});
+    EXPECT_EQ(loaded->view.Grid().FixedRows(), 0);
+    EXPECT_EQ(loaded->view.Grid().Current(), (GridCell{0, 0}));
+    loaded->view.Grid().SetCurrent({3, 4});
     loaded->Select(1);
-    EXPECT_EQ(loaded->SG.Current(), (GridCell{3, 0}));
+    EXPECT_EQ(loaded->view.Grid().Current(), (GridCell{3, 0}));
 }
 
 TEST(TableFieldView, FailsWithTheListErrorWhenNothingIsSelected) {
     auto loaded = LoadBytes(Lines({"#==TABLE no 1", "#", "T|a|id|id"}));
-    loaded->LB.SelectEntry(-1);
     try {
-        LBClick(loaded->dictionary, loaded->LB, loaded->SG);
+        loaded->view.SelectTable(-1);
         FAIL() << "no error";
     } catch (const Error& error) {
         EXPECT_EQ(error.Message(), "List index out of bounds (-1)");
     }
-    EXPECT_EQ(loaded->SG.RowCount(), 1);
+    EXPECT_EQ(loaded->view.Grid().RowCount(), 1);
 }
 
 TEST(TableFieldView, ATableLineAtTheEndOfTheFileShowsNoFields) {
     const auto loaded = LoadBytes("#==TABLE no 1\n#\nT|a|id|id");
-    EXPECT_EQ(loaded->SG.RowCount(), 2);
-    EXPECT_EQ(loaded->SG.Cell(0, 1), "id");
+    EXPECT_EQ(loaded->view.Grid().RowCount(), 2);
+    EXPECT_EQ(loaded->view.Grid().Cell(0, 1), "id");
 }
 
 }  // namespace

@@ -7,14 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "DictionaryExercise.h"
-#include "TestPaths.h"
-#include "dictionary/Dictionary.h"
 #include "dictionary/DictionaryTexts.h"
 #include "dictionary/Error.h"
 #include "dictionary/GridModel.h"
-#include "dictionary/TableFieldView.h"
-#include "dictionary/TableListModel.h"
+#include "fuzz/DictionaryExercise.h"
+#include "support/TestPaths.h"
+#include "viewmodel/DictionaryView.h"
 
 namespace dd {
 namespace {
@@ -35,21 +33,20 @@ std::string Exercise(const std::string& bytes, const std::string& label, fuzz::E
 }
 
 struct Opened {
-    Dictionary dictionary;
-    TableListModel LB;
-    GridModel SG;
+    DictionaryView view;
+    const GridModel& SG = view.Grid();
     std::string error;
 
     explicit Opened(const std::string& bytes) {
         try {
-            LoadDictionaryBytes(dictionary, "C:\\base\\1Cv7.DD", FileBytes::Copy(bytes), LB, SG);
+            view.OpenBytes("C:\\base\\1Cv7.DD", FileBytes::Copy(bytes));
         } catch (const Error& e) {
             error = e.Message();
         }
     }
     Lines Entries() const {
         Lines entries;
-        for (int32_t i = 0; i < LB.EntryCount(); ++i) entries.push_back(LB.EntryText(i));
+        for (int32_t i = 0; i < view.List().EntryCount(); ++i) entries.push_back(view.List().EntryText(i));
         return entries;
     }
     Lines Row(int32_t row) const {

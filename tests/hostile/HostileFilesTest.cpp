@@ -9,12 +9,11 @@
 #include <string>
 #include <vector>
 
-#include "TestPaths.h"
-#include "dictionary/Dictionary.h"
 #include "dictionary/Error.h"
 #include "dictionary/GridModel.h"
-#include "dictionary/TableFieldView.h"
-#include "dictionary/TableListModel.h"
+#include "platform/FileReading.h"
+#include "support/TestPaths.h"
+#include "viewmodel/DictionaryView.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -63,22 +62,19 @@ void WriteRepeated(const std::string& path, const std::string& piece, size_t cou
 }
 
 struct Opened {
-    Dictionary dictionary;
-    TableListModel LB;
-    GridModel SG;
+    DictionaryView view;
+    const TableListModel& LB = view.List();
+    const GridModel& SG = view.Grid();
     std::string error;
 
     explicit Opened(const std::string& path) {
         try {
-            LoadDictionary(dictionary, path, LB, SG);
+            view.Open(path);
         } catch (const Error& e) {
             error = e.Message();
         }
     }
-    void Show(int32_t entry) {
-        LB.SelectEntry(entry);
-        LBClick(dictionary, LB, SG);
-    }
+    void Show(int32_t entry) { view.SelectTable(entry); }
 };
 
 // Three million marker lines: every third one opens a block (the two after it are its own lines),
@@ -92,7 +88,7 @@ TEST(HostileFiles, AMillionTablesOfMarkerLinesAlone) {
     ASSERT_EQ(opened.LB.EntryCount(), 1'000'000);
     EXPECT_EQ(opened.LB.EntryText(0), "");
     EXPECT_EQ(opened.LB.EntryText(999'999), "");
-    EXPECT_EQ(opened.dictionary.MAll.LineCount(), 3'000'000);
+    EXPECT_EQ(opened.view.Lines().LineCount(), 3'000'000);
     opened.Show(999'999);
     EXPECT_EQ(opened.SG.RowCount(), 2);
     EXPECT_EQ(opened.LB.EntryTableLine(999'999), 2'999'999);
@@ -107,8 +103,8 @@ TEST(HostileFiles, OneHundredMegabyteLineWithoutALineEnd) {
     {
         Opened opened(plain);
         EXPECT_EQ(opened.error, kListError);
-        ASSERT_EQ(opened.dictionary.MAll.LineCount(), 1);
-        EXPECT_EQ(opened.dictionary.MAll.LineAt(0).size(), kSize);
+        ASSERT_EQ(opened.view.Lines().LineCount(), 1);
+        EXPECT_EQ(opened.view.Lines().LineAt(0).size(), kSize);
     }
     const std::string marked = folder.File("marked.DDS");
     WriteRepeated(marked, " |", kSize / 2, "#==TABLE no 1");
@@ -117,8 +113,8 @@ TEST(HostileFiles, OneHundredMegabyteLineWithoutALineEnd) {
         ASSERT_EQ(opened.error, "");
         ASSERT_EQ(opened.LB.EntryCount(), 1);
         EXPECT_EQ(opened.LB.EntryText(0), "");
-        EXPECT_EQ(opened.dictionary.MAll.LineCount(), 3);  // the line and the two read past the end
-        EXPECT_EQ(opened.dictionary.MAll.LineAt(0).size(), kSize + 12);
+        EXPECT_EQ(opened.view.Lines().LineCount(), 3);  // the line and the two read past the end
+        EXPECT_EQ(opened.view.Lines().LineAt(0).size(), kSize + 12);
         EXPECT_EQ(opened.SG.RowCount(), 2);
     }
 }

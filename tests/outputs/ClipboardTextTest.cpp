@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "outputs/ClipboardText.h"
-#include "outputs/OutputTestGrids.h"
+#include "support/OutputTestGrids.h"
 
 namespace dd {
 namespace {

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "outputs/ExportText.h"
-#include "outputs/OutputTestGrids.h"
+#include "support/OutputTestGrids.h"
 
 namespace dd {
 namespace {

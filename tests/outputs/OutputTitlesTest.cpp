@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "outputs/OutputTestGrids.h"
 #include "outputs/OutputTitles.h"
+#include "support/OutputTestGrids.h"
 
 namespace dd {
 namespace {

@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "outputs/OutputTestGrids.h"
-#include "outputs/PrintCommandChecks.h"
 #include "outputs/PrintFieldGridCommands.h"
+#include "support/OutputTestGrids.h"
+#include "support/PrintCommandChecks.h"
 
 namespace dd {
 namespace {

@@ -4,16 +4,13 @@
 #include <string>
 #include <vector>
 
-#include "Dictionary.h"
-#include "GridModel.h"
-#include "TableFieldView.h"
-#include "TableListModel.h"
 #include "outputs/ClipboardText.h"
 #include "outputs/ExportText.h"
 #include "outputs/OutputTitles.h"
-#include "outputs/PrintCommandChecks.h"
 #include "outputs/PrintFieldGridCommands.h"
 #include "outputs/PrintPages.h"
+#include "support/PrintCommandChecks.h"
+#include "viewmodel/DictionaryView.h"
 
 // Every table of the sample and the real dictionaries through all three outputs: each must keep its
 // shape whatever the dictionary holds.
@@ -26,8 +23,8 @@ const std::array<int, kGridColumns> kWidths = {200, 300, 100, 100, 100};
 // A4 at 600 dots per inch: 42 rows below the headings per page.
 constexpr int kA4Height = 6814;
 
-void CheckExport(const Dictionary& dictionary, const std::string& listText, const GridModel& grid) {
-    const std::vector<std::string> lines = ExportLines(dictionary.IsSqlDictionary, listText, grid);
+void CheckExport(bool isSql, const std::string& listText, const GridModel& grid) {
+    const std::vector<std::string> lines = ExportLines(isSql, listText, grid);
     ASSERT_EQ(lines.size(), static_cast<size_t>(grid.RowCount()) + 2);
     std::string joined;
     for (size_t i = 0; i < lines.size(); ++i) {
@@ -37,11 +34,11 @@ void CheckExport(const Dictionary& dictionary, const std::string& listText, cons
         }
         joined += lines[i] + "\r\n";
     }
-    EXPECT_EQ(ExportFileBytes(dictionary.IsSqlDictionary, listText, grid), joined);
+    EXPECT_EQ(ExportFileBytes(isSql, listText, grid), joined);
 }
 
-void CheckPrint(const Dictionary& dictionary, const std::string& listText, const GridModel& grid) {
-    const std::string title = PrintTitle(dictionary.IsSqlDictionary, listText);
+void CheckPrint(bool isSql, const std::string& listText, const GridModel& grid) {
+    const std::string title = PrintTitle(isSql, listText);
     const auto pages = test::PagesOf(PrintFieldGridCommands(grid, title, kWidths, kA4Height));
     ASSERT_EQ(pages.size(), SplitPrintPages(grid.RowCount(), kA4Height).size());
     size_t cells = 0;
@@ -57,21 +54,20 @@ void CheckPrint(const Dictionary& dictionary, const std::string& listText, const
 
 void CheckEveryTable(const fs::path& path) {
     if (!fs::exists(path)) GTEST_SKIP() << path << " is not present";
-    Dictionary dictionary;
-    TableListModel LB;
-    GridModel SG;
-    LoadDictionary(dictionary, path.string(), LB, SG);
+    DictionaryView view;
+    view.Open(path.string());
+    const TableListModel& LB = view.List();
+    const GridModel& SG = view.Grid();
     ASSERT_GT(LB.EntryCount(), 0);
     int32_t mostRows = 0;
     for (int32_t entry = 0; entry < LB.EntryCount(); ++entry) {
-        LB.SelectEntry(entry);
-        LBClick(dictionary, LB, SG);
+        view.SelectTable(entry);
         const std::string listText = LB.EntryText(entry);
         SCOPED_TRACE(testing::Message() << "entry " << entry);
         mostRows = std::max(mostRows, SG.RowCount());
         EXPECT_EQ(RowClipboardText(SG, 0).back(), ';');
-        CheckExport(dictionary, listText, SG);
-        CheckPrint(dictionary, listText, SG);
+        CheckExport(view.IsSqlDictionary(), listText, SG);
+        CheckPrint(view.IsSqlDictionary(), listText, SG);
     }
     EXPECT_GT(mostRows, 2) << "no table with fields";
 }

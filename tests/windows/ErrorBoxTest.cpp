@@ -2,7 +2,7 @@
 // an open viewer fails.
 #include <thread>
 
-#include "PluginTestSupport.h"
+#include "windows/support/PluginTestSupport.h"
 
 namespace dd::test {
 namespace {

@@ -1,8 +1,8 @@
 // The field grid as the user works it: the current cell after loading and choosing tables, mouse
 // clicks and drags, the navigation keys, scrolling, the right click and its context menu.
-#include "PluginTestSupport.h"
-#include "TestText.h"
+#include "support/TestText.h"
 #include "viewer/GridMessages.h"
+#include "windows/support/PluginTestSupport.h"
 
 namespace dd::test {
 namespace {

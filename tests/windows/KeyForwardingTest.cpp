@@ -1,6 +1,6 @@
 // The keys that go back to the host: every row of the key table, seen as the messages that arrive at
 // the Lister window and at the host's main window.
-#include "PluginTestSupport.h"
+#include "windows/support/PluginTestSupport.h"
 
 namespace dd::test {
 namespace {

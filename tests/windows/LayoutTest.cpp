@@ -2,7 +2,7 @@
 // the column widths, and what follows a change of the window's size.
 #include <numeric>
 
-#include "PluginTestSupport.h"
+#include "windows/support/PluginTestSupport.h"
 
 namespace dd::test {
 namespace {

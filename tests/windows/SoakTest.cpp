@@ -7,8 +7,8 @@
 #include <chrono>
 #include <cstdio>
 
-#include "LeakProbes.h"
-#include "PluginTestSupport.h"
+#include "windows/support/LeakProbes.h"
+#include "windows/support/PluginTestSupport.h"
 
 namespace dd::test {
 namespace {

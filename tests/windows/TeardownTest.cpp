@@ -1,7 +1,7 @@
 // The end of a viewer: ListCloseWindow, the Lister window destroyed around it, the library unloaded
 // with viewers open, Alt+X before the host closes; and several viewers open at once.
-#include "PluginTestSupport.h"
-#include "TestText.h"
+#include "support/TestText.h"
+#include "windows/support/PluginTestSupport.h"
 
 namespace dd::test {
 namespace {

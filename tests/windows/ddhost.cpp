@@ -9,8 +9,8 @@
 #include <memory>
 #include <string>
 
-#include "host/HostWindows.h"
-#include "host/PluginLibrary.h"
+#include "windows/host/HostWindows.h"
+#include "windows/host/PluginLibrary.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <optional>
 #include <random>
 
-#include "OutputTestSupport.h"
-#include "TestPaths.h"
+#include "support/TestPaths.h"
+#include "windows/support/OutputTestSupport.h"
 
 namespace dd::test {
 namespace {

@@ -1,9 +1,9 @@
 // "Копировать ячейку" and "Копировать строку" as a user meets them: what another program pastes
 // afterwards, in ANSI and in Unicode, and what happens while another program holds the clipboard.
-#include "OutputTestSupport.h"
-#include "TestPaths.h"
-#include "TestText.h"
+#include "support/TestPaths.h"
+#include "support/TestText.h"
 #include "viewer/PopupMenu.h"
+#include "windows/support/OutputTestSupport.h"
 
 namespace dd::test {
 namespace {

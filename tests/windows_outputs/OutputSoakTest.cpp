@@ -13,11 +13,11 @@
 #include <chrono>
 #include <cstdio>
 
-#include "LeakProbes.h"
-#include "OutputTestSupport.h"
-#include "TestPaths.h"
-#include "TestText.h"
+#include "support/TestPaths.h"
+#include "support/TestText.h"
 #include "viewer/PopupMenu.h"
+#include "windows/support/LeakProbes.h"
+#include "windows/support/OutputTestSupport.h"
 
 namespace dd::test {
 namespace {

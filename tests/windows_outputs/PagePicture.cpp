@@ -1,4 +1,4 @@
-#include "PagePicture.h"
+#include "windows_outputs/PagePicture.h"
 
 #include <algorithm>
 #include <array>

@@ -2,21 +2,20 @@
 // what a page looks like (saved as PNG pictures beside the build), where ink may and may not be,
 // fonts and their sizes, the opaque and clipped text, page breaks, one print at a time, and the
 // abort callback.
+#include <gtest/gtest.h>
+
 #include <algorithm>
 
-#include "PagePicture.h"
-#include "TestPaths.h"
-#include "TestText.h"
-#include "dictionary/Dictionary.h"
 #include "dictionary/Error.h"
 #include "dictionary/GridModel.h"
-#include "dictionary/TableFieldView.h"
-#include "dictionary/TableListModel.h"
 #include "layout/ColumnWidths.h"
 #include "outputs/OutputTitles.h"
 #include "outputs/PrintFieldGridCommands.h"
 #include "outputs/PrintPages.h"
-#include <gtest/gtest.h>
+#include "support/TestPaths.h"
+#include "support/TestText.h"
+#include "viewmodel/DictionaryView.h"
+#include "windows_outputs/PagePicture.h"
 
 namespace dd::test {
 namespace {
@@ -40,20 +39,16 @@ struct Table {
 
 // The table of the sample with the most fields, as the viewer shows it.
 Table BiggestSampleTable() {
-    Dictionary dictionary;
-    TableListModel list;
-    GridModel grid;
-    LoadDictionary(dictionary, SamplePath("1Cv7.DD"), list, grid);
+    DictionaryView view;
+    view.Open(SamplePath("1Cv7.DD"));
     int32_t best = 0;
     int32_t bestRows = 0;
-    for (int32_t entry = 0; entry < list.EntryCount(); ++entry) {
-        list.SelectEntry(entry);
-        LBClick(dictionary, list, grid);
-        if (grid.RowCount() > bestRows) best = entry, bestRows = grid.RowCount();
+    for (int32_t entry = 0; entry < view.List().EntryCount(); ++entry) {
+        view.SelectTable(entry);
+        if (view.Grid().RowCount() > bestRows) best = entry, bestRows = view.Grid().RowCount();
     }
-    list.SelectEntry(best);
-    LBClick(dictionary, list, grid);
-    return {grid, PrintTitle(dictionary.IsSqlDictionary, list.EntryText(best))};
+    view.SelectTable(best);
+    return {view.Grid(), PrintTitle(view.IsSqlDictionary(), view.SelectedTableText())};
 }
 
 void SavePictures(const std::vector<PagePicture>& pages, const std::string& name) {

@@ -4,9 +4,9 @@
 
 #include <winspool.h>
 
-#include "OutputTestSupport.h"
-#include "TestText.h"
+#include "support/TestText.h"
 #include "viewer/PopupMenu.h"
+#include "windows/support/OutputTestSupport.h"
 
 namespace dd::test {
 namespace {

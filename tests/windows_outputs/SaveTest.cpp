@@ -1,9 +1,9 @@
 // "Сохранить в файл" as a user meets it: the save dialog, the file it leaves, byte for byte, and the
 // messages when the file cannot be written.
-#include "OutputTestSupport.h"
-#include "TestPaths.h"
-#include "TestText.h"
+#include "support/TestPaths.h"
+#include "support/TestText.h"
 #include "viewer/PopupMenu.h"
+#include "windows/support/OutputTestSupport.h"
 
 namespace dd::test {
 namespace {

@@ -1,10 +1,10 @@
-#include "ErrorCodes.h"
+#include "platform/posix/ErrorCodes.h"
 
 #include <sys/stat.h>
 
 #include <cerrno>
 
-#include "../../dictionary/Error.h"
+#include "dictionary/Error.h"
 
 namespace dd {
 

@@ -10,9 +10,10 @@
 #include <new>
 #include <string>
 
-#include "../../dictionary/Error.h"
-#include "../../dictionary/FileBytes.h"
-#include "ErrorCodes.h"
+#include "dictionary/Error.h"
+#include "dictionary/FileBytes.h"
+#include "platform/FileReading.h"
+#include "platform/posix/ErrorCodes.h"
 
 namespace dd {
 namespace {

@@ -1,8 +1,8 @@
-#include "../../dictionary/FoldingTable.h"
+#include "platform/SystemFoldingTable.h"
 
 namespace dd {
 
 // Outside Windows the dictionaries' code page is taken to be Windows-1251.
-FoldingTable BuildSystemFoldingTable() { return Cp1251FoldingTable(); }
+FoldingTable SystemFoldingTable() { return Cp1251FoldingTable(); }
 
 }  // namespace dd

@@ -4,9 +4,9 @@
 
 #include <cerrno>
 
-#include "../../dictionary/Error.h"
-#include "../../dictionary/FileWriting.h"
-#include "ErrorCodes.h"
+#include "dictionary/Error.h"
+#include "platform/FileWriting.h"
+#include "platform/posix/ErrorCodes.h"
 
 namespace dd {
 

@@ -1,4 +1,4 @@
-#include "LongPath.h"
+#include "platform/win32/LongPath.h"
 
 #include <windows.h>
 

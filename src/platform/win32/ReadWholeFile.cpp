@@ -4,10 +4,11 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "../../dictionary/Error.h"
-#include "../../dictionary/FileBytes.h"
-#include "Handle.h"
-#include "LongPath.h"
+#include "dictionary/Error.h"
+#include "dictionary/FileBytes.h"
+#include "platform/FileReading.h"
+#include "platform/win32/Handle.h"
+#include "platform/win32/LongPath.h"
 
 namespace dd {
 namespace {

@@ -1,11 +1,11 @@
-#include <windows.h>
+#include "platform/SystemFoldingTable.h"
 
-#include "../../dictionary/FoldingTable.h"
+#include <windows.h>
 
 namespace dd {
 
 // The byte values 0 to 255 lower-cased by the system in its ANSI code page.
-FoldingTable BuildSystemFoldingTable() {
+FoldingTable SystemFoldingTable() {
     char bytes[256];
     for (int b = 0; b < 256; ++b) bytes[b] = static_cast<char>(b);
     CharLowerBuffA(bytes, 256);

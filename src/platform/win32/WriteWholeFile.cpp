@@ -3,10 +3,10 @@
 
 #include <algorithm>
 
-#include "../../dictionary/Error.h"
-#include "../../dictionary/FileWriting.h"
-#include "Handle.h"
-#include "LongPath.h"
+#include "dictionary/Error.h"
+#include "platform/FileWriting.h"
+#include "platform/win32/Handle.h"
+#include "platform/win32/LongPath.h"
 
 namespace dd {
 namespace {

@@ -1,4 +1,4 @@
-#include "HostWindows.h"
+#include "windows/host/HostWindows.h"
 
 #include <stdexcept>
 #include <string>

@@ -5,7 +5,7 @@
 #include <functional>
 #include <vector>
 
-#include "PluginLibrary.h"
+#include "windows/host/PluginLibrary.h"
 
 namespace dd::host {
 

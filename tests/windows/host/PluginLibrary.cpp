@@ -1,4 +1,4 @@
-#include "PluginLibrary.h"
+#include "windows/host/PluginLibrary.h"
 
 #include <stdexcept>
 #include <vector>

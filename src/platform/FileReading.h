@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+
+#include "dictionary/FileBytes.h"
+
+namespace dd {
+
+// Reads the existing file at the path whole, open for reading and shared for reading only, telling
+// `progress` what has been read so far. A failure raises the input/output error of the operating
+// system's code. Defined per platform.
+FileBytes ReadWholeFile(const std::string& path, const ReadProgress& progress = {});
+
+// The reader of the file at the path, for LoadDictionary.
+inline FileReader FileAt(const std::string& path) {
+    return [path](const ReadProgress& progress) { return ReadWholeFile(path, progress); };
+}
+
+}  // namespace dd

@@ -1,0 +1,37 @@
+#include <gtest/gtest.h>
+
+#include "dictionary/Cp1251.h"
+
+namespace dd {
+namespace {
+
+using namespace std::string_literals;
+
+std::string Bytes(std::u8string_view utf8) { return {reinterpret_cast<const char*>(utf8.data()), utf8.size()}; }
+
+TEST(Cp1251, ConvertsEveryAssignedByteBothWays) {
+    for (int b = 1; b < 256; ++b) {
+        if (b == 0x98) continue;
+        const std::string byte(1, static_cast<char>(b));
+        const auto back = Cp1251FromUtf8(Utf8FromCp1251(byte));
+        ASSERT_TRUE(back) << b;
+        EXPECT_EQ(*back, byte) << b;
+    }
+    EXPECT_EQ(Utf8FromCp1251("\xD2\xEE\xE2\xE0\xF0\xFB \xA8\xB9"), Bytes(u8"Товары Ё№"));
+}
+
+TEST(Cp1251, ReplacesControlCharactersForTheTerminal) {
+    EXPECT_EQ(Utf8FromCp1251("a\tb\x1B[2J\x98\x7F", true), Bytes(u8"a\uFFFDb\uFFFD[2J\uFFFD\uFFFD"));
+    EXPECT_EQ(Utf8FromCp1251("a\tb", false), "a\tb");
+}
+
+TEST(Cp1251, RefusesTextThatIsNotUtf8OrNotInTheCodePage) {
+    EXPECT_FALSE(Cp1251FromUtf8("\xD2\xEE"));  // Windows-1251 bytes, not UTF-8
+    EXPECT_FALSE(Cp1251FromUtf8(Bytes(u8"日本")));
+    EXPECT_FALSE(Cp1251FromUtf8("\xC0\x80"));      // an over-long zero
+    EXPECT_FALSE(Cp1251FromUtf8("\xED\xA0\x80"));  // a surrogate
+    EXPECT_EQ(*Cp1251FromUtf8(Bytes(u8"SP12 Цена")), "SP12 \xD6\xE5\xED\xE0");
+}
+
+}  // namespace
+}  // namespace dd

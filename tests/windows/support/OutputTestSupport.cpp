@@ -1,0 +1,339 @@
+#include "windows/support/OutputTestSupport.h"
+
+#include <dlgs.h>
+
+#include <algorithm>
+#include <deque>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <sstream>
+#include <stdexcept>
+#include <utility>
+
+#include "windows/host/HostWindows.h"
+
+namespace dd::test {
+namespace {
+
+std::string ClassOf(HWND window) {
+    char name[64] = {};
+    GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
+std::string TextOf(HWND window) {
+    if (window == nullptr) return {};
+    std::string text(static_cast<size_t>(GetWindowTextLengthA(window)) + 1, '\0');
+    text.resize(static_cast<size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+BOOL CALLBACK CountVisibleButton(HWND child, LPARAM count) {
+    if (ClassOf(child) == "Button" && (GetWindowLongA(child, GWL_STYLE) & WS_VISIBLE) != 0) {
+        ++*reinterpret_cast<int*>(count);
+    }
+    return TRUE;
+}
+
+// The file name box of the save dialog: an edit box in older templates, a combo box in newer ones.
+HWND FileNameBox(HWND dialog) {
+    if (HWND edit = GetDlgItem(dialog, edt1)) return edit;
+    return GetDlgItem(dialog, cmb13);
+}
+
+struct SaveDialogState {
+    size_t seenIndex = 0;
+    bool answered = false;
+};
+
+struct DriverState {
+    std::vector<CaughtBox> boxes;
+    std::vector<SaveDialogSeen> saveDialogs;
+    std::deque<SaveAnswer> saveAnswers;
+    std::deque<bool> questionAnswers;
+    std::map<HWND, SaveDialogState> openSaveDialogs;
+    int menus = 0;
+};
+DriverState* driver = nullptr;
+
+bool IsSaveDialog(HWND dialog) { return GetDlgItem(dialog, cmb1) != nullptr && FileNameBox(dialog) != nullptr; }
+
+void OnDialogInitialised(HWND dialog) {
+    if (IsSaveDialog(dialog)) {
+        driver->openSaveDialogs[dialog] = {driver->saveDialogs.size(), false};
+        driver->saveDialogs.emplace_back();
+        return;
+    }
+    CaughtBox box;
+    char text[4096] = {};
+    GetDlgItemTextA(dialog, 0xFFFF, text, sizeof text);
+    box.text = text;
+    box.caption = TextOf(dialog);
+    box.owner = GetWindow(dialog, GW_OWNER);
+    EnumChildWindows(dialog, CountVisibleButton, reinterpret_cast<LPARAM>(&box.buttons));
+    driver->boxes.push_back(box);
+    if (GetDlgItem(dialog, IDYES) != nullptr) {
+        bool yes = false;
+        if (!driver->questionAnswers.empty()) {
+            yes = driver->questionAnswers.front();
+            driver->questionAnswers.pop_front();
+        }
+        PostMessageA(dialog, WM_COMMAND, yes ? IDYES : IDNO, 0);
+    } else {
+        PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+    }
+}
+
+// The save dialog waits for the user: it is read and answered now.
+void OnDialogIdle(HWND dialog) {
+    const auto found = driver->openSaveDialogs.find(dialog);
+    if (found == driver->openSaveDialogs.end()) return;
+    SaveDialogSeen& seen = driver->saveDialogs[found->second.seenIndex];
+    if (found->second.answered) {
+        seen.answeredTwice = true;
+        PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+        return;
+    }
+    found->second.answered = true;
+    seen.offeredName = TextOf(FileNameBox(dialog));
+    seen.fileType = TextOf(GetDlgItem(dialog, cmb1));
+    if (driver->saveAnswers.empty() || driver->saveAnswers.front().cancel) {
+        if (!driver->saveAnswers.empty()) driver->saveAnswers.pop_front();
+        PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+        return;
+    }
+    const SaveAnswer& answer = driver->saveAnswers.front();
+    if (!answer.keepOffered) SetWindowTextA(FileNameBox(dialog), answer.typedName.c_str());
+    driver->saveAnswers.pop_front();
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
+}
+
+LRESULT CALLBACK AfterWindowProc(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* call = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
+    if (code == HC_ACTION && driver != nullptr) {
+        if (call->message == WM_INITDIALOG && ClassOf(call->hwnd) == "#32770") OnDialogInitialised(call->hwnd);
+        if (call->message == WM_DESTROY) driver->openSaveDialogs.erase(call->hwnd);
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// A modal dialog tells its owner when its queue is empty and it waits for input.
+LRESULT CALLBACK BeforeWindowProc(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && driver != nullptr && call->message == WM_ENTERIDLE) {
+        if (call->wParam == MSGF_DIALOGBOX) OnDialogIdle(reinterpret_cast<HWND>(call->lParam));
+        if (call->wParam == MSGF_MENU) {
+            ++driver->menus;
+            EndMenu();
+        }
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+DWORD WINAPI HoldClipboard(void* parameter) {
+    auto* events = static_cast<HANDLE*>(parameter);
+    const bool opened = OpenClipboard(nullptr) != FALSE;
+    SetEvent(events[0]);
+    WaitForSingleObject(events[1], INFINITE);
+    if (opened) CloseClipboard();
+    return 0;
+}
+
+BOOL CALLBACK CountWindowTree(HWND, LPARAM count) {
+    ++*reinterpret_cast<int*>(count);
+    return TRUE;
+}
+
+BOOL CALLBACK CountThreadTopLevel(HWND window, LPARAM count) {
+    ++*reinterpret_cast<int*>(count);
+    EnumChildWindows(window, CountWindowTree, count);
+    return TRUE;
+}
+
+}  // namespace
+
+void RunMenuCommand(HWND viewer, UINT command) {
+    SendMessageA(viewer, WM_COMMAND, MAKEWPARAM(command, 0), 0);
+    host::PumpMessages();
+}
+
+ClipboardContent ReadClipboard() {
+    ClipboardContent content;
+    for (int attempt = 0; !OpenClipboard(nullptr); ++attempt) {
+        if (attempt == 100) throw std::runtime_error("cannot open the clipboard to read it");
+        Sleep(10);
+    }
+    for (UINT format = EnumClipboardFormats(0); format != 0; format = EnumClipboardFormats(format)) {
+        content.formats.push_back(format);
+    }
+    if (HANDLE data = GetClipboardData(CF_TEXT)) {
+        if (const auto* bytes = static_cast<const char*>(GlobalLock(data))) {
+            content.text = std::string(bytes);
+            GlobalUnlock(data);
+        }
+    }
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto* characters = static_cast<const wchar_t*>(GlobalLock(data))) {
+            content.unicode = std::wstring(characters);
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return content;
+}
+
+void PutOwnText(const std::string& text) {
+    if (!OpenClipboard(nullptr)) throw std::runtime_error("cannot open the clipboard");
+    EmptyClipboard();
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    std::copy_n(text.c_str(), text.size() + 1, static_cast<char*>(GlobalLock(block)));
+    GlobalUnlock(block);
+    if (SetClipboardData(CF_TEXT, block) == nullptr) GlobalFree(block);
+    CloseClipboard();
+}
+
+ClipboardHolder::ClipboardHolder()
+    : events_{CreateEventA(nullptr, TRUE, FALSE, nullptr), CreateEventA(nullptr, TRUE, FALSE, nullptr)} {
+    thread_ = CreateThread(nullptr, 0, HoldClipboard, events_, 0, nullptr);
+    if (thread_ == nullptr) throw std::runtime_error("cannot start the thread that holds the clipboard");
+    WaitForSingleObject(events_[0], INFINITE);
+}
+
+ClipboardHolder::~ClipboardHolder() {
+    SetEvent(events_[1]);
+    WaitForSingleObject(thread_, INFINITE);
+    CloseHandle(thread_);
+    CloseHandle(events_[0]);
+    CloseHandle(events_[1]);
+}
+
+DialogDriver::DialogDriver() {
+    if (driver != nullptr) throw std::logic_error("one dialog driver at a time");
+    driver = new DriverState;
+    afterHook_ = SetWindowsHookExA(WH_CALLWNDPROCRET, AfterWindowProc, nullptr, GetCurrentThreadId());
+    beforeHook_ = SetWindowsHookExA(WH_CALLWNDPROC, BeforeWindowProc, nullptr, GetCurrentThreadId());
+    if (afterHook_ == nullptr || beforeHook_ == nullptr) throw std::runtime_error("cannot hook the dialogs");
+}
+
+DialogDriver::~DialogDriver() {
+    UnhookWindowsHookEx(afterHook_);
+    UnhookWindowsHookEx(beforeHook_);
+    delete std::exchange(driver, nullptr);
+}
+
+void DialogDriver::PlanSave(SaveAnswer answer) { driver->saveAnswers.push_back(std::move(answer)); }
+void DialogDriver::PlanQuestionAnswer(bool yes) { driver->questionAnswers.push_back(yes); }
+std::vector<CaughtBox> DialogDriver::TakeBoxes() { return std::exchange(driver->boxes, {}); }
+std::vector<SaveDialogSeen> DialogDriver::TakeSaveDialogs() { return std::exchange(driver->saveDialogs, {}); }
+int DialogDriver::TakeMenus() { return std::exchange(driver->menus, 0); }
+
+std::string FreshFolder() {
+    char temp[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, temp);
+    static unsigned counter = 0;
+    for (;;) {
+        std::string folder = std::string(temp) + "ddlister-outputs-" + std::to_string(GetCurrentProcessId()) + "-" +
+                             std::to_string(GetTickCount64()) + "-" + std::to_string(counter++) + "\\";
+        if (CreateDirectoryA(folder.c_str(), nullptr)) return folder;
+        if (GetLastError() != ERROR_ALREADY_EXISTS) throw std::runtime_error("cannot make " + folder);
+    }
+}
+
+void RemoveFolder(const std::string& folder) {
+    // Opening a dictionary makes its folder the current one, which could then not be removed.
+    char temp[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, temp);
+    SetCurrentDirectoryA(temp);
+    for (const std::string& name : FolderNames(folder)) {
+        const std::string path = folder + name;
+        SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+        if (!DeleteFileA(path.c_str())) RemoveDirectoryA(path.c_str());
+    }
+    RemoveDirectoryA(folder.c_str());
+}
+
+std::optional<std::string> ReadWholeFile(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) return std::nullopt;
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+std::vector<std::string> FolderNames(const std::string& folder) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA found{};
+    HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return names;
+    do {
+        const std::string name = found.cFileName;
+        if (name != "." && name != "..") names.push_back(name);
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+namespace {
+
+std::string Trimmed(const std::string& text) {
+    size_t begin = 0;
+    size_t end = text.size();
+    while (begin < end && static_cast<unsigned char>(text[begin]) <= 32) ++begin;
+    while (end > begin && static_cast<unsigned char>(text[end - 1]) <= 32) --end;
+    return text.substr(begin, end - begin);
+}
+
+std::string RowLine(const std::vector<std::string>& cells) {
+    static const size_t widths[] = {15, 25, 5, 7};
+    std::string line;
+    for (size_t column = 0; column < 5; ++column) {
+        std::string cell = Trimmed(column < cells.size() ? cells[column] : std::string());
+        if (column < 4 && cell.size() < widths[column]) cell.resize(widths[column], ' ');
+        line += cell;
+    }
+    return line;
+}
+
+}  // namespace
+
+std::string ReferenceExport(bool isSql, const std::string& listText,
+                            const std::vector<std::vector<std::string>>& cells) {
+    // "SQL-таблица объекта ", "DBF-SQL-таблица объекта ", "Идентификатор таблицы: ", "Поля: "
+    const std::string sqlTitle = "SQL-\xF2\xE0\xE1\xEB\xE8\xF6\xE0 \xEE\xE1\xFA\xE5\xEA\xF2\xE0 ";
+    const std::string title = (isSql ? sqlTitle : "DBF-" + sqlTitle) + listText;
+    const std::string identifier =
+        "\xC8\xE4\xE5\xED\xF2\xE8\xF4\xE8\xEA\xE0\xF2\xEE\xF0 \xF2\xE0\xE1\xEB\xE8\xF6\xFB: " +
+        (cells.size() > 1 ? cells[1][0] : std::string());
+    std::string bytes = title + "\r\n" + identifier + "\r\n" + "\xCF\xEE\xEB\xFF: \r\n";
+    for (size_t row = 0; row < cells.size(); ++row) {
+        if (row != 1) bytes += RowLine(cells[row]) + "\r\n";
+    }
+    return bytes;
+}
+
+std::string ReferenceRow(const std::vector<std::string>& cells) {
+    std::string text;
+    for (const std::string& cell : cells) text += cell + "; ";
+    return Trimmed(text);
+}
+
+std::wstring Utf16FromCp1251(const std::string& text) {
+    if (text.empty()) return {};
+    std::wstring wide(text.size(), L'\0');
+    wide.resize(static_cast<size_t>(MultiByteToWideChar(1251, 0, text.data(), static_cast<int>(text.size()),
+                                                        wide.data(), static_cast<int>(wide.size()))));
+    return wide;
+}
+
+int ThreadWindowCount() {
+    int count = 0;
+    EnumThreadWindows(GetCurrentThreadId(), CountThreadTopLevel, reinterpret_cast<LPARAM>(&count));
+    for (HWND window = nullptr; (window = FindWindowExA(HWND_MESSAGE, window, nullptr, nullptr)) != nullptr;) {
+        DWORD process = 0;
+        if (GetWindowThreadProcessId(window, &process) == GetCurrentThreadId())
+            CountThreadTopLevel(window, reinterpret_cast<LPARAM>(&count));
+    }
+    return count;
+}
+
+}  // namespace dd::test

@@ -1,0 +1,103 @@
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "windows/support/PluginTestSupport.h"
+
+// What the suites of the grid's outputs share: the clipboard as a pasting program reads it, a
+// clipboard held by another program, the dialogs the plug-in shows answered as a user would, and the
+// menu commands sent as the context menu sends them.
+namespace dd::test {
+
+// Sends a command of the grid's context menu to the viewer, as choosing the item does.
+void RunMenuCommand(HWND viewer, UINT command);
+
+// The clipboard's content as another program reads it.
+struct ClipboardContent {
+    std::vector<UINT> formats;            // in the order the clipboard lists them
+    std::optional<std::string> text;      // CF_TEXT, up to its zero byte
+    std::optional<std::wstring> unicode;  // CF_UNICODETEXT, up to its zero character
+};
+ClipboardContent ReadClipboard();
+// Puts a text of the test's own on the clipboard, so that a later copy is seen to replace it.
+void PutOwnText(const std::string& text);
+
+// Holds the clipboard open from another thread while it lives, as another program may.
+class ClipboardHolder {
+public:
+    ClipboardHolder();
+    ~ClipboardHolder();
+    ClipboardHolder(const ClipboardHolder&) = delete;
+    ClipboardHolder& operator=(const ClipboardHolder&) = delete;
+
+private:
+    HANDLE events_[2];  // set by the holder once it has the clipboard; set by the owner to release it
+    HANDLE thread_;
+};
+
+// How the next save dialog is answered: a name typed into it (or the offered one kept) and
+// confirmed, or cancel.
+struct SaveAnswer {
+    std::string typedName;
+    bool cancel = false;
+    bool keepOffered = false;
+};
+
+// A save dialog as it was shown, before it was answered.
+struct SaveDialogSeen {
+    std::string offeredName;     // the file name box's text
+    std::string fileType;        // the file type box's text
+    bool answeredTwice = false;  // it was still open after its answer and was cancelled then
+};
+
+// Answers the dialogs that this thread shows while it lives. A message box is recorded and its OK
+// pressed; a question (Yes and No) is recorded and answered as planned, No when nothing is planned.
+// A save dialog is recorded once it waits for the user and answered with the next planned answer,
+// cancelled when none is left; one still open after its answer is cancelled. A context menu is
+// closed as soon as it waits for the user.
+class DialogDriver {
+public:
+    DialogDriver();
+    ~DialogDriver();
+    DialogDriver(const DialogDriver&) = delete;
+    DialogDriver& operator=(const DialogDriver&) = delete;
+
+    void PlanSave(SaveAnswer answer);
+    void PlanQuestionAnswer(bool yes);
+    std::vector<CaughtBox> TakeBoxes();
+    std::vector<SaveDialogSeen> TakeSaveDialogs();
+    int TakeMenus();  // the context menus closed since the last call
+
+private:
+    HHOOK afterHook_;
+    HHOOK beforeHook_;
+};
+
+// A new, empty folder under the temporary folder (a name that no earlier run left behind), and its
+// removal with the files and empty folders in it.
+std::string FreshFolder();
+void RemoveFolder(const std::string& folder);
+
+// The whole content of a file, or nothing when it cannot be read.
+std::optional<std::string> ReadWholeFile(const std::string& path);
+// The names in a folder, sorted.
+std::vector<std::string> FolderNames(const std::string& folder);
+
+// The export of one table as its text-file rule makes it, computed here from the grid's cells as
+// the grid shows them: a reference for the plug-in's file. Cells are trimmed of bytes 0..32 and
+// padded to 15, 25, 5 and 7 bytes, row 1 only feeds the identifier line.
+std::string ReferenceExport(bool isSql, const std::string& listText,
+                            const std::vector<std::vector<std::string>>& cells);
+// The copied row as its clipboard rule makes it: every cell and "; ", trimmed of bytes 0..32.
+std::string ReferenceRow(const std::vector<std::string>& cells);
+// The same text in UTF-16, read as Windows-1251.
+std::wstring Utf16FromCp1251(const std::string& text);
+
+// Windows of this thread: top-level ones, message-only ones and their children.
+int ThreadWindowCount();
+
+}  // namespace dd::test

@@ -1,0 +1,130 @@
+#pragma once
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "windows/host/HostWindows.h"
+#include "windows/host/PluginLibrary.h"
+
+// Rectangles compare and print by their four edges.
+inline bool operator==(const RECT& a, const RECT& b) {
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+inline void PrintTo(const RECT& rect, std::ostream* out) {
+    *out << "{" << rect.left << ", " << rect.top << ", " << rect.right << ", " << rect.bottom << "}";
+}
+
+// What the Windows suites share: the plug-in loaded as the host loads it, Lister windows, the message
+// boxes the plug-in shows, and the list and the grid read through their window messages.
+namespace dd::test {
+
+// The built plug-in as a Windows path.
+std::string PluginPath();
+
+// The Windows path of a sample dictionary or a real one.
+std::string WindowsSamplePath(const std::string& name);
+
+// A message box as the plug-in showed it.
+struct CaughtBox {
+    std::string text;
+    std::string caption;
+    HWND owner = nullptr;
+    int buttons = 0;  // the box's push buttons
+};
+
+// Catches the message boxes that this thread shows while it lives, records them and presses OK.
+class MessageBoxCatcher {
+public:
+    MessageBoxCatcher();
+    ~MessageBoxCatcher();
+    MessageBoxCatcher(const MessageBoxCatcher&) = delete;
+    MessageBoxCatcher& operator=(const MessageBoxCatcher&) = delete;
+    std::vector<CaughtBox> Take();
+
+private:
+    HHOOK hook_;
+};
+
+struct WatchedMessages;
+
+// Counts the messages of one kind that a window receives (sent or posted) while it lives, and what
+// the window's procedure was at each of them.
+class MessageWatch {
+public:
+    MessageWatch(HWND window, UINT message);
+    ~MessageWatch();
+    MessageWatch(const MessageWatch&) = delete;
+    MessageWatch& operator=(const MessageWatch&) = delete;
+    int Sent() const;
+    int Posted() const;
+    // The window procedure at each sent message, as GetWindowLongPtrA read it then.
+    std::vector<LONG_PTR> ProceduresSeen() const;
+
+private:
+    WatchedMessages* watched_;
+};
+
+// A plug-in loaded for one test, with a "TTOTAL_CMD" main window, unloaded at the end.
+class PluginTest : public ::testing::Test {
+protected:
+    PluginTest();
+    host::PluginLibrary& Plugin() { return *plugin_; }
+    host::MainWindowStandIn& MainWindow() { return *mainWindow_; }
+    // A top-level Lister window, or one embedded in the main window, with a client area of this size.
+    std::unique_ptr<host::ListerWindow> MakeLister(bool embedded = false, int width = 1032, int height = 600);
+
+private:
+    std::unique_ptr<host::PluginLibrary> plugin_;
+    std::unique_ptr<host::MainWindowStandIn> mainWindow_;
+};
+
+// The viewer's table list and field grid.
+HWND ListOf(HWND viewer);
+HWND GridOf(HWND viewer);
+
+std::vector<std::string> ListTexts(HWND list);
+// Selects a list entry and notifies the viewer as the list does for the user's selections (an index
+// of -1 selects nothing).
+void ChooseTable(HWND viewer, int index);
+int ListSelection(HWND list);
+
+// The grid read through its messages.
+struct GridState {
+    int rowCount = 0;
+    int fixedRows = 0;
+    int currentColumn = 0;
+    int currentRow = 0;
+    std::vector<int> widths;
+    bool operator==(const GridState&) const = default;
+};
+GridState ReadGrid(HWND grid);
+std::string CellText(HWND grid, int column, int row);
+std::vector<std::vector<std::string>> GridCells(HWND grid);
+
+// Posts a key-down to a window as the keyboard would deliver it, with Shift, Ctrl and Alt as given
+// (Alt makes it a system key), and handles what follows.
+struct Modifiers {
+    bool shift = false;
+    bool ctrl = false;
+    bool alt = false;
+};
+void PressKey(HWND window, WORD key, Modifiers modifiers = {});
+
+RECT WindowBounds(HWND window);  // in the parent's client coordinates
+int Width(const RECT& rect);
+int Height(const RECT& rect);
+
+// Windows of this process whose class is one of the plug-in's: the form, the grid.
+int PluginWindowCount();
+
+// A fresh folder under the temporary folder, and a file written into it.
+std::string MakeTempFolder();
+std::string WriteFile(const std::string& folder, const std::string& name, const std::string& bytes);
+
+}  // namespace dd::test
