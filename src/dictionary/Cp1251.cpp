@@ -1,5 +1,6 @@
 #include "dictionary/Cp1251.h"
 
+#include <array>
 #include <cstdint>
 
 namespace dd {
@@ -121,6 +122,35 @@ std::optional<std::string> Cp1251FromUtf8(std::string_view text) {
         }
         if (found < 0) return std::nullopt;
         out.push_back(static_cast<char>(found));
+    }
+    return out;
+}
+
+char16_t Utf16OfCp1251(unsigned char byte) noexcept {
+    if (byte < 0x80 || byte == kUnassigned) return static_cast<char16_t>(byte);
+    return static_cast<char16_t>(kHighHalf[byte - 0x80]);
+}
+
+std::u16string Utf16FromCp1251(std::string_view text) {
+    std::u16string out(text.size(), u'\0');
+    for (size_t i = 0; i < text.size(); ++i) out[i] = Utf16OfCp1251(static_cast<unsigned char>(text[i]));
+    return out;
+}
+
+std::optional<std::string> Cp1251FromUtf16(std::u16string_view text) {
+    // Each character of the code page has one byte; anything else (surrogates included) has none.
+    static const auto bytes = [] {
+        std::array<int16_t, 0x10000> table;
+        table.fill(-1);
+        for (int byte = 0; byte < 256; ++byte)
+            table[Utf16OfCp1251(static_cast<unsigned char>(byte))] = static_cast<int16_t>(byte);
+        return table;
+    }();
+    std::string out(text.size(), '\0');
+    for (size_t i = 0; i < text.size(); ++i) {
+        const int16_t byte = bytes[text[i]];
+        if (byte < 0) return std::nullopt;
+        out[i] = static_cast<char>(byte);
     }
     return out;
 }

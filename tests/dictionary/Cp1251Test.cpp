@@ -33,5 +33,20 @@ TEST(Cp1251, RefusesTextThatIsNotUtf8OrNotInTheCodePage) {
     EXPECT_EQ(*Cp1251FromUtf8(Bytes(u8"SP12 Цена")), "SP12 \xD6\xE5\xED\xE0");
 }
 
+TEST(Cp1251, ConvertsEveryByteToUtf16AndBackWithoutLoss) {
+    for (int b = 0; b < 256; ++b) {
+        const std::string byte(1, static_cast<char>(b));
+        const std::u16string wide = Utf16FromCp1251(byte);
+        ASSERT_EQ(wide.size(), 1u);
+        EXPECT_EQ(Cp1251FromUtf16(wide), byte) << b;
+    }
+    EXPECT_EQ(Utf16FromCp1251("\xD2\xEE\xE2\xE0\xF0\xFB \xA8\xB9\x88\x98"), u"Товары Ё№€\u0098");
+}
+
+TEST(Cp1251, RefusesUtf16ThatTheCodePageLacks) {
+    EXPECT_EQ(Cp1251FromUtf16(u"SP12 Цена"), "SP12 \xD6\xE5\xED\xE0");
+    for (const std::u16string& text : {u"日本"s, u"ไทย"s, u"\xD800"s, u"a\u00E9"s}) EXPECT_FALSE(Cp1251FromUtf16(text));
+}
+
 }  // namespace
 }  // namespace dd
