@@ -37,6 +37,7 @@ expect 1 "^ddview: $work/empty.DD: List index out of bounds \(-1\)\$" -- list "$
 expect 1 "List index out of bounds \(-1\)\$" -- list "$work/blank.DD"
 expect 1 "^ddview: $samples/1Cv7.DD: List index out of bounds \(99\)\$" -- show "$samples/1Cv7.DD" 99
 expect 1 "^ddview: $work/no/x.txt: Invalid filename\$" -- export "$samples/1Cv7.DD" 0 "$work/no/x.txt"
+expect 1 "^ddview: /dev/full: Disk full\$" -- export "$samples/1Cv7.DD" 0 /dev/full
 [[ $unreadable == yes ]] && expect 1 "File access denied\$" -- list "$work/one.DD"
 "$ddview" list "$work/binary.DD" >/dev/null 2>&1
 [[ $? -le 1 ]] || { echo "FAIL: binary file: status $?"; failures=$((failures + 1)); }
@@ -49,6 +50,12 @@ cmp -s "$work/raw.txt" "$work/utf8.txt" || { echo "FAIL: --raw and UTF-8 outputs
 # The export writes the same bytes each time and names the file it could not write.
 "$ddview" export "$samples/1Cv7.DDS" 2 "$work/t.txt" && [[ $(head -c 3 "$work/t.txt") == "SQL" ]] ||
   { echo "FAIL: export"; failures=$((failures + 1)); }
+# The bytes of chosen tables are pinned beside the tests (tests/fixtures/outputs/, next to samples/).
+for pinned in 1Cv7.DD:19 1Cv7.DDS:3; do
+  "$ddview" export "$samples/${pinned%:*}" "${pinned#*:}" "$work/pinned.txt" &&
+    cmp -s "$work/pinned.txt" "$samples/../tests/fixtures/outputs/${pinned%:*}.export-${pinned#*:}.txt" ||
+    { echo "FAIL: export of $pinned"; failures=$((failures + 1)); }
+done
 
 # Real dictionaries: every table shows, and the list has one line per marker.
 if [[ -n "$real" && -d "$real" ]]; then

@@ -20,6 +20,9 @@ inline std::string TestPath(const std::string& unixPath) {
 
 inline std::string SamplePath(const std::string& name) { return TestPath(std::string(DD_SAMPLES_DIR) + "/" + name); }
 
+// A file under tests/fixtures/, named by its path below that folder ("outputs/x.txt").
+inline std::string FixturePath(const std::string& name) { return TestPath(std::string(DD_FIXTURES_DIR) + "/" + name); }
+
 inline std::string RealDictionaryPath(const std::string& name) {
     return TestPath(std::string(DD_REAL_DICTIONARIES_DIR) + "/" + name);
 }

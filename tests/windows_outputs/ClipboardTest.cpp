@@ -80,11 +80,16 @@ TEST_F(ClipboardTest, BothTextFormatsArePlacedThemselvesAndReplaceWhatWasThere) 
 
 TEST_F(ClipboardTest, TheCurrentCellAndRowAreCopiedWhereverTheCurrentCellHasMoved) {
     DialogDriver dialogs;
-    const HWND viewer = Open(WindowsSamplePath("1Cv7.DDS"));
+    const std::string path = WindowsSamplePath("1Cv7.DDS");
+    const HWND viewer = Open(path);
     ASSERT_NE(viewer, nullptr);
     const HWND grid = GridOf(viewer);
     ChooseTable(viewer, 1);
     SetFocus(grid);
+    const auto cells = ReadReferenceTable(path, 1).rows;
+    const std::vector<std::string> rows = ExpectedCopiedRows({"1Cv7.DDS", 1});
+    ASSERT_EQ(GridCells(grid), cells);
+    ASSERT_EQ(rows.size(), cells.size());
     struct Case {
         WORD key;
         Modifiers modifiers;
@@ -96,9 +101,8 @@ TEST_F(ClipboardTest, TheCurrentCellAndRowAreCopiedWhereverTheCurrentCellHasMove
     for (const Case& move : moves) {
         PressKey(grid, move.key, move.modifiers);
         const GridState state = ReadGrid(grid);
-        const auto cells = GridCells(grid);
-        const std::string expectedCell = cells[state.currentRow][state.currentColumn];
-        const std::string expectedRow = ReferenceRow(cells[state.currentRow]);
+        const std::string expectedCell = cells.at(state.currentRow).at(state.currentColumn);
+        const std::string expectedRow = rows.at(state.currentRow);
         const auto [cell, row] = CopyCellAndRow(viewer);
         const std::string where =
             "cell " + std::to_string(state.currentColumn) + ", " + std::to_string(state.currentRow);
@@ -209,22 +213,27 @@ TEST_F(ClipboardTest, WithNoListerWindowRegisteredAPrivateWindowOwnsTheClipboard
 
 TEST_F(ClipboardTest, RowsOfRealDictionariesAreCopiedByteForByte) {
     if (!RealDictionariesPresent()) GTEST_SKIP() << "no real dictionaries here";
+    // Without fixtures: the cells as the byte-by-byte reading gives them, the rows as the row builder
+    // (pinned natively) makes them of those cells.
     for (const char* name : {"artamir__tks__1Cv7.DD", "nasta-sap__cats__1Cv7.DD"}) {
-        const HWND viewer = Open(RealDictionaryPath(name));
+        const std::string path = RealDictionaryPath(name);
+        const HWND viewer = Open(path);
         ASSERT_NE(viewer, nullptr);
         const HWND grid = GridOf(viewer);
         const int tables = static_cast<int>(SendMessageA(ListOf(viewer), LB_GETCOUNT, 0, 0));
         for (int table : {0, tables / 2, tables - 1}) {
             ChooseTable(viewer, table);
             SetFocus(grid);
-            const auto cells = GridCells(grid);
-            for (size_t r = 0; r < cells.size(); ++r) {
+            const ReferenceTable reference = ReadReferenceTable(path, table);
+            ASSERT_EQ(GridCells(grid), reference.rows) << name << " table " << table;
+            for (size_t r = 0; r < reference.rows.size(); ++r) {
                 const int column = static_cast<int>(r % 5);
                 MoveTo(grid, column, static_cast<int>(r));
                 const auto [cell, row] = CopyCellAndRow(viewer);
-                EXPECT_EQ(cell.text, cells[r][column]) << name << " table " << table << " row " << r;
-                EXPECT_EQ(row.text, ReferenceRow(cells[r])) << name << " table " << table << " row " << r;
-                EXPECT_EQ(row.unicode, Utf16FromCp1251(ReferenceRow(cells[r]))) << name << " table " << table;
+                const std::string expectedRow = BuiltCopiedRow(reference, static_cast<int>(r));
+                EXPECT_EQ(cell.text, reference.rows[r][column]) << name << " table " << table << " row " << r;
+                EXPECT_EQ(row.text, expectedRow) << name << " table " << table << " row " << r;
+                EXPECT_EQ(row.unicode, Utf16FromCp1251(expectedRow)) << name << " table " << table;
             }
         }
         lister_->ClosePlugin();

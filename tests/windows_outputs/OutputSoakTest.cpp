@@ -93,19 +93,23 @@ protected:
         EXPECT_GE(lister.TakeKeys().size(), 10u + 6u);
     }
 
-    // Every menu command, each once as it works and once as it fails where it can fail.
+    // Every menu command, each once as it works and once as it fails where it can fail, on a table
+    // whose outputs a fixture pins.
     void RunEveryCommand(HWND viewer, host::ListerWindow& lister, const std::string& folder, bool isSql, int round,
                          int index) {
+        const SampleTable pinned = isSql ? SampleTable{"1Cv7.DDS", 1} : SampleTable{"1Cv7.DD", 19};
+        ChooseTable(viewer, pinned.table);
         const HWND grid = GridOf(viewer);
         SetFocus(grid);
         SendMessageA(grid, WM_KEYDOWN, VK_DOWN, 1);
-        const auto cells = GridCells(grid);
         const GridState state = ReadGrid(grid);
 
         RunMenuCommand(viewer, N3);
-        EXPECT_EQ(ReadClipboard().text, cells[state.currentRow][state.currentColumn]);
+        EXPECT_EQ(ReadClipboard().text, ReadReferenceTable(WindowsSamplePath(pinned.sample), pinned.table)
+                                            .rows.at(state.currentRow)
+                                            .at(state.currentColumn));
         RunMenuCommand(viewer, N6);
-        EXPECT_EQ(ReadClipboard().text, ReferenceRow(cells[state.currentRow]));
+        EXPECT_EQ(ReadClipboard().text, ExpectedCopiedRows(pinned).at(state.currentRow));
         {
             ClipboardHolder holder;
             RunMenuCommand(viewer, N3);
@@ -116,8 +120,7 @@ protected:
         const std::string exportName = folder + "export" + std::to_string(index) + ".txt";
         dialogs_.PlanSave({exportName});
         RunMenuCommand(viewer, N1);
-        EXPECT_EQ(ReadWholeFile(exportName),
-                  ReferenceExport(isSql, ListTexts(ListOf(viewer))[ListSelection(ListOf(viewer))], cells));
+        EXPECT_EQ(ReadWholeFile(exportName), ExpectedExport(pinned));
         SaveAnswer cancel;
         cancel.cancel = true;
         dialogs_.PlanSave(cancel);

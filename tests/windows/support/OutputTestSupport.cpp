@@ -11,6 +11,9 @@
 #include <stdexcept>
 #include <utility>
 
+#include "fuzz/ReferenceDictionary.h"
+#include "outputs/ClipboardText.h"
+#include "outputs/ExportText.h"
 #include "windows/host/HostWindows.h"
 
 namespace dd::test {
@@ -275,46 +278,42 @@ std::vector<std::string> FolderNames(const std::string& folder) {
 
 namespace {
 
-std::string Trimmed(const std::string& text) {
-    size_t begin = 0;
-    size_t end = text.size();
-    while (begin < end && static_cast<unsigned char>(text[begin]) <= 32) ++begin;
-    while (end > begin && static_cast<unsigned char>(text[end - 1]) <= 32) --end;
-    return text.substr(begin, end - begin);
+std::string ReadOrThrow(const std::string& path) {
+    auto bytes = ReadWholeFile(path);
+    if (!bytes) throw std::runtime_error("cannot read " + path);
+    return *bytes;
 }
 
-std::string RowLine(const std::vector<std::string>& cells) {
-    static const size_t widths[] = {15, 25, 5, 7};
-    std::string line;
-    for (size_t column = 0; column < 5; ++column) {
-        std::string cell = Trimmed(column < cells.size() ? cells[column] : std::string());
-        if (column < 4 && cell.size() < widths[column]) cell.resize(widths[column], ' ');
-        line += cell;
+bool IsSqlPath(const std::string& path) { return path.size() >= 4 && path.substr(path.size() - 4) == ".DDS"; }
+
+GridModel GridOfReference(const ReferenceTable& table) {
+    GridModel grid(kGridColumns, static_cast<int32_t>(table.rows.size()), 0);
+    for (size_t row = 0; row < table.rows.size(); ++row) {
+        for (size_t column = 0; column < table.rows[row].size(); ++column) {
+            grid.SetCell(static_cast<int>(column), static_cast<int32_t>(row), table.rows[row][column]);
+        }
     }
-    return line;
+    return grid;
 }
 
 }  // namespace
 
-std::string ReferenceExport(bool isSql, const std::string& listText,
-                            const std::vector<std::vector<std::string>>& cells) {
-    // "SQL-таблица объекта ", "DBF-SQL-таблица объекта ", "Идентификатор таблицы: ", "Поля: "
-    const std::string sqlTitle = "SQL-\xF2\xE0\xE1\xEB\xE8\xF6\xE0 \xEE\xE1\xFA\xE5\xEA\xF2\xE0 ";
-    const std::string title = (isSql ? sqlTitle : "DBF-" + sqlTitle) + listText;
-    const std::string identifier =
-        "\xC8\xE4\xE5\xED\xF2\xE8\xF4\xE8\xEA\xE0\xF2\xEE\xF0 \xF2\xE0\xE1\xEB\xE8\xF6\xFB: " +
-        (cells.size() > 1 ? cells[1][0] : std::string());
-    std::string bytes = title + "\r\n" + identifier + "\r\n" + "\xCF\xEE\xEB\xFF: \r\n";
-    for (size_t row = 0; row < cells.size(); ++row) {
-        if (row != 1) bytes += RowLine(cells[row]) + "\r\n";
+ReferenceTable ReadReferenceTable(const std::string& path, int table) {
+    const fuzz::ReferenceDictionary dictionary = fuzz::ReadReferenceDictionary(ReadOrThrow(path));
+    ReferenceTable result;
+    result.entry = dictionary.entries.at(static_cast<size_t>(table));
+    for (const fuzz::ReferenceRow& row : fuzz::ReferenceTableView(dictionary, table, IsSqlPath(path))) {
+        result.rows.emplace_back(row.begin(), row.end());
     }
-    return bytes;
+    return result;
 }
 
-std::string ReferenceRow(const std::vector<std::string>& cells) {
-    std::string text;
-    for (const std::string& cell : cells) text += cell + "; ";
-    return Trimmed(text);
+std::string BuiltExport(bool isSql, const ReferenceTable& table) {
+    return ExportFileBytes(isSql, table.entry, GridOfReference(table));
+}
+
+std::string BuiltCopiedRow(const ReferenceTable& table, int row) {
+    return RowClipboardText(GridOfReference(table), row);
 }
 
 std::wstring Utf16FromCp1251(const std::string& text) {

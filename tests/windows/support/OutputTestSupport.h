@@ -6,11 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "support/OutputFixtures.h"
 #include "windows/support/PluginTestSupport.h"
 
 // What the suites of the grid's outputs share: the clipboard as a pasting program reads it, a
-// clipboard held by another program, the dialogs the plug-in shows answered as a user would, and the
-// menu commands sent as the context menu sends them.
+// clipboard held by another program, the dialogs the plug-in shows answered as a user would, the
+// menu commands sent as the context menu sends them, and what the outputs must be.
 namespace dd::test {
 
 // Sends a command of the grid's context menu to the viewer, as choosing the item does.
@@ -87,13 +88,21 @@ std::optional<std::string> ReadWholeFile(const std::string& path);
 // The names in a folder, sorted.
 std::vector<std::string> FolderNames(const std::string& folder);
 
-// The export of one table as its text-file rule makes it, computed here from the grid's cells as
-// the grid shows them: a reference for the plug-in's file. Cells are trimmed of bytes 0..32 and
-// padded to 15, 25, 5 and 7 bytes, row 1 only feeds the identifier line.
-std::string ReferenceExport(bool isSql, const std::string& listText,
-                            const std::vector<std::vector<std::string>>& cells);
-// The copied row as its clipboard rule makes it: every cell and "; ", trimmed of bytes 0..32.
-std::string ReferenceRow(const std::vector<std::string>& cells);
+// A table of a dictionary file as the fuzzer's byte-by-byte reading of it gives it: the list entry's
+// text and the grid rows, five cells each. What the grid must hold, found without the reader under test.
+struct ReferenceTable {
+    std::string entry;
+    std::vector<std::vector<std::string>> rows;
+};
+// The path as the plug-in takes it; a name ending in ".DDS" is read as the SQL edition.
+ReferenceTable ReadReferenceTable(const std::string& path, int table);
+
+// What the portable builders (pinned natively by their own tests) make of a reference table: the
+// export file and the copied text of one row. For dictionaries that no fixture pins, the plug-in
+// must hand over exactly these.
+std::string BuiltExport(bool isSql, const ReferenceTable& table);
+std::string BuiltCopiedRow(const ReferenceTable& table, int row);
+
 // The same text in UTF-16, read as Windows-1251.
 std::wstring Utf16FromCp1251(const std::string& text);
 
