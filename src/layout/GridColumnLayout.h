@@ -24,10 +24,8 @@ ColumnWidths ColumnMinimums(const ColumnWidths& captionTextWidths, Dpi dpi = kDe
 
 // The columns of a grid of this outer width (border and vertical scroll bar included) and client width.
 //
-// Where the width rule (FitColumnWidths) gives every column at least its minimum, the widths are
-// exactly the rule's. Where it does not, the columns it leaves too narrow get their minimum, and the
-// identifier and the description give up what that takes, sharing the loss in the rule's proportion
-// and never going below their own minimums, until the last caption ends at the client area's right edge.
+// Each column is as wide as the width rule (FitColumnWidths) makes it, or its minimum where the rule
+// gives less; so where the rule gives every column enough, the widths are exactly the rule's.
 //
 // The columns fit, and no scroll bar shows, when every column's minimum lies inside the client area.
 // The rule's widths add up to the outer width, so the last column always reaches under the border and
