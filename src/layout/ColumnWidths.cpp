@@ -2,12 +2,12 @@
 
 namespace dd {
 
-ColumnWidths FitColumnWidths(int gridOuterWidth) noexcept {
-    constexpr int kIdentifierWidth = 200;
-    constexpr int kDescriptionWidth = 300;
-    const int rest = gridOuterWidth - kIdentifierWidth - kDescriptionWidth;
+ColumnWidths FitColumnWidths(int gridOuterWidth, Dpi dpi) noexcept {
+    const int identifierWidth = dpi.Scale(200);
+    const int descriptionWidth = dpi.Scale(300);
+    const int rest = gridOuterWidth - identifierWidth - descriptionWidth;
     const int third = rest / 3;  // C++ division truncates toward zero: -100 gives -33
-    return {kIdentifierWidth, kDescriptionWidth, third, third, rest - 2 * third};
+    return {identifierWidth, descriptionWidth, third, third, rest - 2 * third};
 }
 
 }  // namespace dd

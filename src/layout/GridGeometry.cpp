@@ -3,36 +3,56 @@
 #include <algorithm>
 
 namespace dd {
+namespace {
 
-int ColumnLeft(const ColumnWidths& widths, int column) noexcept {
-    int left = 0;
-    for (int c = 0; c < column && c < kGridColumns; ++c) left += widths[static_cast<size_t>(c)] + kGridLineWidth;
+int ClampedToInt(int64_t value) noexcept {
+    return static_cast<int>(std::clamp<int64_t>(value, INT32_MIN / 2, INT32_MAX / 2));
+}
+
+// A column's left edge with the columns unscrolled.
+int64_t ContentLeft(const ColumnWidths& widths, int column, int line) noexcept {
+    int64_t left = 0;
+    for (int c = 0; c < column && c < kGridColumns; ++c) left += int64_t{widths[static_cast<size_t>(c)]} + line;
     return left;
 }
 
-int RowTop(int32_t row, int32_t fixedRows, int32_t topRow) noexcept {
-    const int64_t rows = row < fixedRows ? row : int64_t{fixedRows} + row - topRow;
-    return static_cast<int>(std::clamp<int64_t>(rows * kGridRowPitch, INT32_MIN / 2, INT32_MAX / 2));
+}  // namespace
+
+int GridRowHeight(Dpi dpi) noexcept { return std::max(1, dpi.Scale(kGridRowHeight)); }
+int GridLineWidth(Dpi dpi) noexcept { return std::max(1, dpi.Scale(kGridLineWidth)); }
+int GridRowPitch(Dpi dpi) noexcept { return GridRowHeight(dpi) + GridLineWidth(dpi); }
+int GridTextMargin(Dpi dpi) noexcept { return dpi.Scale(kGridTextMargin); }
+
+int ColumnLeft(const ColumnWidths& widths, int column, int horizontalOffset, Dpi dpi) noexcept {
+    return ClampedToInt(ContentLeft(widths, column, GridLineWidth(dpi)) - horizontalOffset);
 }
 
-int32_t FullyVisibleRows(int clientHeight, int32_t fixedRows) noexcept {
-    const int64_t free = int64_t{clientHeight} - int64_t{fixedRows} * kGridRowPitch + kGridLineWidth;
-    return free <= 0 ? 0 : static_cast<int32_t>(free / kGridRowPitch);
+int RowTop(int32_t row, int32_t fixedRows, int32_t topRow, Dpi dpi) noexcept {
+    const int64_t rows = row < fixedRows ? row : int64_t{fixedRows} + row - topRow;
+    return ClampedToInt(rows * GridRowPitch(dpi));
+}
+
+int32_t FullyVisibleRows(int clientHeight, int32_t fixedRows, Dpi dpi) noexcept {
+    const int64_t free = int64_t{clientHeight} - int64_t{fixedRows} * GridRowPitch(dpi) + GridLineWidth(dpi);
+    return free <= 0 ? 0 : static_cast<int32_t>(free / GridRowPitch(dpi));
 }
 
 std::optional<GridCell> CellAt(int x, int y, const ColumnWidths& widths, int32_t rowCount, int32_t fixedRows,
-                               int32_t topRow) noexcept {
+                               int32_t topRow, int horizontalOffset, Dpi dpi) noexcept {
     if (x < 0 || y < 0) return std::nullopt;
+    const int line = GridLineWidth(dpi);
+    const int64_t contentX = int64_t{x} + horizontalOffset;
     std::optional<int> column;
     for (int c = 0; c < kGridColumns; ++c) {
-        const int left = ColumnLeft(widths, c);
+        const int64_t left = ContentLeft(widths, c, line);
         const int width = widths[static_cast<size_t>(c)];
-        if (width > 0 && x >= left && x < left + width) column = c;
+        if (width > 0 && contentX >= left && contentX < left + width) column = c;
     }
     if (!column) return std::nullopt;
 
-    const int32_t band = y / kGridRowPitch;
-    if (y % kGridRowPitch >= kGridRowHeight) return std::nullopt;  // on the line below a row
+    const int pitch = GridRowPitch(dpi);
+    const int32_t band = y / pitch;
+    if (y % pitch >= GridRowHeight(dpi)) return std::nullopt;  // on the line below a row
     const int64_t row = band < fixedRows ? band : int64_t{topRow} + band - fixedRows;
     if (row >= rowCount) return std::nullopt;
     return GridCell{*column, static_cast<int32_t>(row)};

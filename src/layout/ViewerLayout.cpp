@@ -1,32 +1,59 @@
 #include "layout/ViewerLayout.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace dd {
 namespace {
 
 constexpr int kMargin = 1;
 constexpr int kListWidth = 230;
-constexpr int kGridLeft = kMargin + kListWidth;           // 231: the grid touches the list
-constexpr int kGridWidthShortfall = kGridLeft + kMargin;  // 232: the grid's width is the window's less this
-constexpr int kHeightShortfall = 2 * kMargin;
+constexpr int kMinimumListWidth = 60;
+constexpr int kMinimumGridWidth = 120;
 
-int ListHeight(int windowHeight) noexcept { return std::max(0, windowHeight - kHeightShortfall); }
-int GridWidth(int windowWidth) noexcept { return std::max(0, windowWidth - kGridWidthShortfall); }
+int NotNegative(int64_t size) noexcept { return static_cast<int>(std::clamp<int64_t>(size, 0, INT32_MAX)); }
 
-}  // namespace
+int ListHeight(int windowHeight, Dpi dpi) noexcept {
+    return NotNegative(int64_t{windowHeight} - 2 * dpi.Scale(kMargin));
+}
 
-ViewerLayout LayoutViewer(int windowWidth, int windowHeight) noexcept {
+// The grid reaches from its left edge to the margin on the right.
+int GridWidth(int windowWidth, int gridLeft, Dpi dpi) noexcept {
+    return NotNegative(int64_t{windowWidth} - gridLeft - dpi.Scale(kMargin));
+}
+
+ViewerLayout SideBySide(int windowWidth, int windowHeight, int listWidth, Dpi dpi) noexcept {
+    const int margin = dpi.Scale(kMargin);
+    const int height = ListHeight(windowHeight, dpi);
     ViewerLayout layout;
-    layout.grid = {kGridLeft, kMargin, GridWidth(windowWidth), ListHeight(windowHeight)};
-    layout.list = {kMargin, kMargin, kListWidth, ListHeight(windowHeight)};
+    layout.list = {margin, margin, listWidth, height};
+    layout.grid = {margin + listWidth, margin, GridWidth(windowWidth, margin + listWidth, dpi), height};
     return layout;
 }
 
-ViewerLayout AnchorViewer(const ViewerLayout& placed, int windowWidth, int windowHeight) noexcept {
+}  // namespace
+
+int DefaultListWidth(Dpi dpi) noexcept { return dpi.Scale(kListWidth); }
+int MinimumListWidth(Dpi dpi) noexcept { return dpi.Scale(kMinimumListWidth); }
+int MinimumGridWidth(Dpi dpi) noexcept { return dpi.Scale(kMinimumGridWidth); }
+
+int ClampListWidth(int listWidth, int windowWidth, Dpi dpi) noexcept {
+    const int64_t widest = int64_t{windowWidth} - 2 * dpi.Scale(kMargin) - MinimumGridWidth(dpi);
+    return static_cast<int>(std::max<int64_t>(std::min<int64_t>(listWidth, widest), MinimumListWidth(dpi)));
+}
+
+ViewerLayout LayoutViewer(int windowWidth, int windowHeight, int listWidth, Dpi dpi) noexcept {
+    return SideBySide(windowWidth, windowHeight, ClampListWidth(listWidth, windowWidth, dpi), dpi);
+}
+
+ViewerLayout LayoutViewer(int windowWidth, int windowHeight, Dpi dpi) noexcept {
+    return SideBySide(windowWidth, windowHeight, DefaultListWidth(dpi), dpi);
+}
+
+ViewerLayout AnchorViewer(const ViewerLayout& placed, int windowWidth, int windowHeight, Dpi dpi) noexcept {
     ViewerLayout layout = placed;
-    layout.list.height = ListHeight(windowHeight);
-    layout.grid.width = GridWidth(windowWidth);
+    layout.list.height = ListHeight(windowHeight, dpi);
+    layout.grid.width = GridWidth(windowWidth, placed.grid.left, dpi);
     return layout;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "layout/Dpi.h"
+
 namespace dd {
 
 // A child window's place in its parent's client area, in plain pixels.
@@ -18,13 +20,34 @@ struct ViewerLayout {
     bool operator==(const ViewerLayout&) const = default;
 };
 
+// The list's width when the viewer opens and after a double click on the splitter: 230 pixels at 96 DPI.
+int DefaultListWidth(Dpi dpi = kDefaultDpi) noexcept;
+// The narrowest list and grid that a drag of the splitter or a narrow window leaves: 60 and 120 pixels
+// at 96 DPI, room for a few letters of a description and for the start of a field's identifier.
+int MinimumListWidth(Dpi dpi = kDefaultDpi) noexcept;
+int MinimumGridWidth(Dpi dpi = kDefaultDpi) noexcept;
+
+// The list's width in a window of this width: the wanted width, narrowed so that the grid keeps its
+// minimum, but never below the list's own minimum. A window too narrow for both minimums keeps the
+// list's, since the list is what chooses the table; the grid takes what is left, down to nothing.
+int ClampListWidth(int listWidth, int windowWidth, Dpi dpi = kDefaultDpi) noexcept;
+
+// The viewer's placement on opening and after every change of the window's size or of the list's
+// width: a 1-pixel margin all round, the list `listWidth` wide (as ClampListWidth leaves it) on the left
+// and the grid right of it, touching it, to the margin on the right; both cover the rows from the top
+// margin to the bottom one. Sizes that would be negative are 0. With the default list width, in a
+// window wide enough for the grid's minimum, it is exactly the placement of LayoutViewer below.
+ViewerLayout LayoutViewer(int windowWidth, int windowHeight, int listWidth, Dpi dpi = kDefaultDpi) noexcept;
+
 // The explicit placement after a file has been opened: a 1-pixel margin all round, the list 230 pixels
 // wide on the left and the grid on the right, touching it. Sizes that would be negative in a window
 // narrower than 232 or lower than 2 pixels are 0.
-ViewerLayout LayoutViewer(int windowWidth, int windowHeight) noexcept;
+ViewerLayout LayoutViewer(int windowWidth, int windowHeight, Dpi dpi = kDefaultDpi) noexcept;
 
 // The anchors on a later change of the window's size: the list follows the window's height, the grid
-// its width; the grid keeps its height and both keep their left and top edges.
-ViewerLayout AnchorViewer(const ViewerLayout& placed, int windowWidth, int windowHeight) noexcept;
+// its width; the grid keeps its height and both keep their left and top edges. LayoutViewer with the
+// list's width replaces them, and lets the grid follow the height too.
+ViewerLayout AnchorViewer(const ViewerLayout& placed, int windowWidth, int windowHeight,
+                          Dpi dpi = kDefaultDpi) noexcept;
 
 }  // namespace dd

@@ -16,6 +16,9 @@ TEST(Dpi, ScalesFrom96PixelsPerInchRoundingToTheNearestPixel) {
         {144, 1, 2},    {144, 11, 17},  {144, -11, -17}, {168, 230, 403}, {288, 14, 42},   {72, 3, 2},  {120, 0, 0},
     };
     for (const Case& c : cases) EXPECT_EQ(Dpi{c.dpi}.Scale(c.at96), c.scaled) << c.dpi << " " << c.at96;
+    // A resolution the system could not tell leaves the sizes as laid out.
+    EXPECT_EQ(Dpi{0}.Scale(230), 230);
+    EXPECT_EQ(Dpi{-96}.Scale(18), 18);
 }
 
 TEST(Dpi, UnscalesBackTo96PixelsPerInch) {

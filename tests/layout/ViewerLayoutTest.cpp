@@ -48,5 +48,68 @@ TEST(AnchorViewer, TheListFollowsTheHeightAndTheGridTheWidthOnly) {
     }
 }
 
+TEST(LayoutViewer, AtTheirResolutionScalesTheMarginsAndTheList) {
+    const ViewerLayout placed = LayoutViewer(2064, 1200, Dpi{192});
+    EXPECT_EQ(placed.list, (Bounds{2, 2, 460, 1196}));
+    EXPECT_EQ(placed.grid, (Bounds{462, 2, 1600, 1196}));
+    const ViewerLayout anchored = AnchorViewer(placed, 2264, 1100, Dpi{192});
+    EXPECT_EQ(anchored.list, (Bounds{2, 2, 460, 1096}));
+    EXPECT_EQ(anchored.grid, (Bounds{462, 2, 1800, 1196}));
+}
+
+TEST(ListWidths, DefaultAndMinimumsScaleWithTheResolution) {
+    struct Case {
+        Dpi dpi;
+        int standard, list, grid;
+    };
+    for (const Case& c : {Case{Dpi{96}, 230, 60, 120}, Case{Dpi{192}, 460, 120, 240}, Case{Dpi{144}, 345, 90, 180}}) {
+        EXPECT_EQ(DefaultListWidth(c.dpi), c.standard) << c.dpi.value;
+        EXPECT_EQ(MinimumListWidth(c.dpi), c.list) << c.dpi.value;
+        EXPECT_EQ(MinimumGridWidth(c.dpi), c.grid) << c.dpi.value;
+    }
+}
+
+TEST(LayoutViewerWithAListWidth, BothFollowTheWindowAndTheListKeepsItsWidthWithinTheMinimums) {
+    struct Case {
+        const char* what;
+        int width, height, listWidth;
+        Dpi dpi;
+        Bounds list;
+        Bounds grid;
+    };
+    const Case cases[] = {
+        {"opening", 1032, 600, 230, Dpi{96}, {1, 1, 230, 598}, {231, 1, 800, 598}},
+        {"a resize: the grid follows the height too", 1132, 550, 230, Dpi{96}, {1, 1, 230, 548}, {231, 1, 900, 548}},
+        {"taller", 1032, 900, 230, Dpi{96}, {1, 1, 230, 898}, {231, 1, 800, 898}},
+        {"a dragged list", 1032, 600, 400, Dpi{96}, {1, 1, 400, 598}, {401, 1, 630, 598}},
+        {"the list's minimum", 1032, 600, 10, Dpi{96}, {1, 1, 60, 598}, {61, 1, 970, 598}},
+        {"the grid's minimum", 1032, 600, 5000, Dpi{96}, {1, 1, 910, 598}, {911, 1, 120, 598}},
+        {"a narrow window: the list gives way", 300, 400, 230, Dpi{96}, {1, 1, 178, 398}, {179, 1, 120, 398}},
+        {"too narrow for both: the list keeps its minimum", 100, 50, 230, Dpi{96}, {1, 1, 60, 48}, {61, 1, 38, 48}},
+        {"far too small", 10, 1, 230, Dpi{96}, {1, 1, 60, 0}, {61, 1, 0, 0}},
+        {"192 DPI", 2064, 1200, 460, Dpi{192}, {2, 2, 460, 1196}, {462, 2, 1600, 1196}},
+        {"192 DPI, the list's minimum", 2064, 1200, 100, Dpi{192}, {2, 2, 120, 1196}, {122, 2, 1940, 1196}},
+        {"192 DPI, a narrow window", 600, 800, 460, Dpi{192}, {2, 2, 356, 796}, {358, 2, 240, 796}},
+    };
+    for (const Case& c : cases) {
+        const ViewerLayout layout = LayoutViewer(c.width, c.height, c.listWidth, c.dpi);
+        EXPECT_EQ(layout.list, c.list) << c.what;
+        EXPECT_EQ(layout.grid, c.grid) << c.what;
+    }
+}
+
+// Wherever the grid gets its minimum at the default list width, the viewer opens as it always has.
+TEST(LayoutViewerWithAListWidth, TheDefaultWidthPlacesAsOpeningDidWhereverTheGridHasItsMinimum) {
+    for (const Dpi dpi : {Dpi{96}, Dpi{192}}) {
+        const int narrowest = 2 * dpi.Scale(1) + DefaultListWidth(dpi) + MinimumGridWidth(dpi);
+        for (int width = narrowest; width <= dpi.Scale(2000); ++width) {
+            for (const int height : {0, 1, 2, 3, 400}) {
+                ASSERT_EQ(LayoutViewer(width, height, DefaultListWidth(dpi), dpi), LayoutViewer(width, height, dpi))
+                    << width << "x" << height << " at " << dpi.value;
+            }
+        }
+    }
+}
+
 }  // namespace
 }  // namespace dd
