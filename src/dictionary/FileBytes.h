@@ -7,8 +7,8 @@
 
 namespace dd {
 
-// The whole content of a file, held in one writable block (read into memory or mapped privately),
-// so that its lines can be kept as views into it and mended in place.
+// The whole content of a file, read into one writable block of memory, so that its lines can be kept
+// as views into it and mended in place.
 class FileBytes {
 public:
     FileBytes() = default;

@@ -2,14 +2,13 @@
 
 #include <windows.h>
 
-#include <vector>
-
+#include "plugin/LiveViewers.h"
 #include "viewer/ViewerApplication.h"
 
 namespace dd {
 
 // The process-wide application object: the main window (the Lister window of the newest load), the
-// exception route (the newest viewer's AppException) and the viewers it owns.
+// exception route (the newest viewer's AppException) and the live viewers, which it owns.
 class Application final : public ViewerApplication {
 public:
     // The one instance; it is never destroyed, since the library's unloading uses it after the
@@ -25,20 +24,23 @@ public:
     // reports the exception; once that viewer is gone the report has no owner window.
     void HandleException(const std::exception& error) noexcept override;
 
-    void Register(TfmMain& viewer);
-    void Unregister(const TfmMain& viewer) noexcept;
-    bool Owns(const TfmMain& viewer) const noexcept;
-    // Alt+X: no main window any more, and the viewer is no longer owned.
-    void DetachViewer(TfmMain& viewer) noexcept override;
-    // The viewer is being destroyed: nothing here may name it afterwards.
-    void ForgetViewer(const TfmMain& viewer) noexcept;
+    // The application's viewers are the live ones: each from its link to its window until its teardown.
+    LiveViewers& Viewers() noexcept { return viewers_; }
+    // Alt+X only clears the main window. The viewer stays among the live ones: the host's later
+    // teardown of it runs in full, and unloading the library must still destroy its window, since no
+    // window may keep a procedure in unloaded code. Nothing asks whether a viewer was detached.
+    void DetachViewer() noexcept override { mainWindow_ = nullptr; }
+    // The viewer is being destroyed: the route no longer names it.
+    void ForgetViewer(const TfmMain& viewer) noexcept {
+        if (route_ == &viewer) route_ = nullptr;
+    }
 
 private:
     Application() = default;
 
     HWND mainWindow_ = nullptr;
     TfmMain* route_ = nullptr;
-    std::vector<TfmMain*> owned_;
+    LiveViewers viewers_;
 };
 
 }  // namespace dd

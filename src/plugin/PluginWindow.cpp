@@ -1,8 +1,7 @@
 #include "plugin/PluginWindow.h"
 
-#include <algorithm>
 #include <memory>
-#include <vector>
+#include <optional>
 
 #include "dictionary/Error.h"
 #include "platform/win32/LongPath.h"
@@ -20,13 +19,6 @@ enum class Teardown {
     Quiet,                 // the library is unloading: no box under the loader lock
 };
 
-// The viewer windows whose teardown has not run yet, with their links. ClosePluginWindow looks here
-// first, so a handle whose viewer is gone (or that never was one) leads to nothing being read.
-std::vector<std::pair<HWND, WindowLink*>>& LiveLinks() {
-    static auto* links = new std::vector<std::pair<HWND, WindowLink*>>;  // used while unloading too
-    return *links;
-}
-
 void ChangeToFolder(const std::string& folder) {
     if (SetCurrentDirectoryA(folder.c_str())) return;
     // A folder too long for the ANSI call may still be set in its long form.
@@ -35,59 +27,53 @@ void ChangeToFolder(const std::string& folder) {
 }
 
 void TearDown(HWND window, Teardown mode) noexcept {
-    auto& links = LiveLinks();
-    const auto found = std::find_if(links.begin(), links.end(), [&](const auto& live) { return live.first == window; });
-    if (found == links.end()) return;
-    // Off the list before anything else, so that nothing can start this teardown a second time.
-    const std::unique_ptr<WindowLink> link(found->second);
-    links.erase(found);
-    std::unique_ptr<TfmMain> form(link->Form);
     Application& application = Application::Instance();
+    // Off the list before anything else, so that nothing can start this teardown a second time.
+    std::optional<LiveViewer> viewer = application.Viewers().Take(window);
+    if (!viewer) return;
     try {
-        application.Unregister(*form);
         application.SetMainWindow(nullptr);
-        SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(link->PrevWndProc));
+        SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(viewer->link->PrevWndProc));
         if (mode == Teardown::WindowBeingDestroyed)
-            form->ReleaseDestroyedWindow();
+            viewer->form->ReleaseDestroyedWindow();
         else
-            form->DestroyViewerWindow();
+            viewer->form->DestroyViewerWindow();
     } catch (const std::exception& error) {
         if (mode != Teardown::Quiet) ShowReport(nullptr, kDestroyErrorPrefix, MessageOf(error));
     } catch (...) {
     }
-    application.ForgetViewer(*form);
+    application.ForgetViewer(*viewer->form);
     // A window that outlived a failed teardown must not keep the address of a freed link.
-    if (IsWindow(window) && GetWindowLongPtrA(window, GWLP_USERDATA) == reinterpret_cast<LONG_PTR>(link.get())) {
+    if (IsWindow(window) &&
+        GetWindowLongPtrA(window, GWLP_USERDATA) == reinterpret_cast<LONG_PTR>(viewer->link.get())) {
         SetWindowLongPtrA(window, GWLP_USERDATA, 0);
     }
-}
+}  // the form is destroyed here, then its link
 
 }  // namespace
 
 TfmMain& OpenPluginWindow(HWND listerWnd, const std::string& path) {
     ChangeToFolder(std::string(FolderOf(path)));
-    auto form = std::make_unique<TfmMain>(listerWnd, path, Application::Instance());
-    form->Show();
     Application& application = Application::Instance();
+    auto form = std::make_unique<TfmMain>(listerWnd, path, application);
+    form->Show();
     application.SetMainWindow(listerWnd);
     application.SetExceptionRoute(form.get());
+    LiveViewer viewer{form->Handle(), nullptr, std::move(form)};
     try {
-        application.Register(*form);
-        auto link = std::make_unique<WindowLink>();
-        LiveLinks().reserve(LiveLinks().size() + 1);  // nothing below can fail any more
-        const HWND window = form->Handle();
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(link.get()));
-        link->Form = form.get();
-        link->PrevWndProc = reinterpret_cast<WNDPROC>(
-            SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&HostWndProc)));
-        LiveLinks().emplace_back(window, link.release());
+        viewer.link = std::make_unique<WindowLink>();
+        application.Viewers().Reserve();  // nothing below can fail any more
     } catch (...) {
-        application.ForgetViewer(*form);
+        application.ForgetViewer(*viewer.form);
         throw;
     }
-    TfmMain& viewer = *form.release();
-    if (!viewer.ListerIsEmbedded) PostMessageA(viewer.Handle(), WM_SETFOCUS, 0, 0);
-    return viewer;
+    SetWindowLongPtrA(viewer.window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(viewer.link.get()));
+    viewer.link->PrevWndProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(viewer.window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&HostWndProc)));
+    TfmMain& opened = *viewer.form;
+    application.Viewers().Add(std::move(viewer));
+    if (!opened.ListerIsEmbedded) PostMessageA(opened.Handle(), WM_SETFOCUS, 0, 0);
+    return opened;
 }
 
 LRESULT CALLBACK HostWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -105,7 +91,8 @@ LRESULT CALLBACK HostWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
 void ClosePluginWindow(HWND window) noexcept { TearDown(window, Teardown::Report); }
 
 void CloseAllPluginWindows() noexcept {
-    while (!LiveLinks().empty()) TearDown(LiveLinks().back().first, Teardown::Quiet);
+    LiveViewers& viewers = Application::Instance().Viewers();
+    while (!viewers.Empty()) TearDown(viewers.Newest(), Teardown::Quiet);
 }
 
 }  // namespace dd

@@ -9,15 +9,14 @@ namespace dd {
 class TfmMain;
 
 // What a viewer window keeps in its user data: the window procedure it had before HostWndProc was
-// installed, and the form that owns the window.
+// installed. The application's live viewers own it with the form.
 struct WindowLink {
     WNDPROC PrevWndProc = nullptr;
-    TfmMain* Form = nullptr;
 };
 
 // The open steps of ListLoad: the file's folder becomes the current directory, the viewer is made,
-// shown, handed to the application object and linked to its window. Fails with the step's error;
-// a viewer made before the failure is destroyed again.
+// shown, linked to its window and handed to the application object, which owns it from then on. Fails
+// with the step's error; a viewer made before the failure is destroyed again.
 TfmMain& OpenPluginWindow(HWND listerWnd, const std::string& path);
 
 // The procedure of every viewer window while its viewer lives: a WM_DESTROY from outside (the Lister

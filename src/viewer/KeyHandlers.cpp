@@ -10,7 +10,7 @@ void TfmMain::FormKeyDown(uint16_t& key, ShiftState shift) {
     const FormKeyDecision decision = DecideFormKey(key, shift, ListerIsEmbedded);
     switch (decision.action) {
         case Action::CloseHost:
-            application_.DetachViewer(*this);
+            application_.DetachViewer();
             // Without a host main window the close command has nowhere to go; a post to window 0
             // would land in the thread's own queue instead.
             if (HostMainWnd != nullptr) PostMessageA(HostMainWnd, WM_SYSCOMMAND, SC_CLOSE, 0);

@@ -4,17 +4,19 @@
 
 #include <string>
 
+#include "viewer/WinHandles.h"
+
 namespace dd {
 namespace {
 
 // The system's text for an error code, without the line end and full stop it comes with.
 std::string SystemErrorText(DWORD code) {
-    char* buffer = nullptr;
+    char* allocated = nullptr;
     const DWORD length =
         FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                       nullptr, code, 0, reinterpret_cast<char*>(&buffer), 0, nullptr);
-    std::string text(buffer != nullptr ? buffer : "", length);
-    if (buffer != nullptr) LocalFree(buffer);
+                       nullptr, code, 0, reinterpret_cast<char*>(&allocated), 0, nullptr);
+    const UniqueLocalText buffer(allocated);
+    std::string text(buffer ? buffer.get() : "", buffer ? length : 0);
     while (!text.empty() && (static_cast<unsigned char>(text.back()) <= 32 || text.back() == '.')) text.pop_back();
     return text;
 }

@@ -6,7 +6,11 @@
 
 namespace dd {
 
+class TfmMain;
+
 // The command identifiers of the grid's context menu items, sent to the viewer window as WM_COMMAND.
+// Named here for those that send them (the tests); each one's row in the command table
+// (PopupMenu.cpp) gives its caption and handler.
 enum PopupMenu2Item : UINT {
     N1 = 0x101,  // "Сохранить в файл"
     N3 = 0x103,  // "Копировать ячейку"
@@ -15,12 +19,15 @@ enum PopupMenu2Item : UINT {
     N6 = 0x106,  // "Копировать строку"
 };
 
-// The grid's context menu: copy cell, copy row, print, save to file, close; no shortcut keys.
+// The grid's context menu: copy cell, copy row, print, save to file, close; no shortcut keys. Its
+// items and their handlers come from one command table.
 class PopupMenu {
 public:
     PopupMenu();
     // Shows the menu at a screen point; the chosen item's command goes to the owner window.
     void Popup(HWND owner, POINT screenPoint) const;
+    // Runs the handler of the command on the form; a command the menu does not have does nothing.
+    static void RunCommand(UINT command, TfmMain& form);
 
 private:
     UniqueMenu menu_;

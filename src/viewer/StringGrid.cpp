@@ -22,32 +22,17 @@ constexpr int kWheelRows = 3;
 }  // namespace
 
 StringGrid::StringGrid(const StringGridArgs& args)
-    : args_(args), model_(*args.model), font_(CreateInterfaceFont(true)) {
+    : args_(args), model_(*args.model), font_(CreateInterfaceFont(true)), binding_(*this, args.errors, window_) {
     widths_.fill(kDefaultColumnWidth);
-    const char* className = RegisterWindowClassOnce(grid::kClassName, WindowProc, 0, nullptr);
-    window_ = CreateWindowExA(WS_EX_CLIENTEDGE, className, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL,
-                              args.bounds.left, args.bounds.top, args.bounds.width, args.bounds.height, args.parent,
-                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.controlId)), ModuleInstance(), this);
-    if (window_ == nullptr) throw LastOsError();
+    const char* className = RegisterWindowClassOnce(grid::kClassName, &WindowProc, 0, nullptr);
+    // The grid is the window's creation parameter: WindowProc makes window_ own the window and binds it
+    // at its first message.
+    if (CreateWindowExA(WS_EX_CLIENTEDGE, className, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL,
+                        args.bounds.left, args.bounds.top, args.bounds.width, args.bounds.height, args.parent,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.controlId)), ModuleInstance(),
+                        this) == nullptr)
+        throw LastOsError();
     UpdateScrollBar();
-}
-
-StringGrid::~StringGrid() {
-    if (window_ != nullptr) {
-        SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
-        DestroyWindow(window_);
-    }
-}
-
-LRESULT CALLBACK StringGrid::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-        static_cast<StringGrid*>(create->lpCreateParams)->window_ = window;
-    }
-    auto* grid = reinterpret_cast<StringGrid*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (grid == nullptr) return DefWindowProcA(window, message, wParam, lParam);
-    return GuardedCallback(grid->args_.errors, 0, [&] { return grid->HandleMessage(message, wParam, lParam); });
 }
 
 LRESULT StringGrid::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -57,7 +42,7 @@ LRESULT StringGrid::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_PRINTCLIENT: {
             RECT client;
-            GetClientRect(window_, &client);
+            GetClientRect(Handle(), &client);
             Paint(reinterpret_cast<HDC>(wParam), client);
             return 0;
         }
@@ -87,11 +72,11 @@ LRESULT StringGrid::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_CAPTURECHANGED:
         case WM_CANCELMODE:
-            if (dragging_ && GetCapture() == window_) ReleaseCapture();
+            if (dragging_ && GetCapture() == Handle()) ReleaseCapture();
             dragging_ = false;
             return 0;
         case WM_RBUTTONDOWN:
-            SetFocus(window_);
+            SetFocus(Handle());
             return 0;  // the current cell stays where it is
         case WM_CONTEXTMENU:
             OnContextMenu(lParam);
@@ -108,16 +93,10 @@ LRESULT StringGrid::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_KILLFOCUS:
             OnFocusChange(false, reinterpret_cast<HWND>(wParam));
             return 0;
-        case WM_NCDESTROY: {
-            const HWND window = window_;
-            SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-            window_ = nullptr;
-            return DefWindowProcA(window, message, wParam, lParam);
-        }
         default:
             if (message >= grid::kGetRowCount && message <= grid::kGetSelection)
                 return HandleQuery(message, wParam, lParam);
-            return DefWindowProcA(window_, message, wParam, lParam);
+            return binding_.Default(message, wParam, lParam);
     }
 }
 
@@ -174,18 +153,18 @@ void StringGrid::SetColumnWidth(int column, int width) {
 
 int StringGrid::OuterWidth() const noexcept {
     RECT rect{};
-    GetWindowRect(window_, &rect);
+    GetWindowRect(Handle(), &rect);
     return rect.right - rect.left;
 }
 
 int32_t StringGrid::VisibleRows() const {
     RECT client{};
-    GetClientRect(window_, &client);
+    GetClientRect(Handle(), &client);
     return FullyVisibleRows(client.bottom, model_.FixedRows());
 }
 
 void StringGrid::UpdateScrollBar() {
-    if (window_ == nullptr) return;
+    if (Handle() == nullptr) return;
     const int32_t visible = VisibleRows();
     model_.SetTopRow(std::min(model_.TopRow(), MaxTopRow(model_.RowCount(), model_.FixedRows(), visible)));
     const GridScrollRange range = ScrollRangeFor(model_.RowCount(), model_.FixedRows(), model_.TopRow(), visible);
@@ -196,13 +175,13 @@ void StringGrid::UpdateScrollBar() {
     info.nMax = range.maximum;
     info.nPage = static_cast<UINT>(range.page);
     info.nPos = range.position;
-    SetScrollInfo(window_, SB_VERT, &info, TRUE);
+    SetScrollInfo(Handle(), SB_VERT, &info, TRUE);
 }
 
 void StringGrid::Repaint() const {
-    if (window_ == nullptr || repaintPending_) return;
+    if (Handle() == nullptr || repaintPending_) return;
     repaintPending_ = true;
-    InvalidateRect(window_, nullptr, FALSE);
+    InvalidateRect(Handle(), nullptr, FALSE);
 }
 
 void StringGrid::MoveCurrent(GridCell cell, bool extendSelection) {
@@ -230,17 +209,17 @@ void StringGrid::OnKeyDown(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_KEYDOWN && target)
         MoveCurrent(*target, shift.shift);
     else
-        DefWindowProcA(window_, message, key, lParam);
+        binding_.Default(message, key, lParam);
 }
 
 void StringGrid::OnLeftButtonDown(LPARAM lParam, WPARAM flags) {
-    if (GetFocus() != window_) SetFocus(window_);
+    if (GetFocus() != Handle()) SetFocus(Handle());
     const auto cell = CellAt(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), widths_, model_.RowCount(), model_.FixedRows(),
                              model_.TopRow());
     if (!cell || cell->row < model_.FixedRows()) return;
     MoveCurrent(*cell, (flags & MK_SHIFT) != 0);
     dragging_ = true;
-    SetCapture(window_);
+    SetCapture(Handle());
 }
 
 void StringGrid::OnMouseMove(LPARAM lParam, WPARAM flags) {
@@ -277,7 +256,7 @@ void StringGrid::OnVerticalScroll(WORD request) {
             SCROLLINFO info{};
             info.cbSize = sizeof info;
             info.fMask = SIF_TRACKPOS;
-            if (GetScrollInfo(window_, SB_VERT, &info)) ScrollTo(model_.FixedRows() + info.nTrackPos);
+            if (GetScrollInfo(Handle(), SB_VERT, &info)) ScrollTo(model_.FixedRows() + info.nTrackPos);
             break;
         }
         default:
@@ -292,14 +271,14 @@ void StringGrid::OnContextMenu(LPARAM lParam) {
     if (point.x == -1 && point.y == -1) {  // from the keyboard: below the current cell
         const RECT cell = CellRect(model_.Current());
         point = {cell.left, cell.bottom};
-        ClientToScreen(window_, &point);
+        ClientToScreen(Handle(), &point);
     }
     if (args_.onContextMenu) args_.onContextMenu(point);
 }
 
 void StringGrid::OnFocusChange(bool gained, HWND other) {
     // The grid stays its form's active control while the focus leaves the form altogether.
-    const HWND form = GetParent(window_);
+    const HWND form = GetParent(Handle());
     const bool active = gained || !(other != nullptr && (other == form || IsChild(form, other)));
     if (active != isActiveControl_) {
         isActiveControl_ = active;
@@ -309,9 +288,9 @@ void StringGrid::OnFocusChange(bool gained, HWND other) {
 
 void StringGrid::OnPaint() {
     repaintPending_ = false;  // from here on a change needs a new repaint, even one made while painting
-    PaintSession session(window_);
+    PaintSession session(Handle());
     RECT client{};
-    GetClientRect(window_, &client);
+    GetClientRect(Handle(), &client);
     if (client.right <= 0 || client.bottom <= 0) return;
     // Painted off-screen first and copied at once, so the grid never flickers.
     UniqueMemoryDc memory(CreateCompatibleDC(session.Dc()));

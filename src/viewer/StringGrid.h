@@ -10,6 +10,7 @@
 #include "viewer/CallbackGuard.h"
 #include "viewer/KeyEvents.h"
 #include "viewer/WinHandles.h"
+#include "viewer/WindowBase.h"
 
 namespace dd {
 
@@ -33,14 +34,11 @@ struct StringGridArgs {
 // a bold font, a vertical scroll bar only, one current cell with a range selected by dragging, and
 // movement by the arrow, page, Home and End keys. Its state lives in a GridModel that the control
 // shows; it paints it and turns mouse, keys and scrolling into changes of that state.
-class StringGrid {
+class StringGrid : WindowBase<StringGrid> {
 public:
     explicit StringGrid(const StringGridArgs& args);
-    ~StringGrid();
-    StringGrid(const StringGrid&) = delete;
-    StringGrid& operator=(const StringGrid&) = delete;
 
-    HWND Handle() const noexcept { return window_; }
+    HWND Handle() const noexcept { return window_.get(); }
 
     // The model's rows or cells have changed: the scroll bar follows them and the grid is repainted.
     void ModelChanged();
@@ -56,7 +54,11 @@ public:
     void Paint(HDC dc, const RECT& client);
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    friend class WindowBase<StringGrid>;
+    // The grid finds its object in its user data: a window property would cost a trip to Wine's
+    // server for every message, and the grid takes one for every move of the mouse.
+    static constexpr ObjectSlot kObjectSlot{};
+
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleQuery(UINT message, WPARAM wParam, LPARAM lParam) const;
 
@@ -85,7 +87,8 @@ private:
     bool dragging_ = false;
     // The whole grid is invalid already: filling a table changes thousands of cells before it is painted.
     mutable bool repaintPending_ = false;
-    HWND window_ = nullptr;
+    UniqueWindow window_;  // owned and bound from WM_NCCREATE on
+    Binding binding_;
 };
 
 }  // namespace dd

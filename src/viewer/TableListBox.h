@@ -8,6 +8,8 @@
 #include "layout/ViewerLayout.h"
 #include "viewer/CallbackGuard.h"
 #include "viewer/KeyEvents.h"
+#include "viewer/WinHandles.h"
+#include "viewer/WindowBase.h"
 
 namespace dd {
 
@@ -26,15 +28,13 @@ struct TableListBoxArgs {
 
 // The table list on a standard list box: rows of 14 pixels, entries in the order of the model,
 // single selection. The list box notifies its parent of every selection the user makes
-// (LBN_SELCHANGE); a selection shown from the model notifies nothing.
-class TableListBox {
+// (LBN_SELCHANGE); a selection shown from the model notifies nothing. The list box is subclassed: its
+// keys go to onKeyDown first, everything else to the list box's own procedure.
+class TableListBox : WindowBase<TableListBox> {
 public:
     explicit TableListBox(const TableListBoxArgs& args);
-    ~TableListBox();
-    TableListBox(const TableListBox&) = delete;
-    TableListBox& operator=(const TableListBox&) = delete;
 
-    HWND Handle() const noexcept { return window_; }
+    HWND Handle() const noexcept { return window_.get(); }
 
     // Shows the model's entries in place of what the list box held, and the model's selection.
     // Fails with "Unable to insert a line" when the list box cannot take an entry.
@@ -45,14 +45,19 @@ public:
     int32_t SelectedIndex() const;
 
 private:
-    static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    friend class WindowBase<TableListBox>;
+    // The list box finds its object in its user data: a window property would cost a trip to Wine's
+    // server for every message, and the list takes one message per table while it is filled (200,000
+    // for the largest dictionaries).
+    static constexpr ObjectSlot kObjectSlot{};
+
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    void Unsubclass() noexcept;
+    LRESULT OnKeyDown(UINT message, WPARAM wParam, LPARAM lParam);
 
     TableListBoxArgs args_;
     const TableListModel& model_;
-    HWND window_ = nullptr;
-    WNDPROC listBoxProc_ = nullptr;
+    UniqueWindow window_;
+    Binding binding_;  // last: the list box's own procedure is back before any member goes
 };
 
 }  // namespace dd

@@ -19,6 +19,9 @@ struct MenuDeleter {
 struct WindowDeleter {
     void operator()(HWND window) const noexcept { DestroyWindow(window); }
 };
+struct LocalMemoryDeleter {
+    void operator()(void* memory) const noexcept { LocalFree(memory); }
+};
 
 // Owners of the handles the viewer makes: each releases its handle on every path.
 using UniqueFont = std::unique_ptr<std::remove_pointer_t<HFONT>, GdiObjectDeleter>;
@@ -26,6 +29,8 @@ using UniqueBitmap = std::unique_ptr<std::remove_pointer_t<HBITMAP>, GdiObjectDe
 using UniqueMemoryDc = std::unique_ptr<std::remove_pointer_t<HDC>, MemoryDcDeleter>;
 using UniqueMenu = std::unique_ptr<std::remove_pointer_t<HMENU>, MenuDeleter>;
 using UniqueWindow = std::unique_ptr<std::remove_pointer_t<HWND>, WindowDeleter>;
+// Text that the system allocated with LocalAlloc for us (FormatMessage's buffer).
+using UniqueLocalText = std::unique_ptr<char, LocalMemoryDeleter>;
 
 // Selects a GDI object into a device context for a scope and puts the previous one back.
 class SelectedObject {

@@ -12,7 +12,6 @@ namespace dd {
 namespace {
 
 constexpr char kFormClassName[] = "TfmMain";
-constexpr char kFormProperty[] = "ddlister.TfmMain";
 constexpr int kFormWindowExtraBytes = 4;
 constexpr int kListId = 1;
 constexpr int kGridId = 2;
@@ -38,23 +37,10 @@ void Place(HWND window, const Bounds& bounds) {
 
 }  // namespace
 
-TfmMain::WindowBinding::WindowBinding(HWND window, TfmMain* form) : window_(window) {
-    if (!SetPropA(window, kFormProperty, form)) throw LastOsError();
-}
-
-void TfmMain::WindowBinding::Release() noexcept {
-    if (window_ != nullptr) RemovePropA(window_, kFormProperty);
-    window_ = nullptr;
-}
-
-TfmMain* TfmMain::WindowBinding::FormOf(HWND window) noexcept {
-    return static_cast<TfmMain*>(GetPropA(window, kFormProperty));
-}
-
 TfmMain::TfmMain(HWND listerWnd, const std::string& path, ViewerApplication& application)
     : application_(application),
       font_(CreateInterfaceFont(false)),
-      window_(CreateFormWindow(listerWnd, &TfmMain::WindowProc)),
+      window_(CreateFormWindow(listerWnd, &WindowProc)),
       HostMainWnd(FindWindowA("TTOTAL_CMD", nullptr)),
       ListerWnd(listerWnd),
       ListerIsEmbedded(GetParent(listerWnd) != nullptr),
@@ -64,23 +50,15 @@ TfmMain::TfmMain(HWND listerWnd, const std::string& path, ViewerApplication& app
           [this](int column, int32_t row, const RECT& rect) { SGDrawCell(column, row, rect); },
           [this](uint16_t& key, ShiftState shift) { SGKeyDown(key, shift); },
           [this](POINT point) { ShowPopupMenu(point); }}),
-      binding_(window_.get(), this) {
+      binding_(*this, &application, window_) {
+    binding_.Bind();
     SendMessageA(window_.get(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
     view_.Open(path);
     LB.ShowEntries();
     SG.ModelChanged();
 }
 
-TfmMain::~TfmMain() = default;
-
-LRESULT CALLBACK TfmMain::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    TfmMain* form = WindowBinding::FormOf(window);
-    if (form == nullptr) return DefWindowProcA(window, message, wParam, lParam);
-    return GuardedCallback(&form->application_, 0, [&] { return form->HandleMessage(message, wParam, lParam); });
-}
-
 LRESULT TfmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    const HWND window = window_.get();
     switch (message) {
         case WM_COMMAND:
             OnCommand(wParam, lParam);
@@ -91,50 +69,24 @@ LRESULT TfmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_KEYDOWN:
         case WM_SYSKEYDOWN:
             return OnKeyDown(message, wParam, lParam);
-        case WM_NCDESTROY:
-            binding_.Release();
-            window_.release();  // Windows has destroyed it
-            break;
         default:
             break;
     }
-    return DefWindowProcA(window, message, wParam, lParam);
+    return binding_.Default(message, wParam, lParam);
 }
 
 LRESULT TfmMain::OnKeyDown(UINT message, WPARAM wParam, LPARAM lParam) {
     auto key = static_cast<uint16_t>(wParam);
     FormKeyDown(key, ShiftStateOf(lParam));
     if (key == 0) return 0;
-    return DefWindowProcA(window_.get(), message, key, lParam);
+    return binding_.Default(message, key, lParam);
 }
 
 void TfmMain::OnCommand(WPARAM wParam, LPARAM lParam) {
     if (lParam == 0 && HIWORD(wParam) == 0) {
-        RunMenuCommand(LOWORD(wParam));
+        PopupMenu::RunCommand(LOWORD(wParam), *this);
     } else if (reinterpret_cast<HWND>(lParam) == LB.Handle() && HIWORD(wParam) == LBN_SELCHANGE) {
         LBClick();  // the list notifies only the selections the user makes
-    }
-}
-
-void TfmMain::RunMenuCommand(UINT command) {
-    switch (command) {
-        case N3:
-            N3Click();
-            break;
-        case N6:
-            N6Click();
-            break;
-        case N4:
-            N4Click();
-            break;
-        case N1:
-            N1Click();
-            break;
-        case N5:
-            N5Click();
-            break;
-        default:
-            break;
     }
 }
 
@@ -166,10 +118,7 @@ void TfmMain::DestroyViewerWindow() {
     if (!DestroyWindow(window_.get())) throw LastOsError();
 }
 
-void TfmMain::ReleaseDestroyedWindow() noexcept {
-    binding_.Release();
-    window_.release();
-}
+void TfmMain::ReleaseDestroyedWindow() noexcept { binding_.ReleaseDestroyedWindow(); }
 
 void TfmMain::AppException(const std::exception& error) noexcept {
     ShowReport(window_.get(), kPluginErrorPrefix, MessageOf(error));

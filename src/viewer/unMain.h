@@ -13,23 +13,21 @@
 #include "viewer/TableListBox.h"
 #include "viewer/ViewerApplication.h"
 #include "viewer/WinHandles.h"
+#include "viewer/WindowBase.h"
 #include "viewmodel/DictionaryView.h"
 
 namespace dd {
 
 // The viewer form: a child window of the host's Lister window with the table list `LB` on the left
 // and the field grid `SG` on the right, the grid's context menu `PopupMenu2`, and the opened
-// dictionary (its lines, mode, list and grid) that they show. Every window message and menu command runs inside a guard
-// that hands an escaping exception to the application object's route.
-class TfmMain {
+// dictionary (its lines, mode, list and grid) that they show. Every window message and menu command
+// runs inside the window base's guard, which hands an escaping exception to the application object's route.
+class TfmMain : WindowBase<TfmMain> {
 public:
     // Creates the form inside the Lister window, records the host's windows, makes the list and the
     // grid and loads the dictionary, which ends with its first table in the grid. Nothing is shown
     // yet. A failure destroys whatever was made and passes the error on.
     TfmMain(HWND listerWnd, const std::string& path, ViewerApplication& application);
-    ~TfmMain();
-    TfmMain(const TfmMain&) = delete;
-    TfmMain& operator=(const TfmMain&) = delete;
 
     // The viewer window; 0 once it has been destroyed.
     HWND Handle() const noexcept { return window_.get(); }
@@ -69,28 +67,16 @@ public:
     void FormPaint();
 
 private:
-    // Binds the form object to its window through a window property, since the window's user data
-    // belongs to the host link. Declared last, so it is removed first and no message reaches a form
-    // whose members are being destroyed.
-    class WindowBinding {
-    public:
-        WindowBinding(HWND window, TfmMain* form);
-        ~WindowBinding() { Release(); }
-        WindowBinding(const WindowBinding&) = delete;
-        WindowBinding& operator=(const WindowBinding&) = delete;
-        void Release() noexcept;
-        static TfmMain* FormOf(HWND window) noexcept;
+    friend class WindowBase<TfmMain>;
+    // The form finds its object through a window property: its user data belongs to the host link
+    // (WindowLink), which the plug-in's HostWndProc keeps there. The form takes few messages, so the
+    // property's trip to Wine's server per message costs nothing that shows.
+    static constexpr ObjectSlot kObjectSlot{"ddlister.TfmMain"};
 
-    private:
-        HWND window_;
-    };
-
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnKeyDown(UINT message, WPARAM wParam, LPARAM lParam);
     void OnCommand(WPARAM wParam, LPARAM lParam);
     void OnSize(int width, int height);
-    void RunMenuCommand(UINT command);
     void ShowPopupMenu(POINT screenPoint);
     void PostToLister(uint16_t key) const noexcept;
 
@@ -113,7 +99,9 @@ private:
     PopupMenu PopupMenu2;
     ViewerLayout placed_;
     bool anchored_ = false;  // the anchors hold from the first explicit placement on
-    WindowBinding binding_;
+    // Declared last: the form is bound once its controls exist, and unbound before any member is
+    // destroyed, so that no message reaches a form whose members are going.
+    Binding binding_;
 };
 
 // Sets the grid's five column widths from its current outer width, columns 0 to 4 in this order.

@@ -14,32 +14,15 @@
 #include "dictionary/FileBytes.h"
 #include "platform/FileReading.h"
 #include "platform/posix/ErrorCodes.h"
+#include "platform/posix/FileDescriptor.h"
 
 namespace dd {
 namespace {
 
 [[noreturn]] void ThrowErrno() { throw IoError(WindowsCodeOf(errno)); }
 
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    ~Descriptor() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    int Get() const { return fd_; }
-    void Close() {
-        const int fd = fd_;
-        fd_ = -1;
-        if (::close(fd) != 0) ThrowErrno();
-    }
-
-private:
-    int fd_;
-};
-
-// Files that cannot be mapped (pipes, files of the proc file system) are read until their end.
+// What has no size to go by (pipes, and files of the proc file system, which say they are empty) is read
+// until its end.
 FileBytes ReadStream(int fd) {
     std::string content;
     char chunk[1 << 16];
@@ -90,8 +73,8 @@ FileBytes ReadRegularFile(int fd, size_t size, const ReadProgress& progress) {
 
 FileBytes ReadWholeFile(const std::string& path, const ReadProgress& progress) {
     // Opened without waiting: a named pipe that no program writes to would hold the open forever.
-    Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-    if (file.Get() < 0) ThrowOpenError(path);
+    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    if (!file.IsOpen()) ThrowOpenError(path);
     struct stat status {};
     if (::fstat(file.Get(), &status) != 0) ThrowErrno();
     if (S_ISDIR(status.st_mode)) throw IoError(WindowsCodeOf(EISDIR));
@@ -109,7 +92,7 @@ FileBytes ReadWholeFile(const std::string& path, const ReadProgress& progress) {
     } catch (const std::bad_alloc&) {
         throw IoError(kIoNotEnoughMemory);
     }
-    file.Close();
+    if (!file.Close()) ThrowErrno();
     return bytes;
 }
 

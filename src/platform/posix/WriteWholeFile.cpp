@@ -7,24 +7,28 @@
 #include "dictionary/Error.h"
 #include "platform/FileWriting.h"
 #include "platform/posix/ErrorCodes.h"
+#include "platform/posix/FileDescriptor.h"
 
 namespace dd {
+namespace {
+
+int WriteErrorCode(int error) { return error == ENOSPC ? kIoDiskFull : WindowsCodeOf(error); }
+
+}  // namespace
 
 void WriteWholeFile(const std::string& path, std::string_view bytes) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (fd < 0) ThrowOpenError(path);
+    FileDescriptor file(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
+    if (!file.IsOpen()) ThrowOpenError(path);
     size_t written = 0;
     while (written < bytes.size()) {
-        const ssize_t count = ::write(fd, bytes.data() + written, bytes.size() - written);
+        const ssize_t count = ::write(file.Get(), bytes.data() + written, bytes.size() - written);
         if (count < 0 && errno == EINTR) continue;
-        if (count <= 0) {
-            const int code = (count == 0 || errno == ENOSPC) ? kIoDiskFull : WindowsCodeOf(errno);
-            ::close(fd);
-            throw IoError(code);
-        }
+        // The code is taken before the owner closes the file, which may change errno.
+        if (count == 0) throw IoError(kIoDiskFull);
+        if (count < 0) throw IoError(WriteErrorCode(errno));
         written += static_cast<size_t>(count);
     }
-    if (::close(fd) != 0) throw IoError(errno == ENOSPC ? kIoDiskFull : WindowsCodeOf(errno));
+    if (!file.Close()) throw IoError(WriteErrorCode(errno));
 }
 
 }  // namespace dd
