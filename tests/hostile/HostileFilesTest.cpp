@@ -277,9 +277,11 @@ TEST(HostileFiles, AFileThatChangesWhileItIsRead) {
 
 #ifdef DD_DDVIEW_PATH
 
-// What ddview says for a file, on standard error, and its exit status.
+// What ddview says for a file, on standard error, and its exit status. A 32-bit build's program runs
+// under the emulator the tests run under.
 std::string DdviewMessage(const std::string& path) {
-    const std::string command = std::string("'") + DD_DDVIEW_PATH + "' list '" + path + "' 2>&1 >/dev/null";
+    const std::string command =
+        std::string(DD_DDVIEW_EMULATOR) + " '" + DD_DDVIEW_PATH + "' list '" + path + "' 2>&1 >/dev/null";
     FILE* pipe = ::popen(command.c_str(), "r");
     std::string output;
     char buffer[4096];
