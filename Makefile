@@ -3,9 +3,10 @@ SHELL := /bin/bash
 
 PACKAGES := cmake ninja-build g++ make binutils \
 	g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 xvfb xauth \
-	googletest libgtest-dev libbenchmark-dev imagemagick clang clang-format libclang-rt-14-dev time
+	googletest libgtest-dev libbenchmark-dev imagemagick clang clang-format libclang-rt-14-dev time \
+	g++-multilib qemu-user-static
 
-PRESETS := native win32 win64
+PRESETS := native native32 win32 win64
 WINE := cmake/wine-session.sh
 
 # build-% is not listed: make applies no pattern rule to a phony target, so nothing would be built.
@@ -23,6 +24,7 @@ build: deps $(addprefix build-,$(PRESETS))
 test: build build-native-asan
 	cmake/check-format.sh
 	ctest --preset native
+	ctest --preset native32
 	ctest --preset native-asan
 	ctest --preset win32
 	$(WINE) ctest --preset win64

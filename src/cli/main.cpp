@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <exception>
 #include <new>
+#include <stdexcept>
 #include <string>
 
 #include "cli/CommandLine.h"
@@ -86,6 +87,8 @@ int Run(const CommandLine& line) {
     } catch (const Error& error) {
         return Fail(file, error.Message());
     } catch (const std::bad_alloc&) {
+        return Fail(file, IoErrorMessage(kIoNotEnoughMemory));
+    } catch (const std::length_error&) {  // past the largest string (2 GB in 32 bits): the UTF-8 of a 700 MB field
         return Fail(file, IoErrorMessage(kIoNotEnoughMemory));
     }
     if (std::fflush(stdout) != 0) return Fail("<stdout>", IoErrorMessage(kIoDiskFull));

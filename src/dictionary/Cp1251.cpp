@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <stdexcept>
 
 namespace dd {
 namespace {
@@ -95,7 +96,11 @@ struct Utf8Table {
 std::string Utf8FromCp1251(std::string_view text, bool forTerminal) {
     static const Utf8Table plain(false), terminal(true);
     const Utf8Table& table = forTerminal ? terminal : plain;
-    std::string out(text.size() * 3, '\0');
+    // Three bytes a byte at most. Past a third of the largest string (about 700 MB in 32 bits) that length
+    // is refused, as std::string refuses it, before the product can wrap round (past 1.4 GB in 32 bits).
+    std::string out;
+    if (text.size() > out.max_size() / 3) throw std::length_error("Utf8FromCp1251");
+    out.resize(text.size() * 3);
     char* end = out.data();
     for (char ch : text) {
         const Utf8Table::Entry& entry = table.entries[static_cast<unsigned char>(ch)];

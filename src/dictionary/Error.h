@@ -2,6 +2,7 @@
 
 #include <exception>
 #include <new>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -43,11 +44,14 @@ Error ListIndexError(long long index);
 // Runs the body; memory that runs out in it is raised as the input/output error of Windows' "not
 // enough memory" code. Loading and the table view run in it, so that a file too large for the memory
 // left gives the viewer's box and ddview the same message, and nothing but the system's error escapes.
+// A string or vector asked to grow past its largest size (about 2 GB in 32 bits) is the same shortage.
 template <typename Body>
 void WithMemoryReported(Body&& body) {
     try {
         std::forward<Body>(body)();
     } catch (const std::bad_alloc&) {
+        throw IoError(kIoNotEnoughMemory);
+    } catch (const std::length_error&) {
         throw IoError(kIoNotEnoughMemory);
     }
 }

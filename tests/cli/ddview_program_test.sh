@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # ddview as a script sees it: exit statuses, messages on stderr, bytes on stdout.
 #   ddview_program_test.sh DDVIEW SAMPLES_DIR [REAL_DICTIONARIES_DIR]
+# DDVIEW_EMULATOR, when set, is the program that runs DDVIEW (qemu-i386-static for a 32-bit build).
 set -u
-ddview=$1 samples=$2 real=${3:-}
+program=$1 samples=$2 real=${3:-}
+ddview() { ${DDVIEW_EMULATOR:-} "$program" "$@"; }
 failures=0
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -10,7 +12,7 @@ trap 'rm -rf "$work"' EXIT
 expect() {  # expect STATUS STDERR-PATTERN -- ARGS...
   local status=$1 pattern=$2; shift 3
   local err actual
-  err=$("$ddview" "$@" 2>&1 >/dev/null); actual=$?
+  err=$(ddview "$@" 2>&1 >/dev/null); actual=$?
   if [[ $actual -ne $status || ! "$err" =~ $pattern ]]; then
     echo "FAIL: ddview $* -> status $actual, stderr '$err' (wanted $status, /$pattern/)"
     failures=$((failures + 1))
@@ -39,20 +41,20 @@ expect 1 "^ddview: $samples/1Cv7.DD: List index out of bounds \(99\)\$" -- show 
 expect 1 "^ddview: $work/no/x.txt: Invalid filename\$" -- export "$samples/1Cv7.DD" 0 "$work/no/x.txt"
 expect 1 "^ddview: /dev/full: Disk full\$" -- export "$samples/1Cv7.DD" 0 /dev/full
 [[ $unreadable == yes ]] && expect 1 "File access denied\$" -- list "$work/one.DD"
-"$ddview" list "$work/binary.DD" >/dev/null 2>&1
+ddview list "$work/binary.DD" >/dev/null 2>&1
 [[ $? -le 1 ]] || { echo "FAIL: binary file: status $?"; failures=$((failures + 1)); }
 
 # --raw gives the dictionary's bytes; the default gives the same text in UTF-8.
-"$ddview" list --raw "$samples/1Cv7.DD" | iconv -f CP1251 -t UTF-8 >"$work/raw.txt"
-"$ddview" list "$samples/1Cv7.DD" >"$work/utf8.txt"
+ddview list --raw "$samples/1Cv7.DD" | iconv -f CP1251 -t UTF-8 >"$work/raw.txt"
+ddview list "$samples/1Cv7.DD" >"$work/utf8.txt"
 cmp -s "$work/raw.txt" "$work/utf8.txt" || { echo "FAIL: --raw and UTF-8 outputs differ"; failures=$((failures + 1)); }
 
 # The export writes the same bytes each time and names the file it could not write.
-"$ddview" export "$samples/1Cv7.DDS" 2 "$work/t.txt" && [[ $(head -c 3 "$work/t.txt") == "SQL" ]] ||
+ddview export "$samples/1Cv7.DDS" 2 "$work/t.txt" && [[ $(head -c 3 "$work/t.txt") == "SQL" ]] ||
   { echo "FAIL: export"; failures=$((failures + 1)); }
 # The bytes of chosen tables are pinned beside the tests (tests/fixtures/outputs/, next to samples/).
 for pinned in 1Cv7.DD:19 1Cv7.DDS:3; do
-  "$ddview" export "$samples/${pinned%:*}" "${pinned#*:}" "$work/pinned.txt" &&
+  ddview export "$samples/${pinned%:*}" "${pinned#*:}" "$work/pinned.txt" &&
     cmp -s "$work/pinned.txt" "$samples/../tests/fixtures/outputs/${pinned%:*}.export-${pinned#*:}.txt" ||
     { echo "FAIL: export of $pinned"; failures=$((failures + 1)); }
 done
@@ -61,9 +63,9 @@ done
 if [[ -n "$real" && -d "$real" ]]; then
   for file in "$real"/*.DD; do
     tables=$(grep -c -F '#==TABLE no' "$file")
-    [[ $("$ddview" list "$file" | wc -l) -eq $tables ]] || { echo "FAIL: list $file"; failures=$((failures + 1)); }
+    [[ $(ddview list "$file" | wc -l) -eq $tables ]] || { echo "FAIL: list $file"; failures=$((failures + 1)); }
     for ((n = 0; n < tables; n++)); do
-      "$ddview" show "$file" $n >/dev/null || { echo "FAIL: show $file $n"; failures=$((failures + 1)); }
+      ddview show "$file" $n >/dev/null || { echo "FAIL: show $file $n"; failures=$((failures + 1)); }
     done
   done
 fi

@@ -1,6 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <stdexcept>
+
 #include "dictionary/Cp1251.h"
+
+#ifndef _WIN32
+#include <sys/mman.h>
+#endif
 
 namespace dd {
 namespace {
@@ -24,6 +31,23 @@ TEST(Cp1251, ReplacesControlCharactersForTheTerminal) {
     EXPECT_EQ(Utf8FromCp1251("a\tb\x1B[2J\x98\x7F", true), Bytes(u8"a\uFFFDb\uFFFD[2J\uFFFD\uFFFD"));
     EXPECT_EQ(Utf8FromCp1251("a\tb", false), "a\tb");
 }
+
+#ifndef _WIN32
+
+// In 32 bits three bytes for each byte of a 1.4 GB text pass 4 GB: the conversion refuses such a text
+// as too long for a string instead of sizing its result by the wrapped product and writing past it.
+// The text is a mapping of zero pages, readable but never written, so it costs no memory.
+TEST(Cp1251, RefusesATextWhoseUtf8LengthPassesTheAddressSpace) {
+    if (sizeof(size_t) > 4) GTEST_SKIP() << "no 64-bit text is that long";
+    const size_t size = SIZE_MAX / 3 + 1;
+    void* zeros = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
+    if (zeros == MAP_FAILED) GTEST_SKIP() << "no room for the text in this address space";
+    const std::string_view text(static_cast<const char*>(zeros), size);
+    EXPECT_THROW(Utf8FromCp1251(text, true), std::length_error);
+    ::munmap(zeros, size);
+}
+
+#endif
 
 TEST(Cp1251, RefusesTextThatIsNotUtf8OrNotInTheCodePage) {
     EXPECT_FALSE(Cp1251FromUtf8("\xD2\xEE"));  // Windows-1251 bytes, not UTF-8

@@ -28,6 +28,11 @@ namespace dd {
 namespace {
 
 const std::string kListError = "List index out of bounds (-1)";
+const std::string kNotEnoughMemory = "I/O error 8";
+
+// A 32-bit build has 4 GB of address space at most.
+constexpr bool kThirtyTwoBits = sizeof(void*) == 4;
+constexpr uintmax_t kGiB = uintmax_t{1} << 30;
 
 // A folder of its own under the system's temporary folder, removed with everything in it.
 class TempFolder {
@@ -168,6 +173,35 @@ TEST(HostileFiles, ADeviceGivenAsTheFile) {
     EXPECT_EQ(Opened("/dev/null").error, "File access denied");
 }
 
+// A file of the size that costs no disk: all of it one hole.
+void MakeSparseFile(const std::string& path, uintmax_t size) {
+    std::ofstream(path).close();
+    std::filesystem::resize_file(path, size);
+}
+
+// What the reader did with a large file: the error it raised, and how far it read. A reader that
+// begins to read is stopped after 64 MB, before it can fill the memory.
+struct LargeFileRead {
+    std::string error;
+    size_t readSoFar = 0;
+    bool stopped = false;
+};
+
+LargeFileRead ReadStoppingEarly(const std::string& path) {
+    LargeFileRead read;
+    try {
+        ReadWholeFile(path, [&](std::string_view bytes) {
+            read.readSoFar = bytes.size();
+            if (read.readSoFar > (size_t{64} << 20)) throw std::runtime_error("read on");
+        });
+    } catch (const Error& error) {
+        read.error = error.Message();
+    } catch (const std::runtime_error&) {
+        read.stopped = true;
+    }
+    return read;
+}
+
 // A file far larger than the machine's memory (a sparse one costs no disk) is refused before it is
 // read, as Windows refuses to commit the memory for it; it is never read until memory runs out.
 TEST(HostileFiles, AFileLargerThanMemoryIsRefusedBeforeItIsRead) {
@@ -180,22 +214,30 @@ TEST(HostileFiles, AFileLargerThanMemoryIsRefusedBeforeItIsRead) {
 
     TempFolder folder;
     const std::string path = folder.File("1Cv7.DD");
-    std::ofstream(path).close();
-    std::filesystem::resize_file(path, 4 * memory);
-    size_t readSoFar = 0;
-    try {
-        // Stops a reader that does start, before it can fill the memory.
-        ReadWholeFile(path, [&](std::string_view bytes) {
-            readSoFar = bytes.size();
-            if (readSoFar > (size_t{64} << 20)) throw std::runtime_error("read on");
-        });
-        ADD_FAILURE() << "the file was read whole";
-    } catch (const Error& error) {
-        EXPECT_EQ(error.Message(), "I/O error 8");
-    } catch (const std::runtime_error&) {
-        ADD_FAILURE() << "the reader began to read a file larger than memory";
+    MakeSparseFile(path, 4 * memory);
+    const LargeFileRead read = ReadStoppingEarly(path);
+    EXPECT_FALSE(read.stopped) << "the reader began to read a file larger than memory";
+    EXPECT_EQ(read.error, kNotEnoughMemory) << "the file was read whole";
+    EXPECT_EQ(read.readSoFar, 0u);
+}
+
+// Sizes no 32-bit address space holds: 3.5 GB (more than it has free in one piece), 4 GB less one
+// byte (whose block, with its room for alignment, passes 4 GB) and 4 GB and one byte more (which a
+// 32-bit size would wrap to 0 and 1). A 32-bit build refuses each before reading it, as a file too
+// large for memory. A 64-bit one may refuse it too or begin to read it, but never takes it for a small file.
+TEST(HostileFiles, AFileTooLargeForA32BitAddressSpaceIsRefusedThere) {
+    TempFolder folder;
+    const std::string path = folder.File("1Cv7.DD");
+    for (const uintmax_t size : {kGiB * 7 / 2, 4 * kGiB - 1, 4 * kGiB, 4 * kGiB + 1}) {
+        MakeSparseFile(path, size);
+        const LargeFileRead read = ReadStoppingEarly(path);
+        if (!kThirtyTwoBits && read.stopped) continue;  // reading on past 64 MB: the size was taken whole
+        EXPECT_EQ(read.error, kNotEnoughMemory) << size;
+        EXPECT_EQ(read.readSoFar, 0u) << size;
+        if (kThirtyTwoBits) {
+            EXPECT_EQ(Opened(path).error, kNotEnoughMemory) << size;
+        }
     }
-    EXPECT_EQ(readSoFar, 0u);
 }
 
 // Another program cuts the file short, or lengthens it, while it is read: what is there is taken.
@@ -231,9 +273,11 @@ TEST(HostileFiles, AFileThatChangesWhileItIsRead) {
 
 #ifdef DD_DDVIEW_PATH
 
-// What ddview says for a file, on standard error, and its exit status.
+// What ddview says for a file, on standard error, and its exit status. A 32-bit build's program runs
+// under the emulator the tests run under.
 std::string DdviewMessage(const std::string& path) {
-    const std::string command = std::string("'") + DD_DDVIEW_PATH + "' list '" + path + "' 2>&1 >/dev/null";
+    const std::string command =
+        std::string(DD_DDVIEW_EMULATOR) + " '" + DD_DDVIEW_PATH + "' list '" + path + "' 2>&1 >/dev/null";
     FILE* pipe = ::popen(command.c_str(), "r");
     std::string output;
     char buffer[4096];
@@ -267,6 +311,10 @@ TEST(HostileFiles, DdviewSaysWhatTheViewerSays) {
     const std::string pipe = folder.File("pipe.DD");
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
     paths.push_back(pipe);
+    if (kThirtyTwoBits) {  // refused before it is read; a 64-bit build would read it whole
+        paths.push_back(folder.File("4GB-and-1.DD"));
+        MakeSparseFile(paths.back(), 4 * kGiB + 1);
+    }
 
     for (const std::string& path : paths) {
         const std::string error = Opened(path).error;

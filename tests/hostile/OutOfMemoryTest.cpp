@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <new>
+#include <stdexcept>
 #include <string>
 
 #include "dictionary/Dictionary.h"
@@ -12,17 +13,23 @@
 namespace dd {
 namespace {
 
-// A table list that runs out of memory at its n-th entry, as a list box of a 32-bit viewer may.
+// A table list that runs out of memory at its n-th entry, as a list box of a 32-bit viewer may; or
+// whose texts would pass the largest string there, which the standard library refuses with length_error.
 class ExhaustedList : public TableListModel {
 public:
-    explicit ExhaustedList(int32_t failAt) : failAt_(failAt) {}
+    explicit ExhaustedList(int32_t failAt, bool pastLargestString = false)
+        : failAt_(failAt), pastLargestString_(pastLargestString) {}
     void AppendEntry(std::string_view text, int32_t tableLine) override {
-        if (EntryCount() == failAt_) throw std::bad_alloc();
+        if (EntryCount() == failAt_) {
+            if (pastLargestString_) throw std::length_error("basic_string::append");
+            throw std::bad_alloc();
+        }
         TableListModel::AppendEntry(text, tableLine);
     }
 
 private:
     int32_t failAt_;
+    bool pastLargestString_;
 };
 
 // A grid that runs out of memory when it grows past a number of rows.
@@ -50,11 +57,13 @@ TEST(OutOfMemory, IsReportedAsTheSystemsError) {
     struct Case {
         std::string name;
         int32_t listFailsAt, gridMaxRows;
+        bool pastLargestString = false;
     };
     for (const Case& c :
-         {Case{"list, first entry", 0, 100}, Case{"list, second entry", 1, 100}, Case{"grid, while loading", 100, 2}}) {
+         {Case{"list, first entry", 0, 100}, Case{"list, second entry", 1, 100}, Case{"grid, while loading", 100, 2},
+          Case{"list texts past the largest string", 1, 100, true}}) {
         Dictionary dictionary;
-        ExhaustedList LB(c.listFailsAt);
+        ExhaustedList LB(c.listFailsAt, c.pastLargestString);
         ExhaustedGrid SG(c.gridMaxRows);
         try {
             LoadDictionaryBytes(dictionary, "C:\\1Cv7.DD", FileBytes::Copy(kTwoTables), LB, SG);

@@ -20,8 +20,9 @@ constexpr char kDbfPath[] = "C:\\base\\1Cv7.DD";
 constexpr char kSqlPath[] = "C:\\base\\1Cv7.DDS";
 
 std::string Table(int number, std::string_view tableLine) {
-    return "#==TABLE no " + std::to_string(number) + "\r\n#\r\n" + std::string(tableLine) +
-           "\r\n#\r\n#\r\nF=X|x|C|1|0\r\n#\r\n";
+    std::string text = "#==TABLE no ";
+    text.append(std::to_string(number)).append("\r\n#\r\n").append(tableLine);
+    return text.append("\r\n#\r\n#\r\nF=X|x|C|1|0\r\n#\r\n");
 }
 
 std::string FileText(const std::string& path) {
