@@ -1,4 +1,4 @@
-// Loading a big dictionary and switching tables in it.
+// Loading a big dictionary, switching tables in it and searching through it.
 //   DD_BENCH_DICTIONARY=path ddbench   (make bench generates the file)
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
@@ -8,6 +8,7 @@
 #include <string>
 
 #include "viewmodel/DictionaryView.h"
+#include "viewmodel/SearchPattern.h"
 
 namespace {
 
@@ -61,9 +62,39 @@ void BM_FindFirstLine(benchmark::State& state) {
     state.SetBytesProcessed(static_cast<int64_t>(std::filesystem::file_size(path)) * state.iterations());
 }
 
+// The Lister's search from the first table, for a text that only the last table's grid holds (its
+// identifier, row 1), or for one that nothing holds.
+void FindFromTheStart(benchmark::State& state, bool lastTable, std::string text, int flags) {
+    const std::string path = DictionaryPath();
+    if (path.empty()) return state.SkipWithError("set DD_BENCH_DICTIONARY");
+    dd::DictionaryView view = OpenView(path);
+    const int32_t last = view.List().EntryCount() - 1;
+    if (lastTable) {
+        view.SelectTable(last);
+        text = view.Grid().Cell(0, 1);
+        view.SelectTable(0);
+    }
+    for (auto _ : state) {
+        const auto hit = view.Find(text, flags | dd::kFindFirst);
+        if (lastTable != (hit && hit->entry == last)) return state.SkipWithError("unexpected search result");
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(std::filesystem::file_size(path)) * state.iterations());
+}
+
+void BM_FindInLastTable(benchmark::State& state) { FindFromTheStart(state, true, "", 0); }
+void BM_FindNothing(benchmark::State& state) { FindFromTheStart(state, false, "SC-NO-SUCH", 0); }
+// Every table's comment lines hold "Descr", but no cell does.
+void BM_FindNothingInCells(benchmark::State& state) { FindFromTheStart(state, false, "Descr", 0); }
+// Every field line holds "SP10" but no cell holds it as a whole word: every table's grid is built.
+void BM_FindNothingAsWholeWord(benchmark::State& state) { FindFromTheStart(state, false, "SP10", dd::kFindWholeWords); }
+
 }  // namespace
 
 BENCHMARK(BM_LoadDictionary)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_SwitchToLastTable)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_FindFirstLine)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FindInLastTable)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FindNothing)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FindNothingInCells)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FindNothingAsWholeWord)->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();

@@ -14,6 +14,13 @@ std::string CellClipboardText(const GridModel& grid, GridCell current);
 // text trimmed of bytes 0..32 at both ends, so the cells A..E give "A; B; C; D; E;".
 std::string RowClipboardText(const GridModel& grid, int32_t row);
 
+// What "Copy" copies of a selected range of cells: one line per row, top to bottom, ended by CR LF,
+// its cells from left to right joined by TAB. So that the text keeps the range's shape wherever it is
+// pasted, TAB, CR and LF inside a cell become spaces, and a cell gives only what stands before its
+// first zero byte (as copying that cell alone would keep): CF_TEXT ends at a zero byte, which would
+// otherwise cut off every cell after it. Rows and columns outside the grid give empty cells.
+std::string RangeClipboardText(const GridModel& grid, GridRange range);
+
 // The part of a text that the clipboard keeps as CF_TEXT: everything before its first zero byte.
 std::string_view UpToFirstZeroByte(std::string_view text) noexcept;
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 #include "dictionary/FileBytes.h"
@@ -10,6 +11,11 @@ namespace dd {
 // `progress` what has been read so far. A failure raises the input/output error of the operating
 // system's code. Defined per platform.
 FileBytes ReadWholeFile(const std::string& path, const ReadProgress& progress = {});
+
+// Reads at most the first `maxBytes` bytes of the existing file at the path (fewer when the file is
+// shorter), opened as ReadWholeFile opens it and failing with the same errors; nothing beyond them
+// is read. Defined per platform.
+std::string ReadFileStart(const std::string& path, size_t maxBytes);
 
 // The reader of the file at the path, for LoadDictionary.
 inline FileReader FileAt(const std::string& path) {

@@ -1,6 +1,7 @@
 #include "viewmodel/DictionaryView.h"
 
 #include "dictionary/TableFieldView.h"
+#include "outputs/ClipboardText.h"
 #include "platform/FileReading.h"
 
 namespace dd {
@@ -8,16 +9,59 @@ namespace dd {
 void DictionaryView::Open(const std::string& path) {
     *this = DictionaryView();
     LoadDictionary(dictionary_, path, FileAt(path), list_, grid_);
+    shownEntry_ = list_.SelectedIndex();
 }
 
 void DictionaryView::OpenBytes(std::string_view path, FileBytes bytes) {
     *this = DictionaryView();
     LoadDictionaryBytes(dictionary_, path, std::move(bytes), list_, grid_);
+    shownEntry_ = list_.SelectedIndex();
 }
 
 void DictionaryView::SelectTable(int32_t entry) {
+    shownEntry_ = -1;
     list_.SelectEntry(entry);
     LBClick(dictionary_, list_, grid_);
+    shownEntry_ = list_.SelectedIndex();
+}
+
+std::optional<FindPosition> DictionaryView::Find(std::string_view text, int flags) {
+    const SearchPattern pattern(text, (flags & kFindMatchCase) != 0, (flags & kFindWholeWords) != 0);
+    const bool backwards = (flags & kFindBackwards) != 0;
+    const std::optional<FindPosition> hit =
+        SearchTables(dictionary_, list_, pattern, FindStart((flags & kFindFirst) != 0, backwards), backwards);
+    if (hit) ShowHit(*hit);
+    return hit;
+}
+
+FindPosition DictionaryView::FindStart(bool findFirst, bool backwards) const {
+    // Just outside the list: every place lies after the first, before the second.
+    const FindPosition edge =
+        backwards ? FindPosition{list_.EntryCount(), kDescriptionRow, 0} : FindPosition{-1, kDescriptionRow, 0};
+    if (findFirst) return edge;
+    if (lastHit_ && lastHit_->position.entry == shownEntry_ && lastHit_->current == grid_.Current() &&
+        lastHit_->selection == grid_.Selection()) {
+        return lastHit_->position;
+    }
+    if (shownEntry_ < 0) return edge;
+    return {shownEntry_, grid_.Current().row, grid_.Current().column};
+}
+
+void DictionaryView::ShowHit(FindPosition hit) {
+    SelectTable(hit.entry);
+    grid_.SetCurrent(hit.IsDescription() ? GridCell{0, 1} : GridCell{hit.column, hit.row});
+    lastHit_ = LastHit{hit, grid_.Current(), grid_.Selection()};
+}
+
+void DictionaryView::SelectAll() {
+    grid_.SetCurrent({grid_.ColumnCount() - 1, grid_.RowCount() - 1});
+    grid_.SetCurrent({0, 0}, true);
+}
+
+std::string DictionaryView::CopyText() const {
+    const GridRange range = grid_.Selection();
+    if (range.left == range.right && range.top == range.bottom) return CellClipboardText(grid_, grid_.Current());
+    return RangeClipboardText(grid_, range);
 }
 
 }  // namespace dd

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "dictionary/Dictionary.h"
+#include "viewmodel/DictionarySearch.h"
 
 namespace dd {
 
@@ -34,15 +36,49 @@ public:
     void SelectEntry(int32_t entry) { list_.SelectEntry(entry); }
     // The selected entry's text, the description of the table in the grid; the list error when none.
     std::string SelectedTableText() const { return list_.EntryText(list_.SelectedIndex()); }
+    // The entry whose table the grid shows; -1 when it shows none (before loading, after a failed one).
+    int32_t ShownEntry() const noexcept { return shownEntry_; }
 
     const GridModel& Grid() const noexcept { return grid_; }
     // The grid's current cell, selection and scrolling change through it; its cells only by the view.
     GridModel& Grid() noexcept { return grid_; }
 
+    // The Lister's search (F7, F3, F5): looks for the Windows-1251 text with the Lister's flags
+    // (kFindFirst, kFindMatchCase, kFindWholeWords, kFindBackwards) in the descriptions and cells of the
+    // tables, in the order and by the rules of SearchTables. It starts
+    //  - with kFindFirst at the first table's description (backwards: at the last table's last cell);
+    //  - otherwise just after the last hit (backwards: just before it), while the shown table, the
+    //    current cell and the selection are still what that hit made them;
+    //  - otherwise just after (before) the current cell of the shown table, the description counting as
+    //    standing before row 0; as with kFindFirst when no table is shown.
+    // There is no wrap-around. A hit shows its table as SelectTable does, makes the hit's cell current
+    // and the whole selection (for a description: row 1's identifier cell), is remembered and returned.
+    // An empty text or no hit changes nothing and returns nothing.
+    std::optional<FindPosition> Find(std::string_view text, int flags);
+
+    // "Select all": every cell of the grid selected, the current cell at the top left (row 0, column 0)
+    // and the selection's anchor at the bottom right. The top row stays, so the view does not scroll.
+    void SelectAll();
+    // What "Copy" (Ctrl+C) puts on the clipboard: the selected range as TAB-separated lines
+    // (RangeClipboardText) when it holds more than one cell, otherwise the current cell's text as
+    // "Копировать ячейку" copies it (CellClipboardText).
+    std::string CopyText() const;
+
 private:
+    // What a hit set, so that the next search knows whether the user has moved since.
+    struct LastHit {
+        FindPosition position;
+        GridCell current;
+        GridRange selection;
+    };
+    FindPosition FindStart(bool findFirst, bool backwards) const;
+    void ShowHit(FindPosition hit);
+
     Dictionary dictionary_;
     TableListModel list_;
     GridModel grid_;
+    int32_t shownEntry_ = -1;
+    std::optional<LastHit> lastHit_;
 };
 
 }  // namespace dd

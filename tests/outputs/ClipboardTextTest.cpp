@@ -76,6 +76,40 @@ TEST(RowClipboardText, ReadsCellsOfAMissingRowAsEmpty) {
     EXPECT_EQ(RowClipboardText(test::WorkedExampleGrid(), 9), "; ; ; ; ;");
 }
 
+TEST(RangeClipboardText, WritesTheRangeAsTabSeparatedLines) {
+    using namespace std::string_view_literals;
+    const GridModel grid = MakeGrid({test::kCaptions,
+                                     {"SC12", texts::kSqlTableIdentifier, "", "", ""},
+                                     {"A\tB", "C\rD", "E\nF", "G\r\nH", " I "},
+                                     {"ab\0cd"sv, "\0"sv, "x", "", "y\0"sv}});
+    const std::string captions = std::string(texts::kGridCaptions[0]) + "\t" + std::string(texts::kGridCaptions[1]);
+    struct Case {
+        const char* name;
+        GridRange range;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {"two cells of a row", {0, 1, 1, 1}, "SC12\t" + std::string(texts::kSqlTableIdentifier) + "\r\n"},
+        {"two rows of a column", {4, 1, 4, 2}, "\r\n I \r\n"},
+        {"captions when row 0 is in the range",
+         {0, 0, 1, 1},
+         captions + "\r\nSC12\t" + std::string(texts::kSqlTableIdentifier) + "\r\n"},
+        {"empty cells keep their place", {2, 1, 4, 1}, "\t\t\r\n"},
+        // Bytes that would break the range's rows or columns become spaces; blanks stay.
+        {"tab, CR and LF inside cells", {0, 2, 4, 2}, "A B\tC D\tE F\tG  H\t I \r\n"},
+        // A cell gives what stands before its first zero byte; the cells after it are kept.
+        {"zero bytes inside cells", {0, 3, 4, 3}, "ab\t\tx\t\ty\r\n"},
+        {"rows beyond the grid are empty", {3, 3, 4, 4}, "\ty\r\n\t\r\n"},
+        {"one cell", {2, 3, 2, 3}, "x\r\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(RangeClipboardText(grid, c.range), c.expected);
+        // Nothing of it is lost on the clipboard, which keeps text up to the first zero byte.
+        EXPECT_EQ(UpToFirstZeroByte(RangeClipboardText(grid, c.range)).size(), c.expected.size());
+    }
+}
+
 TEST(UpToFirstZeroByte, EndsTheTextAtItsFirstZeroByte) {
     using namespace std::string_view_literals;
     struct Case {

@@ -94,5 +94,46 @@ TEST(DictionaryView, OpensTheSampleFromItsPath) {
     EXPECT_GT(view.Lines().LineCount(), view.List().EntryCount());
 }
 
+TEST(DictionaryView, SelectAllSelectsEveryCellWithTheCurrentCellAtTheTopLeft) {
+    DictionaryView view;
+    view.OpenBytes("C:\\base\\1Cv7.DD", FileBytes::Copy(TwoTables("first", "second")));
+    view.SelectTable(1);
+    view.Grid().SetCurrent({3, 2});
+    view.Grid().SetTopRow(2);
+    view.SelectAll();
+    EXPECT_EQ(view.Grid().Selection(), (GridRange{0, 0, 4, 3}));
+    EXPECT_EQ(view.Grid().Current(), (GridCell{0, 0}));
+    EXPECT_EQ(view.Grid().TopRow(), 2);
+    // The whole grid as lines: captions, the identifier row, the fields.
+    EXPECT_EQ(view.CopyText(), Cp(u8"Идентификатор\tОписание\tТип\tДлина\tТочность\r\n"
+                                  u8"B.DBF\tИдентификатор DBF-таблицы\t\t\t\r\n") +
+                                   "Y\ty\tN\t2\t0\r\nZ\tz\tN\t3\t0\r\n");
+}
+
+TEST(DictionaryView, CopiesTheRangeOrElseTheCurrentCellAsItStands) {
+    const std::string bytes = "#==TABLE no 0\r\n#\r\nT=A|first|A|A.DBF\r\n#\r\n#\r\nF=X| x\ty |C|1|0\r\n#\r\n";
+    struct Case {
+        const char* name;
+        GridCell anchor;
+        GridCell current;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {"one cell: as \"copy cell\" copies it, the tab kept", {1, 2}, {1, 2}, "x\ty"},
+        {"one cell in row 0", {2, 0}, {2, 0}, Cp(u8"Тип")},
+        {"one empty cell", {4, 1}, {4, 1}, ""},
+        {"two cells", {0, 2}, {1, 2}, "X\tx y\r\n"},
+        {"a range chosen upwards", {2, 2}, {1, 1}, Cp(u8"Идентификатор DBF-таблицы\t\r\nx y\tC\r\n")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        DictionaryView view;
+        view.OpenBytes("C:\\base\\1Cv7.DD", FileBytes::Copy(bytes));
+        view.Grid().SetCurrent(c.anchor);
+        view.Grid().SetCurrent(c.current, true);
+        EXPECT_EQ(view.CopyText(), c.expected);
+    }
+}
+
 }  // namespace
 }  // namespace dd
