@@ -10,9 +10,7 @@
 #include "cli/Platform.h"
 #include "dictionary/Cp1251.h"
 #include "dictionary/Error.h"
-#include "dictionary/FoldingTable.h"
 #include "platform/FileWriting.h"
-#include "platform/SystemFoldingTable.h"
 
 namespace dd::cli {
 namespace {
@@ -101,7 +99,6 @@ int Run(const CommandLine& line) {
 int main(int argc, char** argv) {
     using namespace dd::cli;
     PrepareStandardOutput();
-    dd::SetProcessFoldingTable(dd::SystemFoldingTable());
     static char buffer[1 << 16];
     std::setvbuf(stdout, buffer, _IOFBF, sizeof buffer);
     const auto line = ParseCommandLine(Utf8Arguments(argc, argv));

@@ -10,7 +10,8 @@
 namespace dd {
 
 // The one exception of this system: a failure that carries one message text, shown to the user
-// behind a fixed prefix. Input/output failures also keep the numeric code the message came from.
+// behind a fixed prefix. The text is UTF-8, so that a message that names a path keeps any character of
+// it; every message the core makes is ASCII. Input/output failures also keep the numeric code the message came from.
 class Error : public std::exception {
 public:
     explicit Error(std::string message, int ioCode = 0) : message_(std::move(message)), ioCode_(ioCode) {}

@@ -31,18 +31,10 @@ FoldingTable Cp1251FoldingTable() {
     return table;
 }
 
-namespace {
-
-FoldingTable& ProcessTable() {
-    static FoldingTable table = Cp1251FoldingTable();
+const FoldingTable& ProcessFoldingTable() {
+    static const FoldingTable table = Cp1251FoldingTable();
     return table;
 }
-
-}  // namespace
-
-const FoldingTable& ProcessFoldingTable() { return ProcessTable(); }
-
-void SetProcessFoldingTable(const FoldingTable& table) { ProcessTable() = table; }
 
 FoldedPattern::FoldedPattern(std::string_view pattern, const FoldingTable& table) : table_(&table) {
     folded_.reserve(pattern.size());

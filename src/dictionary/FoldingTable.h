@@ -14,10 +14,9 @@ using FoldingTable = std::array<unsigned char, 256>;
 // The lower-casing of Windows-1251: Latin A..Z, Cyrillic А..Я, Ё and the other capitals of the code page.
 FoldingTable Cp1251FoldingTable();
 
-// The table of this process: the Windows-1251 one until a program sets another at its start (the
-// plug-in and ddview set the system's own, see platform/SystemFoldingTable.h).
+// The table of the table search: always Windows-1251's, whatever the system's code page, since the
+// dictionaries are written in it.
 const FoldingTable& ProcessFoldingTable();
-void SetProcessFoldingTable(const FoldingTable& table);
 
 // A pattern folded once, to be looked for in many texts.
 class FoldedPattern {

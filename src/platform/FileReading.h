@@ -7,7 +7,7 @@
 
 namespace dd {
 
-// Reads the existing file at the path whole, open for reading and shared for reading only, telling
+// Reads the existing file at the path (UTF-8) whole, open for reading and shared for reading only, telling
 // `progress` what has been read so far. A failure raises the input/output error of the operating
 // system's code. Defined per platform.
 FileBytes ReadWholeFile(const std::string& path, const ReadProgress& progress = {});

@@ -11,7 +11,7 @@ Application& Application::Instance() {
 }
 
 void Application::HandleException(const std::exception& error) noexcept {
-    if (const HWND capture = GetCapture()) SendMessageA(capture, WM_CANCELMODE, 0, 0);
+    if (const HWND capture = GetCapture()) SendMessageW(capture, WM_CANCELMODE, 0, 0);
     if (route_ != nullptr)
         route_->AppException(error);
     else

@@ -2,8 +2,6 @@
 // host unloads the library, tears down the viewers still open and unregisters the classes.
 #include <windows.h>
 
-#include "dictionary/FoldingTable.h"
-#include "platform/SystemFoldingTable.h"
 #include "plugin/PluginWindow.h"
 #include "viewer/ModuleInstance.h"
 #include "viewer/WindowClasses.h"
@@ -13,8 +11,6 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved
         case DLL_PROCESS_ATTACH:
             dd::SetModuleInstance(instance);
             DisableThreadLibraryCalls(instance);
-            // The one thing the library sets up of its own: the folding table of the table search.
-            dd::SetProcessFoldingTable(dd::SystemFoldingTable());
             break;
         case DLL_PROCESS_DETACH:
             // At process exit (reserved != 0) Windows is tearing everything down anyway, and nothing may

@@ -28,6 +28,8 @@ public:
     void Add(LiveViewer viewer) noexcept;
     // Takes the viewer of the window off the list, to be torn down; none when the window is no live viewer's.
     std::optional<LiveViewer> Take(HWND window) noexcept;
+    // The form of the window's viewer; none when the window is no live viewer's.
+    TfmMain* Find(HWND window) const noexcept;
     bool Empty() const noexcept { return viewers_.empty(); }
     // The window of the viewer opened last; there must be one.
     HWND Newest() const noexcept { return viewers_.back().window; }

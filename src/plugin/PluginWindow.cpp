@@ -5,6 +5,7 @@
 
 #include "dictionary/Error.h"
 #include "platform/win32/LongPath.h"
+#include "platform/win32/WideText.h"
 #include "plugin/Application.h"
 #include "plugin/ListerPath.h"
 #include "viewer/InfoMessage.h"
@@ -20,9 +21,10 @@ enum class Teardown {
 };
 
 void ChangeToFolder(const std::string& folder) {
-    if (SetCurrentDirectoryA(folder.c_str())) return;
-    // A folder too long for the ANSI call may still be set in its long form.
-    if (folder.size() >= MAX_PATH - 1 && SetCurrentDirectoryA(LongPathForApi(folder).c_str())) return;
+    const std::wstring wide = WideFromUtf8(folder);
+    if (!wide.empty() && SetCurrentDirectoryW(wide.c_str())) return;
+    // A folder too long for the plain call may still be set in its long form.
+    if (wide.size() >= MAX_PATH - 1 && SetCurrentDirectoryW(WidePathForApi(folder).c_str())) return;
     throw Error("Error of SetCurrentDir() for Folder: " + folder);
 }
 
@@ -33,7 +35,7 @@ void TearDown(HWND window, Teardown mode) noexcept {
     if (!viewer) return;
     try {
         application.SetMainWindow(nullptr);
-        SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(viewer->link->PrevWndProc));
+        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(viewer->link->PrevWndProc));
         if (mode == Teardown::WindowBeingDestroyed)
             viewer->form->ReleaseDestroyedWindow();
         else
@@ -45,8 +47,8 @@ void TearDown(HWND window, Teardown mode) noexcept {
     application.ForgetViewer(*viewer->form);
     // A window that outlived a failed teardown must not keep the address of a freed link.
     if (IsWindow(window) &&
-        GetWindowLongPtrA(window, GWLP_USERDATA) == reinterpret_cast<LONG_PTR>(viewer->link.get())) {
-        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+        GetWindowLongPtrW(window, GWLP_USERDATA) == reinterpret_cast<LONG_PTR>(viewer->link.get())) {
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
     }
 }  // the form is destroyed here, then its link
 
@@ -67,13 +69,21 @@ TfmMain& OpenPluginWindow(HWND listerWnd, const std::string& path) {
         application.ForgetViewer(*viewer.form);
         throw;
     }
-    SetWindowLongPtrA(viewer.window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(viewer.link.get()));
+    SetWindowLongPtrW(viewer.window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(viewer.link.get()));
     viewer.link->PrevWndProc = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(viewer.window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&HostWndProc)));
+        SetWindowLongPtrW(viewer.window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&HostWndProc)));
     TfmMain& opened = *viewer.form;
     application.Viewers().Add(std::move(viewer));
-    if (!opened.ListerIsEmbedded) PostMessageA(opened.Handle(), WM_SETFOCUS, 0, 0);
+    if (!opened.ListerIsEmbedded) PostMessageW(opened.Handle(), WM_SETFOCUS, 0, 0);
     return opened;
+}
+
+bool LoadIntoPluginWindow(HWND pluginWnd, const std::string& path) {
+    TfmMain* viewer = Application::Instance().Viewers().Find(pluginWnd);
+    if (viewer == nullptr) return false;
+    ChangeToFolder(std::string(FolderOf(path)));
+    viewer->LoadNext(path);
+    return true;
 }
 
 LRESULT CALLBACK HostWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -82,9 +92,9 @@ LRESULT CALLBACK HostWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
             TearDown(window, Teardown::WindowBeingDestroyed);
             return 0;
         }
-        const auto* link = reinterpret_cast<const WindowLink*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-        const WNDPROC previous = link != nullptr ? link->PrevWndProc : &DefWindowProcA;
-        return CallWindowProcA(previous, window, message, wParam, lParam);
+        const auto* link = reinterpret_cast<const WindowLink*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+        const WNDPROC previous = link != nullptr ? link->PrevWndProc : &DefWindowProcW;
+        return CallWindowProcW(previous, window, message, wParam, lParam);
     });
 }
 

@@ -6,6 +6,7 @@
 
 #include "dictionary/Error.h"
 #include "outputs/ClipboardText.h"
+#include "platform/win32/WideText.h"
 #include "viewer/ModuleInstance.h"
 #include "viewer/OsError.h"
 #include "viewer/WinHandles.h"
@@ -15,6 +16,8 @@ namespace {
 
 constexpr char kCannotOpen[] = "Cannot open clipboard";
 constexpr char kCannotCopy[] = "Cannot copy to clipboard";
+// The locale of CF_TEXT's bytes, Windows-1251: a program that pastes CF_TEXT converts them by it on any system.
+constexpr LCID kRussianLocale = 0x0419;
 
 struct GlobalFreer {
     void operator()(HGLOBAL block) const noexcept { GlobalFree(block); }
@@ -59,19 +62,6 @@ UniqueGlobal GlobalCopy(const void* bytes, size_t size) {
     return block;
 }
 
-// The text in UTF-16 as the system's ANSI code page reads it, with its terminating zero.
-std::wstring FromAnsiCodePage(std::string_view text) {
-    std::wstring wide;
-    if (!text.empty()) {
-        const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-        if (length <= 0) throw Error(kCannotCopy);
-        wide.resize(static_cast<size_t>(length));
-        MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
-    }
-    wide.push_back(L'\0');
-    return wide;
-}
-
 // Hands the block to the clipboard, which owns it from then on.
 void HandOver(UINT format, UniqueGlobal& block) {
     if (SetClipboardData(format, block.get()) == nullptr) throw Error(kCannotCopy);
@@ -81,7 +71,7 @@ void HandOver(UINT format, UniqueGlobal& block) {
 // A hidden message-only window that owns the clipboard while no Lister window is the application's.
 UniqueWindow MakePrivateOwner() {
     UniqueWindow window(
-        CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, ModuleInstance(), nullptr));
+        CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, ModuleInstance(), nullptr));
     if (!window) throw LastOsError();
     return window;
 }
@@ -99,11 +89,14 @@ void PutClipboardText(HWND owner, std::string_view text) {
     // Both blocks are filled before the clipboard is emptied, so a failure leaves its old content.
     const std::string ansi(kept);
     UniqueGlobal ansiBlock = GlobalCopy(ansi.c_str(), ansi.size() + 1);
-    const std::wstring wide = FromAnsiCodePage(kept);
-    UniqueGlobal wideBlock = GlobalCopy(wide.c_str(), wide.size() * sizeof(wchar_t));
+    const std::wstring wide = WideFromCp1251(kept);
+    UniqueGlobal wideBlock = GlobalCopy(wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
+    const LCID russian = kRussianLocale;
+    UniqueGlobal localeBlock = GlobalCopy(&russian, sizeof russian);
     EmptyClipboard();
     HandOver(CF_TEXT, ansiBlock);
     HandOver(CF_UNICODETEXT, wideBlock);
+    HandOver(CF_LOCALE, localeBlock);
 }
 
 }  // namespace dd

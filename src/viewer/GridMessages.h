@@ -9,7 +9,7 @@
 // grid window with SendMessageA.
 namespace dd::grid {
 
-inline constexpr char kClassName[] = "TDdStringGrid";
+inline constexpr wchar_t kClassName[] = L"TDdStringGrid";
 
 // Answer the row count, the number of fixed rows, the column count.
 inline constexpr UINT kGetRowCount = WM_USER + 0x100;

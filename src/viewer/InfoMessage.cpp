@@ -3,11 +3,12 @@
 #include <new>
 
 #include "dictionary/Error.h"
+#include "platform/win32/WideText.h"
 
 namespace dd {
 
 void ShowInfoMessage(HWND owner, const std::string& text) noexcept {
-    MessageBoxA(owner, text.c_str(), "Message", MB_OK | MB_ICONINFORMATION);
+    MessageBoxW(owner, WideFromUtf8(text).c_str(), L"Message", MB_OK | MB_ICONINFORMATION);
 }
 
 std::string_view MessageOf(const std::exception& error) noexcept {

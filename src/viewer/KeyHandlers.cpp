@@ -3,7 +3,7 @@
 
 namespace dd {
 
-void TfmMain::PostToLister(uint16_t key) const noexcept { PostMessageA(ListerWnd, WM_KEYDOWN, key, 0); }
+void TfmMain::PostToLister(uint16_t key) const noexcept { PostMessageW(ListerWnd, WM_KEYDOWN, key, 0); }
 
 void TfmMain::FormKeyDown(uint16_t& key, ShiftState shift) {
     using Action = FormKeyDecision::Action;
@@ -13,7 +13,7 @@ void TfmMain::FormKeyDown(uint16_t& key, ShiftState shift) {
             application_.DetachViewer();
             // Without a host main window the close command has nowhere to go; a post to window 0
             // would land in the thread's own queue instead.
-            if (HostMainWnd != nullptr) PostMessageA(HostMainWnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+            if (HostMainWnd != nullptr) PostMessageW(HostMainWnd, WM_SYSCOMMAND, SC_CLOSE, 0);
             break;
         case Action::ForwardToLister:
             PostToLister(decision.listerKey);

@@ -7,7 +7,7 @@ HINSTANCE moduleInstance = nullptr;
 
 }  // namespace
 
-HINSTANCE ModuleInstance() noexcept { return moduleInstance != nullptr ? moduleInstance : GetModuleHandleA(nullptr); }
+HINSTANCE ModuleInstance() noexcept { return moduleInstance != nullptr ? moduleInstance : GetModuleHandleW(nullptr); }
 
 void SetModuleInstance(HINSTANCE instance) noexcept { moduleInstance = instance; }
 

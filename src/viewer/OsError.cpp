@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "platform/win32/WideText.h"
 #include "viewer/WinHandles.h"
 
 namespace dd {
@@ -11,12 +12,12 @@ namespace {
 
 // The system's text for an error code, without the line end and full stop it comes with.
 std::string SystemErrorText(DWORD code) {
-    char* allocated = nullptr;
+    wchar_t* allocated = nullptr;
     const DWORD length =
-        FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                       nullptr, code, 0, reinterpret_cast<char*>(&allocated), 0, nullptr);
+        FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                       nullptr, code, 0, reinterpret_cast<wchar_t*>(&allocated), 0, nullptr);
     const UniqueLocalText buffer(allocated);
-    std::string text(buffer ? buffer.get() : "", buffer ? length : 0);
+    std::string text = buffer ? Utf8FromWide({buffer.get(), length}) : std::string();
     while (!text.empty() && (static_cast<unsigned char>(text.back()) <= 32 || text.back() == '.')) text.pop_back();
     return text;
 }

@@ -1,5 +1,6 @@
 #include "viewer/PopupMenu.h"
 
+#include "platform/win32/WideText.h"
 #include "viewer/OsError.h"
 #include "viewer/unMain.h"
 
@@ -31,7 +32,8 @@ constexpr MenuCommand kCommands[] = {
 PopupMenu::PopupMenu() : menu_(CreatePopupMenu()) {
     if (!menu_) throw LastOsError();
     for (const MenuCommand& command : kCommands) {
-        if (!AppendMenuA(menu_.get(), MF_STRING, command.id, command.caption)) throw LastOsError();
+        if (!AppendMenuW(menu_.get(), MF_STRING, command.id, WideFromCp1251(command.caption).c_str()))
+            throw LastOsError();
     }
 }
 

@@ -2,12 +2,14 @@
 
 #include <winspool.h>
 
-#include <cstring>
+#include <algorithm>
+#include <cwchar>
 #include <optional>
 #include <type_traits>
 #include <variant>
 
 #include "dictionary/Error.h"
+#include "platform/win32/WideText.h"
 #include "viewer/OsError.h"
 #include "viewer/WinHandles.h"
 
@@ -15,6 +17,11 @@ namespace dd {
 namespace {
 
 constexpr COLORREF kWhite = RGB(255, 255, 255);
+
+// As much of a text as `room` device units can show, in UTF-16.
+std::wstring VisibleText(std::string_view text, int room) {
+    return WideFromCp1251(text.substr(0, static_cast<size_t>(std::max(room, 0))));
+}
 
 struct DcDeleter {
     void operator()(HDC dc) const noexcept { DeleteDC(dc); }
@@ -47,16 +54,19 @@ public:
     void operator()(const SetFontStyle& command) { ChangeFont(font_.style, command.style); }
     void operator()(const TextAt& command) {
         PrepareToDraw();
-        ExtTextOutA(device_.Dc(), command.x, command.y, 0, nullptr, command.text.data(),
-                    static_cast<UINT>(command.text.size()), nullptr);
+        // No character is narrower than a dot: no more of the text than the page is wide can show.
+        const std::wstring text = VisibleText(command.text, GetDeviceCaps(device_.Dc(), HORZRES));
+        ExtTextOutW(device_.Dc(), command.x, command.y, 0, nullptr, text.data(), static_cast<UINT>(text.size()),
+                    nullptr);
     }
     void operator()(const TextInRect& command) {
         const DeviceRect& area = command.rect;
         if (area.right <= area.left || area.bottom <= area.top) return;  // no room for any of its text
         PrepareToDraw();
         const RECT rect{area.left, area.top, area.right, area.bottom};
-        ExtTextOutA(device_.Dc(), command.x, command.y, ETO_CLIPPED | ETO_OPAQUE, &rect, command.text.data(),
-                    static_cast<UINT>(command.text.size()), nullptr);
+        const std::wstring text = VisibleText(command.text, area.right - area.left);
+        ExtTextOutW(device_.Dc(), command.x, command.y, ETO_CLIPPED | ETO_OPAQUE, &rect, text.data(),
+                    static_cast<UINT>(text.size()), nullptr);
     }
     void operator()(const NextPage&) {
         ReleaseDcObjects();
@@ -93,10 +103,10 @@ private:
         }
         if (!fontMade_) {
             fontSelection_.reset();
-            madeFont_.reset(CreateFontA(-MulDiv(font_.points, device_.PixelsPerInchY(), 72), 0, 0, 0,
+            madeFont_.reset(CreateFontW(-MulDiv(font_.points, device_.PixelsPerInchY(), 72), 0, 0, 0,
                                         font_.style == FontStyle::Bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
                                         DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                        DEFAULT_PITCH | FF_DONTCARE, font_.name.c_str()));
+                                        DEFAULT_PITCH | FF_DONTCARE, WideFromCp1251(font_.name).c_str()));
             if (!madeFont_) throw LastOsError();
             fontSelection_ = std::make_unique<SelectedObject>(dc, madeFont_.get());
             fontMade_ = true;
@@ -141,10 +151,11 @@ public:
     // print queue after the document has begun is not reported.
     void StartDocument(const std::string& name) override {
         SetAbortProc(dc_.get(), PrintAbortProc);
-        DOCINFOA document{};
+        const std::wstring documentName = WideFromCp1251(name);
+        DOCINFOW document{};
         document.cbSize = sizeof document;
-        document.lpszDocName = name.c_str();
-        documentOpen_ = StartDocA(dc_.get(), &document) > 0;
+        document.lpszDocName = documentName.c_str();
+        documentOpen_ = StartDocW(dc_.get(), &document) > 0;
         StartPage(dc_.get());
     }
     void NextPage() override {
@@ -164,29 +175,29 @@ private:
 
 // The default printer as the first print found it: its name and its settings.
 struct ChosenPrinter {
-    std::string name;
-    std::vector<BYTE> settings;  // a DEVMODEA with its driver's extra bytes; empty when the list had none
+    std::wstring name;
+    std::vector<BYTE> settings;  // a DEVMODEW with its driver's extra bytes; empty when the list had none
 };
 
 std::optional<ChosenPrinter> FindDefaultPrinter() {
     DWORD size = 0;
-    GetDefaultPrinterA(nullptr, &size);
+    GetDefaultPrinterW(nullptr, &size);
     if (size == 0) return std::nullopt;
-    std::string name(size, '\0');
-    if (!GetDefaultPrinterA(name.data(), &size)) return std::nullopt;
-    name.resize(std::strlen(name.c_str()));
+    std::wstring name(size, L'\0');
+    if (!GetDefaultPrinterW(name.data(), &size)) return std::nullopt;
+    name.resize(std::wcslen(name.c_str()));
     if (name.empty()) return std::nullopt;
     ChosenPrinter chosen{name, {}};
     // Its settings, from the list of printers.
     DWORD needed = 0;
     DWORD count = 0;
     const DWORD kinds = PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS;
-    EnumPrintersA(kinds, nullptr, 2, nullptr, 0, &needed, &count);
+    EnumPrintersW(kinds, nullptr, 2, nullptr, 0, &needed, &count);
     std::vector<BYTE> list(needed);
-    if (needed == 0 || !EnumPrintersA(kinds, nullptr, 2, list.data(), needed, &needed, &count)) return chosen;
-    const auto* printers = reinterpret_cast<const PRINTER_INFO_2A*>(list.data());
+    if (needed == 0 || !EnumPrintersW(kinds, nullptr, 2, list.data(), needed, &needed, &count)) return chosen;
+    const auto* printers = reinterpret_cast<const PRINTER_INFO_2W*>(list.data());
     for (DWORD i = 0; i < count; ++i) {
-        const PRINTER_INFO_2A& printer = printers[i];
+        const PRINTER_INFO_2W& printer = printers[i];
         if (printer.pPrinterName == nullptr || name != printer.pPrinterName || printer.pDevMode == nullptr) continue;
         const auto* bytes = reinterpret_cast<const BYTE*>(printer.pDevMode);
         chosen.settings.assign(bytes, bytes + printer.pDevMode->dmSize + printer.pDevMode->dmDriverExtra);
@@ -202,8 +213,8 @@ public:
         if (!chosen_) chosen_ = FindDefaultPrinter();
         if (!chosen_) throw Error("There is no default printer currently selected");
         const auto* settings =
-            chosen_->settings.empty() ? nullptr : reinterpret_cast<const DEVMODEA*>(chosen_->settings.data());
-        UniqueDc dc(CreateDCA(nullptr, chosen_->name.c_str(), nullptr, settings));
+            chosen_->settings.empty() ? nullptr : reinterpret_cast<const DEVMODEW*>(chosen_->settings.data());
+        UniqueDc dc(CreateDCW(nullptr, chosen_->name.c_str(), nullptr, settings));
         if (!dc) throw Error("Printer selected is not valid");
         return std::make_unique<PrinterDcDevice>(std::move(dc));
     }
@@ -247,13 +258,13 @@ void Printer::Print(const CommandBuilder& build) {
 BOOL CALLBACK PrintAbortProc(HDC, int) noexcept {
     try {
         MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
             if (message.message == WM_QUIT) {  // the host's loop must still see it
                 PostQuitMessage(static_cast<int>(message.wParam));
                 break;
             }
             TranslateMessage(&message);
-            DispatchMessageA(&message);
+            DispatchMessageW(&message);
         }
     } catch (...) {  // nothing may unwind into the printing system
     }

@@ -7,6 +7,7 @@
 
 #include "layout/GridGeometry.h"
 #include "layout/GridNavigation.h"
+#include "platform/win32/WideText.h"
 #include "viewer/GridMessages.h"
 #include "viewer/ModuleInstance.h"
 #include "viewer/OsError.h"
@@ -24,10 +25,10 @@ constexpr int kWheelRows = 3;
 StringGrid::StringGrid(const StringGridArgs& args)
     : args_(args), model_(*args.model), font_(CreateInterfaceFont(true)), binding_(*this, args.errors, window_) {
     widths_.fill(kDefaultColumnWidth);
-    const char* className = RegisterWindowClassOnce(grid::kClassName, &WindowProc, 0, nullptr);
+    const wchar_t* className = RegisterWindowClassOnce(grid::kClassName, &WindowProc, 0, nullptr);
     // The grid is the window's creation parameter: WindowProc makes window_ own the window and binds it
     // at its first message.
-    if (CreateWindowExA(WS_EX_CLIENTEDGE, className, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL,
+    if (CreateWindowExW(WS_EX_CLIENTEDGE, className, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL,
                         args.bounds.left, args.bounds.top, args.bounds.width, args.bounds.height, args.parent,
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.controlId)), ModuleInstance(),
                         this) == nullptr)
@@ -354,9 +355,11 @@ void StringGrid::PaintCell(HDC dc, GridCell cell, const RECT& rect, bool fixed) 
         background = COLOR_HIGHLIGHT, foreground = COLOR_HIGHLIGHTTEXT;
     SetBkColor(dc, GetSysColor(background));
     SetTextColor(dc, GetSysColor(foreground));
-    const std::string_view text = model_.Cell(cell.column, cell.row);
-    ExtTextOutA(dc, rect.left + 2, rect.top + 2, ETO_CLIPPED | ETO_OPAQUE, &rect, text.data(),
-                static_cast<UINT>(std::min<size_t>(text.size(), INT32_MAX)), nullptr);
+    // No character is narrower than a pixel, so no more of a cell's text than its width can show.
+    const size_t room = static_cast<size_t>(std::max<LONG>(rect.right - rect.left, 0));
+    const std::wstring text = WideFromCp1251(model_.Cell(cell.column, cell.row).substr(0, room));
+    ExtTextOutW(dc, rect.left + 2, rect.top + 2, ETO_CLIPPED | ETO_OPAQUE, &rect, text.data(),
+                static_cast<UINT>(text.size()), nullptr);
     if (current && isActiveControl_ && !fixed) DrawFocusRect(dc, &rect);
 }
 

@@ -5,9 +5,9 @@
 namespace dd {
 
 UniqueFont CreateInterfaceFont(bool bold) {
-    UniqueFont font(CreateFontA(-11, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, RUSSIAN_CHARSET,
+    UniqueFont font(CreateFontW(-11, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, RUSSIAN_CHARSET,
                                 OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                                "Arial"));
+                                L"Arial"));
     if (!font) throw LastOsError();
     return font;
 }

@@ -30,7 +30,7 @@ using UniqueMemoryDc = std::unique_ptr<std::remove_pointer_t<HDC>, MemoryDcDelet
 using UniqueMenu = std::unique_ptr<std::remove_pointer_t<HMENU>, MenuDeleter>;
 using UniqueWindow = std::unique_ptr<std::remove_pointer_t<HWND>, WindowDeleter>;
 // Text that the system allocated with LocalAlloc for us (FormatMessage's buffer).
-using UniqueLocalText = std::unique_ptr<char, LocalMemoryDeleter>;
+using UniqueLocalText = std::unique_ptr<wchar_t, LocalMemoryDeleter>;
 
 // Selects a GDI object into a device context for a scope and puts the previous one back.
 class SelectedObject {

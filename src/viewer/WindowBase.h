@@ -13,7 +13,7 @@ struct ObjectSlot {
     // The name of the window property that holds the object; none for the window's user data
     // (GWLP_USERDATA). A property leaves the user data to others, but every read of it is a trip to
     // Wine's server; the user data is read inside the process.
-    const char* property = nullptr;
+    const wchar_t* property = nullptr;
 
     void* Load(HWND window) const noexcept;
     // Fails with the system's error when the property cannot be set.
@@ -24,8 +24,8 @@ struct ObjectSlot {
 // The base of the viewer's window kinds, after the BaseWindow of Windows' classic samples: one static
 // procedure, WindowProc, finds the window's object and runs its HandleMessage inside the exception
 // guard, so that an exception goes to the object's exception route and nothing unwinds into Windows.
-// It serves windows of our own classes (the messages an object leaves go to DefWindowProcA) and
-// subclassed system controls (they go to the control's previous procedure, through CallWindowProcA).
+// It serves windows of our own classes (the messages an object leaves go to DefWindowProcW) and
+// subclassed system controls (they go to the control's previous procedure, through CallWindowProcW).
 // WM_NCDESTROY lets go of the object: Windows has destroyed the window.
 //
 // A window kind `Derived` (which makes WindowBase<Derived> its friend) declares:
@@ -62,14 +62,14 @@ protected:
         void Subclass() {
             Attach(owner_.get());
             previous_ = reinterpret_cast<WNDPROC>(
-                SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WindowBase::WindowProc)));
+                SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WindowBase::WindowProc)));
         }
         // From here on the window's messages no longer reach the object: a control's own procedure is
         // put back first, then the slot is cleared.
         void Unbind() noexcept {
             if (!bound_) return;
             bound_ = false;
-            if (previous_ != nullptr) SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_));
+            if (previous_ != nullptr) SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_));
             Derived::kObjectSlot.Clear(window_);
         }
         // Windows is destroying the window: unbound, and the owner lets go of a handle that is going.
@@ -78,10 +78,10 @@ protected:
             owner_.release();
         }
         // What the window does with a message the object leaves: the control's previous procedure, or
-        // DefWindowProcA. It still serves the message during which the binding was undone.
+        // DefWindowProcW. It still serves the message during which the binding was undone.
         LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam) const {
-            if (previous_ != nullptr) return CallWindowProcA(previous_, window_, message, wParam, lParam);
-            return DefWindowProcA(window_, message, wParam, lParam);
+            if (previous_ != nullptr) return CallWindowProcW(previous_, window_, message, wParam, lParam);
+            return DefWindowProcW(window_, message, wParam, lParam);
         }
 
     private:
@@ -127,11 +127,11 @@ private:
     }
 
     // A window with no object: one of our own class (whose class procedure is this one) goes to
-    // DefWindowProcA, a system control to its class's procedure.
+    // DefWindowProcW, a system control to its class's procedure.
     static LRESULT UnboundDefault(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
-        const auto classProcedure = reinterpret_cast<WNDPROC>(GetClassLongPtrA(window, GCLP_WNDPROC));
-        if (classProcedure == &WindowBase::WindowProc) return DefWindowProcA(window, message, wParam, lParam);
-        return CallWindowProcA(classProcedure, window, message, wParam, lParam);
+        const auto classProcedure = reinterpret_cast<WNDPROC>(GetClassLongPtrW(window, GCLP_WNDPROC));
+        if (classProcedure == &WindowBase::WindowProc) return DefWindowProcW(window, message, wParam, lParam);
+        return CallWindowProcW(classProcedure, window, message, wParam, lParam);
     }
 };
 

@@ -9,18 +9,20 @@
 namespace dd {
 namespace {
 
-std::vector<std::string>& RegisteredClasses() {
-    static auto* classes = new std::vector<std::string>;  // never destroyed: unloading may run after static destructors
+std::vector<std::wstring>& RegisteredClasses() {
+    static auto* classes =
+        new std::vector<std::wstring>;  // never destroyed: unloading may run after static destructors
     return *classes;
 }
 
 }  // namespace
 
-const char* RegisterWindowClassOnce(const char* name, WNDPROC procedure, int windowExtraBytes, HBRUSH background) {
-    for (const std::string& registered : RegisteredClasses()) {
+const wchar_t* RegisterWindowClassOnce(const wchar_t* name, WNDPROC procedure, int windowExtraBytes,
+                                       HBRUSH background) {
+    for (const std::wstring& registered : RegisteredClasses()) {
         if (registered == name) return name;
     }
-    WNDCLASSEXA windowClass{};
+    WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
     windowClass.style = CS_DBLCLKS;
     windowClass.lpfnWndProc = procedure;
@@ -30,7 +32,7 @@ const char* RegisterWindowClassOnce(const char* name, WNDPROC procedure, int win
     windowClass.hbrBackground = background;
     windowClass.lpszClassName = name;
     RegisteredClasses().reserve(RegisteredClasses().size() + 1);
-    if (RegisterClassExA(&windowClass) == 0) throw LastOsError();
+    if (RegisterClassExW(&windowClass) == 0) throw LastOsError();
     RegisteredClasses().emplace_back(name);
     return name;
 }
@@ -38,7 +40,7 @@ const char* RegisterWindowClassOnce(const char* name, WNDPROC procedure, int win
 void UnregisterWindowClasses() noexcept {
     auto& classes = RegisteredClasses();
     for (auto it = classes.begin(); it != classes.end();) {
-        if (UnregisterClassA(it->c_str(), ModuleInstance()))
+        if (UnregisterClassW(it->c_str(), ModuleInstance()))
             it = classes.erase(it);
         else
             ++it;

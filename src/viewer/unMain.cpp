@@ -11,7 +11,7 @@
 namespace dd {
 namespace {
 
-constexpr char kFormClassName[] = "TfmMain";
+constexpr wchar_t kFormClassName[] = L"TfmMain";
 constexpr int kFormWindowExtraBytes = 4;
 constexpr int kListId = 1;
 constexpr int kGridId = 2;
@@ -21,10 +21,11 @@ constexpr Bounds kListBounds{0, 1, 230, 419};
 constexpr Bounds kGridBounds{232, 0, 350, 417};
 
 UniqueWindow CreateFormWindow(HWND listerWnd, WNDPROC procedure) {
-    const char* className = RegisterWindowClassOnce(kFormClassName, procedure, kFormWindowExtraBytes,
-                                                    reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1)));
+    const wchar_t* className =
+        RegisterWindowClassOnce(kFormClassName, procedure, kFormWindowExtraBytes,
+                                reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1)));
     // A child without caption or border, made maximized so that it fills the Lister window's client area.
-    UniqueWindow window(CreateWindowExA(0, className, "Simple Lister plugin", WS_CHILD | WS_MAXIMIZE, kFormBounds.left,
+    UniqueWindow window(CreateWindowExW(0, className, L"Simple Lister plugin", WS_CHILD | WS_MAXIMIZE, kFormBounds.left,
                                         kFormBounds.top, kFormBounds.width, kFormBounds.height, listerWnd, nullptr,
                                         ModuleInstance(), nullptr));
     if (!window) throw LastOsError();
@@ -41,7 +42,7 @@ TfmMain::TfmMain(HWND listerWnd, const std::string& path, ViewerApplication& app
     : application_(application),
       font_(CreateInterfaceFont(false)),
       window_(CreateFormWindow(listerWnd, &WindowProc)),
-      HostMainWnd(FindWindowA("TTOTAL_CMD", nullptr)),
+      HostMainWnd(FindWindowW(L"TTOTAL_CMD", nullptr)),
       ListerWnd(listerWnd),
       ListerIsEmbedded(GetParent(listerWnd) != nullptr),
       LB({window_.get(), kListId, kListBounds, font_.get(), &view_.List(), &application,
@@ -52,7 +53,7 @@ TfmMain::TfmMain(HWND listerWnd, const std::string& path, ViewerApplication& app
           [this](POINT point) { ShowPopupMenu(point); }}),
       binding_(*this, &application, window_) {
     binding_.Bind();
-    SendMessageA(window_.get(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+    SendMessageW(window_.get(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
     view_.Open(path);
     LB.ShowEntries();
     SG.ModelChanged();
@@ -112,6 +113,17 @@ void TfmMain::LayoutViewerWindow() {
     LB.ShowSelection();
     SetFocus(LB.Handle());
 }
+
+void TfmMain::LoadNext(const std::string& path) {
+    DictionaryView next;
+    next.Open(path);
+    view_ = std::move(next);
+    LB.ShowEntries();
+    SG.ModelChanged();
+    LayoutViewerWindow();
+}
+
+void TfmMain::SetShowFlags(int flags) { showFlags_ = flags; }
 
 void TfmMain::DestroyViewerWindow() {
     if (!window_) return;

@@ -35,6 +35,11 @@ public:
     // Places the list and the grid in the window, fits the grid's columns, selects the first table
     // (without running LBClick again) and gives the list the focus.
     void LayoutViewerWindow();
+    // Shows the dictionary at the path in place of the one shown, as opening shows it (the first table,
+    // the current cell on the captions, the list focused). A failure leaves the viewer showing its file.
+    void LoadNext(const std::string& path);
+    // The host's flags of how to show files (lcp_darkmode, lcp_darkmodenative).
+    void SetShowFlags(int flags);
     // Destroys the viewer window with its controls; fails with the system's error when Windows refuses.
     void DestroyViewerWindow();
     // Lets go of a window that Windows is already destroying (its parent is going): the form no longer
@@ -71,7 +76,7 @@ private:
     // The form finds its object through a window property: its user data belongs to the host link
     // (WindowLink), which the plug-in's HostWndProc keeps there. The form takes few messages, so the
     // property's trip to Wine's server per message costs nothing that shows.
-    static constexpr ObjectSlot kObjectSlot{"ddlister.TfmMain"};
+    static constexpr ObjectSlot kObjectSlot{L"ddlister.TfmMain"};
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnKeyDown(UINT message, WPARAM wParam, LPARAM lParam);
@@ -99,6 +104,7 @@ private:
     PopupMenu PopupMenu2;
     ViewerLayout placed_;
     bool anchored_ = false;  // the anchors hold from the first explicit placement on
+    int showFlags_ = 0;
     // Declared last: the form is bound once its controls exist, and unbound before any member is
     // destroyed, so that no message reaches a form whose members are going.
     Binding binding_;

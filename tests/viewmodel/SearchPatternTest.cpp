@@ -66,18 +66,6 @@ TEST(SearchPattern, EmptyTextIsFoundNowhere) {
     }
 }
 
-// The plug-in sets the system's lower-casing as the process table; the search keeps to Windows-1251.
-TEST(SearchPattern, FoldsByWindows1251WhateverTheProcessTable) {
-    const FoldingTable saved = ProcessFoldingTable();
-    FoldingTable identity;
-    for (int b = 0; b < 256; ++b) identity[b] = static_cast<unsigned char>(b);
-    SetProcessFoldingTable(identity);
-    const SearchPattern pattern(Cp(u8"товары"), false, false);
-    const bool found = pattern.FoundIn(Cp(u8"ТОВАРЫ"));
-    SetProcessFoldingTable(saved);
-    EXPECT_TRUE(found);
-}
-
 TEST(SearchPattern, WordBytesAreLettersDigitsAndUnderscore) {
     for (int b = 0; b < 256; ++b) {
         EXPECT_EQ(IsWordByte(static_cast<unsigned char>(b)), test::ReferenceIsWordByte(static_cast<unsigned char>(b)))

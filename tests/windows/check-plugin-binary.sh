@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Checks a built plug-in DLL without running it: the PE format, exactly the three exports of the
-# Lister interface under their plain names, and imports from Windows' own DLLs only.
+# Checks a built plug-in DLL without running it: the PE format, exactly the exports that ddlister.def names
+# under their plain names, and imports from Windows' own DLLs only.
 #   check-plugin-binary.sh OBJDUMP PLUGIN FORMAT      (FORMAT: pei-i386 or pei-x86-64)
 set -euo pipefail
 objdump=$1 plugin=$2 format=$3
@@ -14,7 +14,7 @@ if [[ $format == pei-i386 ]]; then
 fi
 
 exports=$(awk '/\[Ordinal\/Name Pointer\] Table/ {table = 1; next} table && /^\t\[/ {print $NF} table && /^$/ {table = 0}' <<<"$dump" | sort)
-expected=$(printf '%s\n' ListCloseWindow ListGetDetectString ListLoad)
+expected=$(awk '/^EXPORTS/ {table = 1; next} table && NF {print $1}' "$(dirname "$0")/../../src/plugin/ddlister.def" | sort)
 [[ "$exports" == "$expected" ]] || fail "exports are [$(echo $exports)], expected [$(echo $expected)]"
 
 allowed='^(kernel32|user32|gdi32|msvcrt|advapi32|comctl32|comdlg32|winspool\.drv|shell32|ole32)(\.dll)?$'

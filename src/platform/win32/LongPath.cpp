@@ -2,18 +2,21 @@
 
 #include <windows.h>
 
+#include "platform/win32/WideText.h"
+
 namespace dd {
 
-std::string LongPathForApi(const std::string& path) {
-    if (path.size() < MAX_PATH || path.rfind("\\\\?\\", 0) == 0) return path;
-    const DWORD needed = GetFullPathNameA(path.c_str(), 0, nullptr, nullptr);
-    if (needed == 0) return path;
-    std::string full(needed, '\0');
-    const DWORD written = GetFullPathNameA(path.c_str(), needed, full.data(), nullptr);
-    if (written == 0 || written >= needed) return path;
+std::wstring WidePathForApi(const std::string& path) {
+    const std::wstring wide = WideFromUtf8(path);
+    if (wide.size() < MAX_PATH || wide.rfind(L"\\\\?\\", 0) == 0) return wide;
+    const DWORD needed = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
+    if (needed == 0) return wide;
+    std::wstring full(needed, L'\0');
+    const DWORD written = GetFullPathNameW(wide.c_str(), needed, full.data(), nullptr);
+    if (written == 0 || written >= needed) return wide;
     full.resize(written);
-    if (full.rfind("\\\\", 0) == 0) return "\\\\?\\UNC\\" + full.substr(2);  // \\server\share\...
-    return "\\\\?\\" + full;
+    if (full.rfind(L"\\\\", 0) == 0) return L"\\\\?\\UNC\\" + full.substr(2);  // \\server\share\...
+    return L"\\\\?\\" + full;
 }
 
 }  // namespace dd

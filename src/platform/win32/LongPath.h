@@ -4,8 +4,8 @@
 
 namespace dd {
 
-// A path that the ANSI file functions accept even beyond MAX_PATH characters: long absolute paths
-// get the "\\?\" prefix after being made full; short ones are returned unchanged.
-std::string LongPathForApi(const std::string& path);
+// A UTF-8 path as the wide file functions take it, beyond MAX_PATH characters too: a path that long is
+// made full and given the "\\?\" prefix ("\\?\UNC\" for a share); a shorter one is only converted.
+std::wstring WidePathForApi(const std::string& path);
 
 }  // namespace dd

@@ -7,7 +7,7 @@
 #include "dictionary/Error.h"
 #include "platform/FileReading.h"
 #include "platform/win32/Handle.h"
-#include "platform/win32/LongPath.h"
+#include "platform/win32/OpenFile.h"
 
 namespace dd {
 namespace {
@@ -18,12 +18,7 @@ namespace {
 
 std::string ReadFileStart(const std::string& path, size_t maxBytes) {
     // Opened as ReadWholeFile opens it, so both fail alike on the same file.
-    UniqueHandle file(CreateFileA(LongPathForApi(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (file.get() == INVALID_HANDLE_VALUE) {
-        file.release();
-        ThrowLastError();
-    }
+    UniqueHandle file = OpenFile(path, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING);
     std::string bytes(maxBytes, '\0');
     size_t got = 0;
     while (got < maxBytes) {

@@ -1,4 +1,4 @@
-// Reading a dictionary on Windows: CreateFileA for reading, shared for reading only, and ReadFile.
+// Reading a dictionary on Windows: CreateFileW for reading, shared for reading only, and ReadFile.
 #include <windows.h>
 
 #include <algorithm>
@@ -8,7 +8,7 @@
 #include "dictionary/FileBytes.h"
 #include "platform/FileReading.h"
 #include "platform/win32/Handle.h"
-#include "platform/win32/LongPath.h"
+#include "platform/win32/OpenFile.h"
 
 namespace dd {
 namespace {
@@ -28,12 +28,7 @@ FileBytes AllocateBytes(uint64_t size) {
 }  // namespace
 
 FileBytes ReadWholeFile(const std::string& path, const ReadProgress& progress) {
-    UniqueHandle file(CreateFileA(LongPathForApi(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (file.get() == INVALID_HANDLE_VALUE) {
-        file.release();
-        ThrowLastError();
-    }
+    UniqueHandle file = OpenFile(path, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING);
     LARGE_INTEGER size{};
     if (!GetFileSizeEx(file.get(), &size)) ThrowLastError();
 

@@ -1,4 +1,4 @@
-// Writing a file on Windows: CreateFileA for writing, shared for reading only, WriteFile, CloseHandle.
+// Writing a file on Windows: CreateFileW for writing, shared for reading only, WriteFile, CloseHandle.
 #include <windows.h>
 
 #include <algorithm>
@@ -6,7 +6,7 @@
 #include "dictionary/Error.h"
 #include "platform/FileWriting.h"
 #include "platform/win32/Handle.h"
-#include "platform/win32/LongPath.h"
+#include "platform/win32/OpenFile.h"
 
 namespace dd {
 namespace {
@@ -18,12 +18,7 @@ int WriteErrorCode(DWORD error) {
 }  // namespace
 
 void WriteWholeFile(const std::string& path, std::string_view bytes) {
-    UniqueHandle file(CreateFileA(LongPathForApi(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (file.get() == INVALID_HANDLE_VALUE) {
-        file.release();
-        throw IoError(static_cast<int>(GetLastError()));
-    }
+    UniqueHandle file = OpenFile(path, GENERIC_WRITE, FILE_SHARE_READ, CREATE_ALWAYS);
     size_t written = 0;
     while (written < bytes.size()) {
         const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - written, 1u << 24));

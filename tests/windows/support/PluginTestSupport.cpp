@@ -99,7 +99,7 @@ LRESULT CALLBACK PostedProc(int code, WPARAM wParam, LPARAM lParam) {
 
 BOOL CALLBACK CountPluginWindow(HWND window, LPARAM count) {
     const std::string name = ClassOf(window);
-    if (name == "TfmMain" || name == grid::kClassName) ++*reinterpret_cast<int*>(count);
+    if (name == "TfmMain" || name == "TDdStringGrid") ++*reinterpret_cast<int*>(count);
     return TRUE;
 }
 
@@ -166,7 +166,7 @@ std::unique_ptr<host::ListerWindow> PluginTest::MakeLister(bool embedded, int wi
 
 HWND ListOf(HWND viewer) { return FindWindowExA(viewer, nullptr, "ListBox", nullptr); }
 
-HWND GridOf(HWND viewer) { return FindWindowExA(viewer, nullptr, grid::kClassName, nullptr); }
+HWND GridOf(HWND viewer) { return FindWindowExW(viewer, nullptr, grid::kClassName, nullptr); }
 
 std::vector<std::string> ListTexts(HWND list) {
     std::vector<std::string> texts;
