@@ -91,17 +91,23 @@ struct Utf8Table {
 
 }  // namespace
 
-std::string Utf8FromCp1251(std::string_view text, bool forTerminal) {
+void AppendUtf8FromCp1251(std::string& out, std::string_view text, bool forTerminal) {
     static const Utf8Table plain(false), terminal(true);
     const Utf8Table& table = forTerminal ? terminal : plain;
-    std::string out(text.size() * 3, '\0');
-    char* end = out.data();
+    const size_t start = out.size();
+    out.resize(start + text.size() * 3);
+    char* end = out.data() + start;
     for (char ch : text) {
         const Utf8Table::Entry& entry = table.entries[static_cast<unsigned char>(ch)];
         end[0] = entry.bytes[0], end[1] = entry.bytes[1], end[2] = entry.bytes[2];
         end += entry.size;
     }
     out.resize(static_cast<size_t>(end - out.data()));
+}
+
+std::string Utf8FromCp1251(std::string_view text, bool forTerminal) {
+    std::string out;
+    AppendUtf8FromCp1251(out, text, forTerminal);
     return out;
 }
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <array>
 
-#include "outputs/OutputTitles.h"
 #include "dictionary/TrimBlanks.h"
+#include "outputs/OutputTitles.h"
 
 namespace dd {
 namespace {

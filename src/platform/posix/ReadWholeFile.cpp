@@ -1,5 +1,4 @@
 // Reading a dictionary on POSIX systems, for the command-line tool and the native tests.
-#include <fcntl.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -13,31 +12,10 @@
 #include "dictionary/Error.h"
 #include "dictionary/FileBytes.h"
 #include "platform/FileReading.h"
-#include "platform/posix/ErrorCodes.h"
+#include "platform/posix/OpenForReading.h"
 
 namespace dd {
 namespace {
-
-[[noreturn]] void ThrowErrno() { throw IoError(WindowsCodeOf(errno)); }
-
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    ~Descriptor() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    int Get() const { return fd_; }
-    void Close() {
-        const int fd = fd_;
-        fd_ = -1;
-        if (::close(fd) != 0) ThrowErrno();
-    }
-
-private:
-    int fd_;
-};
 
 // Files that cannot be mapped (pipes, files of the proc file system) are read until their end.
 FileBytes ReadStream(int fd) {
@@ -89,18 +67,8 @@ FileBytes ReadRegularFile(int fd, size_t size, const ReadProgress& progress) {
 }  // namespace
 
 FileBytes ReadWholeFile(const std::string& path, const ReadProgress& progress) {
-    // Opened without waiting: a named pipe that no program writes to would hold the open forever.
-    Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-    if (file.Get() < 0) ThrowOpenError(path);
     struct stat status {};
-    if (::fstat(file.Get(), &status) != 0) ThrowErrno();
-    if (S_ISDIR(status.st_mode)) throw IoError(WindowsCodeOf(EISDIR));
-    // A device is no dictionary either, and an endless one (/dev/zero) would be read until memory ran out.
-    if (S_ISCHR(status.st_mode) || S_ISBLK(status.st_mode)) throw IoError(WindowsCodeOf(EACCES));
-    // Reads wait again as usual: a pipe is read to its writer's end (and at once to its end without one).
-    const int flags = ::fcntl(file.Get(), F_GETFL);
-    if (flags < 0 || ::fcntl(file.Get(), F_SETFL, flags & ~O_NONBLOCK) != 0) ThrowErrno();
-
+    Descriptor file = OpenForReading(path, status);
     FileBytes bytes;
     try {
         bytes = S_ISREG(status.st_mode) && status.st_size > 0
