@@ -11,6 +11,7 @@
 #include "dictionary/LineScan.h"
 #include "dictionary/TrimBlanks.h"
 #include "fuzz/ReferenceDictionary.h"
+#include "fuzz/StreamExercise.h"
 #include "layout/ColumnWidths.h"
 #include "outputs/ClipboardText.h"
 #include "outputs/ExportText.h"
@@ -256,6 +257,10 @@ std::string ExerciseDictionary(std::string_view bytes, std::string_view path, co
 
     ShowIndexesThatAreNoEntry(view, path);
     const std::vector<int32_t> shown = TablesToShow(view.List().EntryCount(), limits.tablesShown);
+    if (limits.compareWithReference && limits.streamCommands) {
+        const std::vector<int32_t> streamed(shown.begin(), shown.begin() + std::min<ptrdiff_t>(shown.size(), 4));
+        CheckStreamCommands(bytes, path, reference, streamed);
+    }
     for (size_t k = 0; k < shown.size(); ++k) {
         const int32_t entry = shown[k];
         const std::string label = TableLabel(path, entry);
