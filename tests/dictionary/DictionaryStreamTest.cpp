@@ -48,7 +48,7 @@ std::string FileBytesAt(const std::string& path) {
 void ExpectSameLinesAsTheWholeFile(const std::string& bytes, const std::string& label) {
     const auto whole = test::LoadBytes(bytes);
     const int32_t tables = whole->view.List().EntryCount();
-    for (const auto [piece, bufferSize] :
+    for (const auto& [piece, bufferSize] :
          {std::pair<size_t, size_t>{SIZE_MAX, kStreamBufferSize}, {1, 1}, {3, 16}, {64, 64}, {4096, 100}}) {
         const std::string where =
             label + " in pieces of " + std::to_string(piece) + " through " + std::to_string(bufferSize) + " bytes";
