@@ -61,9 +61,24 @@ Json Text(std::string_view text) { return Utf8FromCp1251(text, false); }
 
 std::string Edition(bool isSql) { return isSql ? "SQL" : "DBF"; }
 
-// The identifier of a table as the plain reading has it: field 2 (SQL) or 3 (DBF) of its table line.
-Json ReferenceTableJson(const ReferenceDictionary& reference, int32_t entry, bool isSql, bool whole) {
-    const std::vector<ReferenceRow> rows = ReferenceTableView(reference, entry, isSql);
+// The plain reading's grid and indexes of every table, worked out once for all the commands.
+struct Expected {
+    Expected(const ReferenceDictionary& reference, bool isSql) : reference(reference), isSql(isSql) {
+        for (size_t entry = 0; entry < reference.entries.size(); ++entry) {
+            views.push_back(ReferenceTableView(reference, static_cast<int32_t>(entry), isSql));
+            indexes.push_back(ReferenceTableIndexes(reference, static_cast<int32_t>(entry)));
+        }
+    }
+    const ReferenceDictionary& reference;
+    bool isSql;
+    std::vector<std::vector<ReferenceRow>> views;
+    std::vector<std::vector<ReferenceIndex>> indexes;
+};
+
+Json ReferenceTableJson(const Expected& expected, int32_t entry, bool whole) {
+    const ReferenceDictionary& reference = expected.reference;
+    const bool isSql = expected.isSql;
+    const std::vector<ReferenceRow>& rows = expected.views[static_cast<size_t>(entry)];
     Json table = Json::object();
     table["number"] = entry;
     table["description"] = Text(reference.entries[static_cast<size_t>(entry)]);
@@ -77,7 +92,7 @@ Json ReferenceTableJson(const ReferenceDictionary& reference, int32_t entry, boo
         table["fields"].push_back(field);
     }
     table["indexes"] = Json::array();
-    for (const ReferenceIndex& index : ReferenceTableIndexes(reference, entry)) {
+    for (const ReferenceIndex& index : expected.indexes[static_cast<size_t>(entry)]) {
         Json item = Json::object();
         item["name"] = Text(index.name);
         item["description"] = Text(index.description);
@@ -102,8 +117,10 @@ void CheckFails(const Outcome& outcome, const std::string& error, const std::str
     Check(outcome.error == error, label + "fails with '" + outcome.error + "', not '" + error + "'");
 }
 
-void CheckList(std::string_view bytes, std::string_view path, const ReferenceDictionary& reference, bool isSql,
-               const Feeding& feeding, const std::string& label) {
+void CheckList(std::string_view bytes, std::string_view path, const Expected& expected, const Feeding& feeding,
+               const std::string& label) {
+    const ReferenceDictionary& reference = expected.reference;
+    const bool isSql = expected.isSql;
     const int32_t count = static_cast<int32_t>(reference.entries.size());
     const Outcome text = Run(bytes, path, feeding,
                              [](const auto& source, auto& out) { cli::ListTables(source, cli::Format::kText, out); });
@@ -115,21 +132,23 @@ void CheckList(std::string_view bytes, std::string_view path, const ReferenceDic
         Check(text.printed.empty() && json.printed.empty(), label + "a failed list printed something");
         return;
     }
-    std::string expected;
+    std::string lines;
     Json tables = Json::array();
     for (int32_t entry = 0; entry < count; ++entry) {
-        expected += std::to_string(entry) + "\t" + reference.entries[static_cast<size_t>(entry)] + "\n";
-        tables.push_back(ReferenceTableJson(reference, entry, isSql, false));
+        lines += std::to_string(entry) + "\t" + reference.entries[static_cast<size_t>(entry)] + "\n";
+        tables.push_back(ReferenceTableJson(expected, entry, false));
     }
     CheckFails(text, "", label + "list ");
-    Check(text.printed == expected, label + "list prints other tables than the plain reading has");
+    Check(text.printed == lines, label + "list prints other tables than the plain reading has");
     CheckFails(json, "", label + "list --json ");
     Check(Parsed(json.printed, label + "list --json ") == Json{{"edition", Edition(isSql)}, {"tables", tables}},
           label + "list --json differs from the plain reading");
 }
 
-void CheckShowAndExport(std::string_view bytes, std::string_view path, const ReferenceDictionary& reference, bool isSql,
-                        const Feeding& feeding, const std::vector<int32_t>& shown, const std::string& label) {
+void CheckShowAndExport(std::string_view bytes, std::string_view path, const Expected& expected, const Feeding& feeding,
+                        const std::vector<int32_t>& shown, const std::string& label) {
+    const ReferenceDictionary& reference = expected.reference;
+    const bool isSql = expected.isSql;
     const int32_t count = static_cast<int32_t>(reference.entries.size());
     for (const int32_t entry : shown) {
         const std::string where = label + "show " + std::to_string(entry) + " ";
@@ -137,29 +156,29 @@ void CheckShowAndExport(std::string_view bytes, std::string_view path, const Ref
             cli::ShowTable(source, entry, cli::Format::kText, out);
         });
         CheckFails(text, "", where);
-        const std::vector<ReferenceRow> rows = ReferenceTableView(reference, entry, isSql);
-        std::string expected;
-        for (const ReferenceRow& row : rows) expected += Joined(row);
-        Check(text.printed == expected, where + "prints another grid than the plain reading has");
+        const std::vector<ReferenceRow>& rows = expected.views[static_cast<size_t>(entry)];
+        std::string grid;
+        for (const ReferenceRow& row : rows) grid += Joined(row);
+        Check(text.printed == grid, where + "prints another grid than the plain reading has");
 
         const Outcome json = Run(bytes, path, feeding, [entry](const auto& source, auto& out) {
             cli::ShowTable(source, entry, cli::Format::kJson, out);
         });
         CheckFails(json, "", where + "--json ");
-        Check(Parsed(json.printed, where + "--json ") == ReferenceTableJson(reference, entry, isSql, true),
+        Check(Parsed(json.printed, where + "--json ") == ReferenceTableJson(expected, entry, true),
               where + "--json differs from the plain reading");
 
-        GridModel grid;
-        grid.SetRowCount(static_cast<int32_t>(rows.size()));
+        GridModel model;
+        model.SetRowCount(static_cast<int32_t>(rows.size()));
         for (size_t row = 0; row < rows.size(); ++row) {
             for (int column = 0; column < kGridColumns; ++column) {
-                grid.SetCell(column, static_cast<int32_t>(row), rows[row][static_cast<size_t>(column)]);
+                model.SetCell(column, static_cast<int32_t>(row), rows[row][static_cast<size_t>(column)]);
             }
         }
         MemorySource source(bytes, feeding.piece);
         const std::string exported =
             cli::ExportTable(cli::DictionarySource{std::string(path), source, feeding.bufferSize}, entry);
-        Check(exported == ExportFileBytes(isSql, reference.entries[static_cast<size_t>(entry)], grid),
+        Check(exported == ExportFileBytes(isSql, reference.entries[static_cast<size_t>(entry)], model),
               where + "exports other bytes than the plain reading gives");
     }
     // A number that is no entry: the list error of that number, or of -1 when there is no table at all.
@@ -170,8 +189,9 @@ void CheckShowAndExport(std::string_view bytes, std::string_view path, const Ref
     Check(missing.printed.empty(), label + "show of no entry printed something");
 }
 
-void CheckFind(std::string_view bytes, std::string_view path, const ReferenceDictionary& reference, bool isSql,
-               const Feeding& feeding, const std::string& text, const std::string& label) {
+void CheckFind(std::string_view bytes, std::string_view path, const Expected& expected, const Feeding& feeding,
+               const std::string& text, const std::string& label) {
+    const ReferenceDictionary& reference = expected.reference;
     const int32_t count = static_cast<int32_t>(reference.entries.size());
     const std::string where = label + "find '" + text + "' ";
     const Outcome found = Run(bytes, path, feeding, [&text](const auto& source, auto& out) {
@@ -186,31 +206,38 @@ void CheckFind(std::string_view bytes, std::string_view path, const ReferenceDic
         return;
     }
     const FoldedPattern pattern(text, ProcessFoldingTable());
-    std::string expected;
+    std::string lines;
     Json hits = Json::array();
     for (int32_t entry = 0; entry < count && !pattern.Empty(); ++entry) {
-        const std::vector<ReferenceRow> rows = ReferenceTableView(reference, entry, isSql);
+        const std::vector<ReferenceRow>& rows = expected.views[static_cast<size_t>(entry)];
         for (size_t row = 1; row < rows.size(); ++row) {
             bool hit = false;
             for (size_t column = 0; column < (row == 1 ? 1 : 5); ++column) hit |= pattern.FoundIn(rows[row][column]);
             if (!hit) continue;
             const std::string& description = reference.entries[static_cast<size_t>(entry)];
-            expected +=
-                std::to_string(entry) + "\t" + description + "\t" + std::to_string(row) + "\t" + Joined(rows[row]);
+            lines += std::to_string(entry) + "\t" + description + "\t" + std::to_string(row) + "\t" + Joined(rows[row]);
             Json cells = Json::array();
             for (const std::string& cell : rows[row]) cells.push_back(Text(cell));
             hits.push_back(Json{{"number", entry}, {"description", Text(description)}, {"row", row}, {"cells", cells}});
         }
     }
     CheckFails(found, "", where);
-    Check(found.printed == expected, where + "finds other rows than the plain reading has");
+    Check(found.printed == lines, where + "finds other rows than the plain reading has");
     CheckFails(json, "", where + "--json ");
     Check(Parsed(json.printed, where + "--json ") == hits, where + "--json differs from the plain reading");
 }
 
-void CheckDump(std::string_view bytes, std::string_view path, const ReferenceDictionary& reference, bool isSql,
-               const Feeding& feeding, const std::string& label) {
-    const int32_t count = static_cast<int32_t>(reference.entries.size());
+Json DumpOf(const Expected& expected) {
+    Json tables = Json::array();
+    for (size_t entry = 0; entry < expected.views.size(); ++entry) {
+        tables.push_back(ReferenceTableJson(expected, static_cast<int32_t>(entry), true));
+    }
+    return Json{{"edition", Edition(expected.isSql)}, {"tables", tables}};
+}
+
+void CheckDump(std::string_view bytes, std::string_view path, const Expected& expected, const Feeding& feeding,
+               const std::string& label) {
+    const int32_t count = static_cast<int32_t>(expected.views.size());
     const Outcome dump =
         Run(bytes, path, feeding, [](const auto& source, auto& out) { cli::DumpDictionary(source, out); });
     if (count == 0) {
@@ -219,34 +246,27 @@ void CheckDump(std::string_view bytes, std::string_view path, const ReferenceDic
         return;
     }
     CheckFails(dump, "", label + "dump ");
-    Check(Parsed(dump.printed, label + "dump ") == ReferenceDump(reference, isSql),
-          label + "dump differs from the plain reading");
+    Check(Parsed(dump.printed, label + "dump ") == DumpOf(expected), label + "dump differs from the plain reading");
 }
 
 }  // namespace
 
-Json ReferenceDump(const ReferenceDictionary& reference, bool isSql) {
-    Json tables = Json::array();
-    for (size_t entry = 0; entry < reference.entries.size(); ++entry) {
-        tables.push_back(ReferenceTableJson(reference, static_cast<int32_t>(entry), isSql, true));
-    }
-    return Json{{"edition", Edition(isSql)}, {"tables", tables}};
-}
+Json ReferenceDump(const ReferenceDictionary& reference, bool isSql) { return DumpOf(Expected(reference, isSql)); }
 
 void CheckStreamCommands(std::string_view bytes, std::string_view path, const ReferenceDictionary& reference,
                          const std::vector<int32_t>& shown) {
-    const bool isSql = path.find(".DDS") != std::string_view::npos;
+    const Expected expected(reference, path.find(".DDS") != std::string_view::npos);
     for (const Feeding& feeding : Feedings(bytes)) {
         const std::string label =
             std::string(path) + " read in pieces of " +
             (feeding.piece == SIZE_MAX ? std::string("any size") : std::to_string(feeding.piece)) + " through " +
             std::to_string(feeding.bufferSize) + " bytes: ";
-        CheckList(bytes, path, reference, isSql, feeding, label);
-        CheckShowAndExport(bytes, path, reference, isSql, feeding, shown, label);
+        CheckList(bytes, path, expected, feeding, label);
+        CheckShowAndExport(bytes, path, expected, feeding, shown, label);
         // A text that the fields of most dictionaries hold, and one taken from the bytes themselves.
-        CheckFind(bytes, path, reference, isSql, feeding, "C", label);
-        CheckFind(bytes, path, reference, isSql, feeding, std::string(bytes.substr(bytes.size() / 2, 2)), label);
-        CheckDump(bytes, path, reference, isSql, feeding, label);
+        CheckFind(bytes, path, expected, feeding, "C", label);
+        CheckFind(bytes, path, expected, feeding, std::string(bytes.substr(bytes.size() / 2, 2)), label);
+        CheckDump(bytes, path, expected, feeding, label);
     }
 }
 
