@@ -1,5 +1,6 @@
 #include "cli/Commands.h"
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -54,49 +55,34 @@ bool RowMatches(const GridModel& grid, int32_t row, const FoldedPattern& pattern
     return false;
 }
 
-// The list's texts (and identifiers), all held until the file has been read: a failure prints nothing.
+// The list, printed as its tables are read: each table's description (and identifier) goes straight
+// to the output, so nothing of the file is held. A file without tables prints nothing.
 class TableList : public TableStreamSink {
 public:
-    TableList(bool isSql, bool withIdentifiers) : isSql_(isSql), withIdentifiers_(withIdentifiers) {}
+    using Entry = std::function<void(int32_t entry, std::string_view description, std::string_view identifier)>;
+    TableList(bool isSql, bool withIdentifiers, Entry entry)
+        : isSql_(isSql), withIdentifiers_(withIdentifiers), entry_(std::move(entry)) {}
 
     bool WantsTable(int32_t) override { return true; }
     bool TakeLine(int32_t entry, int64_t, std::string_view line) override {
         Fill(entry);
         const std::string_view description = TrimmedRecordField(line, 1, scratch_);
-        texts_.append(description);
-        ends_.push_back(texts_.size());
-        if (withIdentifiers_) AppendIdentifier(TableIdentifier(line, isSql_, scratch_));
+        entry_(count_++, description, withIdentifiers_ ? TableIdentifier(line, isSql_, identifier_) : "");
         return false;
     }
     // Tables whose table line lies past the end of the input are listed under an empty text.
     void EndOfInput(int32_t tables) override { Fill(tables); }
 
-    int32_t Count() const { return static_cast<int32_t>(ends_.size()); }
-    std::string_view Description(int32_t entry) const { return Text(texts_, ends_, entry); }
-    std::string_view Identifier(int32_t entry) const { return Text(identifiers_, identifierEnds_, entry); }
-
 private:
     void Fill(int32_t entries) {
-        while (Count() < entries) {
-            ends_.push_back(texts_.size());
-            if (withIdentifiers_) AppendIdentifier({});
-        }
-    }
-    void AppendIdentifier(std::string_view identifier) {
-        identifiers_.append(identifier);
-        identifierEnds_.push_back(identifiers_.size());
-    }
-    static std::string_view Text(const std::string& texts, const std::vector<size_t>& ends, int32_t entry) {
-        const size_t end = ends[static_cast<size_t>(entry)];
-        const size_t start = entry == 0 ? 0 : ends[static_cast<size_t>(entry) - 1];
-        return std::string_view(texts).substr(start, end - start);
+        while (count_ < entries) entry_(count_++, {}, {});
     }
 
     bool isSql_;
     bool withIdentifiers_;
-    std::string scratch_;
-    std::string texts_, identifiers_;  // one block each, not one string per table
-    std::vector<size_t> ends_, identifierEnds_;
+    Entry entry_;
+    int32_t count_ = 0;
+    std::string scratch_, identifier_;
 };
 
 // What a JSON array written as it grows looks like: "[", the items one per line, "]".
@@ -125,22 +111,20 @@ std::string JsonObjectOpening(bool isSql) { return "{\"edition\":" + JsonEdition
 }  // namespace
 
 void ListTables(const DictionarySource& source, Format format, TextOutput& out) {
-    TableList list(IsSql(source), format == Format::kJson);
+    JsonArrayWriter tables(out, JsonObjectOpening(IsSql(source)));
+    const bool json = format == Format::kJson;
+    TableList list(IsSql(source), json, [&](int32_t entry, std::string_view description, std::string_view identifier) {
+        if (json) {
+            tables.Item(JsonListEntry(entry, description, identifier));
+            return;
+        }
+        out.BeginLine();
+        out.Number(entry);
+        out.Field(description);
+        out.EndLine();
+    });
     if (ReadDictionaryStream(source.bytes, list, source.bufferSize) == 0) throw ListIndexError(-1);
-    if (format == Format::kJson) {
-        JsonArrayWriter tables(out, JsonObjectOpening(IsSql(source)));
-        for (int32_t entry = 0; entry < list.Count(); ++entry) {
-            tables.Item(JsonListEntry(entry, list.Description(entry), list.Identifier(entry)));
-        }
-        tables.Close("}");
-    } else {
-        for (int32_t entry = 0; entry < list.Count(); ++entry) {
-            out.BeginLine();
-            out.Number(entry);
-            out.Field(list.Description(entry));
-            out.EndLine();
-        }
-    }
+    if (json) tables.Close("}");
     out.Flush();
 }
 

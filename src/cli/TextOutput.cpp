@@ -1,5 +1,7 @@
 #include "cli/TextOutput.h"
 
+#include <charconv>
+
 #include "dictionary/Cp1251.h"
 
 namespace dd::cli {
@@ -16,6 +18,13 @@ void TextOutput::Field(std::string_view text) {
     } else {
         AppendUtf8FromCp1251(pending_, text, true);
     }
+}
+
+void TextOutput::Number(long long value) {
+    Separate();
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    pending_.append(digits, static_cast<size_t>(end - digits));
 }
 
 void TextOutput::EndLine() {

@@ -24,7 +24,7 @@ public:
     }
     // A text of the system (Windows-1251), converted unless the output is raw.
     void Field(std::string_view text);
-    void Number(long long value) { Separate(), pending_ += std::to_string(value); }
+    void Number(long long value);
     void EndLine();
     // Text that is written as it is (JSON, already UTF-8).
     void Write(std::string_view text);
