@@ -19,7 +19,7 @@ bool StreamedTables::WantsTable(int32_t entry) {
     auto pending = std::make_unique<Pending>();
     pending->table.entry = entry;
     WriteGridCaptions(pending->table.grid);
-    pending->fields.emplace(pending->table.grid, isSql_, M_);
+    pending->fields.emplace(pending->table.grid, isSql_);
     pending_.push_back(std::move(pending));
     return true;
 }

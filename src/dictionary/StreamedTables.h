@@ -11,7 +11,6 @@
 
 #include "dictionary/DictionaryStream.h"
 #include "dictionary/GridModel.h"
-#include "dictionary/LineBuffer.h"
 #include "dictionary/TableFieldView.h"
 #include "dictionary/TableIndexes.h"
 
@@ -55,7 +54,6 @@ private:
     bool withIndexes_;
     Wanted wanted_;
     Done done_;
-    LineBuffer M_;
     std::deque<std::unique_ptr<Pending>> pending_;  // in file order
     bool finished_ = false;
 };

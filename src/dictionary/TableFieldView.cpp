@@ -5,6 +5,7 @@
 #include "dictionary/DictionaryTexts.h"
 #include "dictionary/Error.h"
 #include "dictionary/SplitRecordLine.h"
+#include "dictionary/TextLines.h"
 #include "dictionary/TrimBlanks.h"
 
 namespace dd {
@@ -25,20 +26,23 @@ int32_t AddRow(GridModel& SG) {
     return SG.RowCount() - 1;
 }
 
-// One row of the grid from a field line: its parts trimmed, "F=" taken out, in columns 0 to 4.
-void ShowFieldLine(LineBuffer& M, std::string_view line, GridModel& SG) {
+// One row of the grid from a field line: its parts trimmed, "F=" taken out, in columns 0 to 4. The
+// parts are the lines of the split line, as a line buffer would take them in.
+void ShowFieldLine(std::string_view line, GridModel& SG) {
     const int32_t row = AddRow(SG);
-    M.SetFromText(SplitRecordLine(line, kFieldSeparator));
-    for (int32_t j = 0; j < M.LineCount(); ++j) {
-        M.ReplaceLine(j, TrimBlanks(M.LineAt(j)));
-        M.ReplaceLine(j, ReplaceBeforeZero(M.LineAt(j), kFieldMark, ""));
+    std::string split, cell;
+    SplitRecordLine(line, kFieldSeparator, split);
+    TextLines parts(split);
+    std::string_view part;
+    for (int column = 0; column < kGridColumns && parts.Next(part); ++column) {
+        ReplaceBeforeZero(TrimBlanks(part), kFieldMark, "", cell);
+        SG.SetCell(column, row, cell);
     }
-    for (int32_t j = 0; j < M.LineCount() && j < kGridColumns; ++j) SG.SetCell(j, row, M.LineAt(j));
 }
 
 void ShowTable(Dictionary& dictionary, const TableListModel& LB, GridModel& SG) {
-    TableFieldScan scan(SG, dictionary.IsSqlDictionary,
-                        dictionary.M);  // the header row stays when no entry is selected
+    // Made first: the header row stays when no entry is selected.
+    TableFieldScan scan(SG, dictionary.IsSqlDictionary);
     const int32_t tableLine = LB.EntryTableLine(LB.SelectedIndex());
     scan.TableLine(dictionary.MAll.LineAt(tableLine));
     for (int64_t offset = TableFieldScan::kFirstOffset; scan.Line(offset, LineAt(dictionary.MAll, tableLine + offset));
@@ -52,9 +56,7 @@ std::string_view TableIdentifier(std::string_view tableLine, bool isSql, std::st
     return RecordField(tableLine, isSql ? 2 : 3, scratch);
 }
 
-TableFieldScan::TableFieldScan(GridModel& SG, bool isSql, LineBuffer& M) : SG_(SG), isSql_(isSql), M_(M) {
-    SG_.SetRowCount(1);
-}
+TableFieldScan::TableFieldScan(GridModel& SG, bool isSql) : SG_(SG), isSql_(isSql) { SG_.SetRowCount(1); }
 
 void TableFieldScan::TableLine(std::string_view line) {
     std::string scratch;
@@ -71,7 +73,7 @@ bool TableFieldScan::Line(int64_t offset, std::string_view line) {
         return false;
     }
     if (TrimBlanks(line) == "#") return false;
-    if (Contains(line, kFieldMark)) ShowFieldLine(M_, line, SG_);
+    if (Contains(line, kFieldMark)) ShowFieldLine(line, SG_);
     return offset < kLastOffset;
 }
 

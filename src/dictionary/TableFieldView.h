@@ -22,8 +22,8 @@ public:
     static constexpr int64_t kFirstOffset = 3;
     static constexpr int64_t kLastOffset = 1001;
 
-    // Leaves the grid its row 0, the captions. `M` is the scratch buffer that field lines are split in.
-    TableFieldScan(GridModel& SG, bool isSql, LineBuffer& M);
+    // Leaves the grid its row 0, the captions.
+    TableFieldScan(GridModel& SG, bool isSql);
 
     // The table line: the identifier row.
     void TableLine(std::string_view line);
@@ -36,7 +36,6 @@ public:
 private:
     GridModel& SG_;
     bool isSql_;
-    LineBuffer& M_;
     bool endedAtIndexes_ = false;
 };
 
