@@ -5,12 +5,13 @@ PACKAGES := cmake ninja-build g++ make binutils \
 	g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 xvfb xauth \
 	googletest libgtest-dev libbenchmark-dev imagemagick clang clang-format libclang-rt-14-dev time \
 	g++-multilib qemu-user-static
+	libcli11-dev nlohmann-json3-dev help2man dpkg-dev
 
 PRESETS := native native32 win32 win64
 WINE := cmake/wine-session.sh
 
 # build-% is not listed: make applies no pattern rule to a phony target, so nothing would be built.
-.PHONY: deps build test format fuzz run bench dist clean
+.PHONY: deps build test format fuzz run bench dist deb clean
 
 deps:
 	@cmake/install-deps.sh $(PACKAGES)
@@ -46,6 +47,10 @@ bench: deps build-native
 
 dist: deps build-win32 build-win64
 	@cmake/make-dist.sh
+
+# The Debian package of ddview: dist/ddview_VERSION_amd64.deb.
+deb: deps build-native
+	@cmake/make-deb.sh
 
 clean:
 	rm -rf build dist

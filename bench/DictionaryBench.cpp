@@ -7,6 +7,9 @@
 #include <filesystem>
 #include <string>
 
+#include "dictionary/DictionaryStream.h"
+#include "dictionary/SplitRecordLine.h"
+#include "platform/FileReading.h"
 #include "viewmodel/DictionaryView.h"
 #include "viewmodel/SearchPattern.h"
 
@@ -88,8 +91,36 @@ void BM_FindNothingInCells(benchmark::State& state) { FindFromTheStart(state, fa
 // Every field line holds "SP10" but no cell holds it as a whole word: every table's grid is built.
 void BM_FindNothingAsWholeWord(benchmark::State& state) { FindFromTheStart(state, false, "SP10", dd::kFindWholeWords); }
 
+// ddview list's reading: the file once through the stream's buffer, each table's description taken.
+void BM_StreamTableList(benchmark::State& state) {
+    const std::string path = DictionaryPath();
+    if (path.empty()) return state.SkipWithError("set DD_BENCH_DICTIONARY");
+    class Descriptions : public dd::TableStreamSink {
+    public:
+        bool WantsTable(int32_t) override { return true; }
+        bool TakeLine(int32_t, int64_t, std::string_view line) override {
+            bytes += dd::TrimmedRecordField(line, 1, scratch).size();
+            return false;
+        }
+        void EndOfInput(int32_t) override {}
+        size_t bytes = 0;
+        std::string scratch;
+    };
+    int32_t tables = 0;
+    for (auto _ : state) {
+        Descriptions sink;
+        const auto source = dd::OpenFileStream(path);
+        tables = dd::ReadDictionaryStream(*source, sink);
+        benchmark::DoNotOptimize(sink.bytes);
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(std::filesystem::file_size(path)) * state.iterations());
+    state.counters["tables"] = static_cast<double>(tables);
+    state.counters["peak_rss_MB"] = PeakRssBytes() / (1 << 20);
+}
+
 }  // namespace
 
+BENCHMARK(BM_StreamTableList)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_LoadDictionary)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_SwitchToLastTable)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_FindFirstLine)->Unit(benchmark::kMillisecond);

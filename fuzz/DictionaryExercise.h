@@ -22,13 +22,16 @@ struct ExerciseLimits {
     // this many of the shown tables (from the start) with a plain table view.
     bool compareWithReference = true;
     int32_t gridsCompared = 4;
+    // Run ddview's commands on the bytes read as a stream (list, show, find, export, dump, as text and
+    // JSON) and compare what they print with the plain reading.
+    bool streamCommands = true;
 };
 
 // Opens the bytes as the dictionary at `path`, as the viewer and ddview do, and then: shows each table
 // (see ExerciseLimits) and a few indexes that are no entry; builds each shown table's export bytes, the
-// clipboard texts of its rows and its print commands at a few page heights and grid widths; checks
-// what it can of each result. Raises ExerciseFailure for a broken rule; the system's own errors are
-// results, not failures. Returns the load's error message, empty when the dictionary opened.
+// clipboard texts of its rows and its print commands at a few page heights and grid widths; runs ddview's
+// commands on the bytes as a stream; checks what it can of each result. Raises ExerciseFailure for a broken rule; the
+// system's own errors are results, not failures. Returns the load's error message, empty when the dictionary opened.
 std::string ExerciseDictionary(std::string_view bytes, std::string_view path, const ExerciseLimits& limits = {});
 
 // The same for both editions (a path without and with ".DDS"); also scans the bytes in stretches as

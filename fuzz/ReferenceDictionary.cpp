@@ -124,4 +124,41 @@ std::vector<ReferenceRow> ReferenceTableView(const ReferenceDictionary& dictiona
     return rows;
 }
 
+std::vector<ReferenceIndex> ReferenceTableIndexes(const ReferenceDictionary& dictionary, int32_t entry) {
+    const auto& lines = dictionary.lines;
+    const size_t tableLine = static_cast<size_t>(dictionary.tableLines[static_cast<size_t>(entry)]);
+    size_t indexesLine = 0;
+    for (size_t index = tableLine + 3; index <= tableLine + 1001 && index < lines.size(); ++index) {
+        if (Contains(lines[index], "#----Indexes------")) {
+            indexesLine = index;
+            break;
+        }
+        if (Trimmed(lines[index]) == "#") break;
+    }
+    std::vector<ReferenceIndex> indexes;
+    if (indexesLine == 0) return indexes;
+    for (size_t index = indexesLine + 1; index < lines.size(); ++index) {
+        const std::string text = Trimmed(lines[index]);
+        if (text == "#" || Contains(text, "#==TABLE no")) break;
+        if (text.rfind("I=", 0) != 0) continue;
+        const std::vector<std::string> parts = Fields(text);
+        auto part = [&](size_t k) { return Trimmed(FieldAt(parts, k)); };
+        ReferenceIndex found;
+        found.name = Replaced(part(0), "I=", "");
+        found.description = part(1);
+        found.unique = part(2) == "1";
+        const std::string fields = part(3);
+        size_t start = 0;
+        while (!fields.empty()) {
+            const size_t comma = fields.find(',', start);
+            found.fields.push_back(Trimmed(fields.substr(start, comma == std::string::npos ? comma : comma - start)));
+            if (comma == std::string::npos) break;
+            start = comma + 1;
+        }
+        found.lastColumn = part(4);
+        indexes.push_back(found);
+    }
+    return indexes;
+}
+
 }  // namespace dd::fuzz

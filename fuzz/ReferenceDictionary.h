@@ -23,4 +23,15 @@ ReferenceDictionary ReadReferenceDictionary(std::string_view bytes);
 using ReferenceRow = std::array<std::string, 5>;
 std::vector<ReferenceRow> ReferenceTableView(const ReferenceDictionary& dictionary, int32_t entry, bool isSql);
 
+// One index of a table: Name, Descr, Unique ("1"), the indexed fields, DBName or Type.
+struct ReferenceIndex {
+    std::string name, description;
+    bool unique = false;
+    std::vector<std::string> fields;
+    std::string lastColumn;
+};
+// The indexes of entry `entry`: the "I=" lines after the Indexes line that ended its field scan, up to a
+// "#" line, a marker line or the end.
+std::vector<ReferenceIndex> ReferenceTableIndexes(const ReferenceDictionary& dictionary, int32_t entry);
+
 }  // namespace dd::fuzz

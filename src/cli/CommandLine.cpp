@@ -1,36 +1,153 @@
 #include "cli/CommandLine.h"
 
+#include <algorithm>
+#include <memory>
+
+#include "cli/CommandTable.h"
+#include <CLI/CLI.hpp>
+
 namespace dd::cli {
 
 const char* const kUsage =
-    "usage: ddview COMMAND [--raw] ARGUMENTS...\n"
+    "usage: ddview COMMAND [--raw] [--json] ARGUMENTS...\n"
     "  ddview list FILE            one line per table: N<TAB>description\n"
     "  ddview show FILE N          the field grid of table N: every row, cells joined by TAB\n"
     "  ddview find FILE TEXT       the rows of all tables whose cells contain TEXT (letter case ignored):\n"
     "                              N<TAB>description<TAB>row<TAB>cells...\n"
     "  ddview export FILE N OUT    writes table N as the viewer's aligned text file OUT\n"
-    "Texts are printed as UTF-8; --raw prints the dictionary's own bytes (Windows-1251).\n"
-    "Options may stand anywhere after the command word. Exit status: 0 done, 1 failed, 2 bad command line.\n";
+    "  ddview dump FILE            the whole dictionary as one JSON document\n"
+    "Texts are printed as UTF-8; --raw prints the dictionary's own bytes (Windows-1251); --json prints JSON.\n"
+    "Options may stand anywhere after the command word. Exit status: 0 done, 1 failed, 2 bad command line.\n"
+    "ddview --help and ddview COMMAND --help tell more.\n";
 
-std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& arguments) {
+namespace {
+
+constexpr const char* kDescription =
+    "ddview: the tables and fields of the data dictionaries 1Cv7.DD (DBF edition) and 1Cv7.DDS (SQL edition), "
+    "as the ddlister viewer shows them.";
+
+constexpr const char* kFooter =
+    "Texts are printed as UTF-8, control characters inside them (a TAB among them) as U+FFFD; --raw prints the "
+    "dictionary's own bytes (Windows-1251) instead. --json prints JSON, whose texts keep every character. Options "
+    "may stand anywhere after the command word; -- ends them. The file is read once, front to back.\n\n"
+    "Exit status: 0 done; 1 failed, with \"ddview: FILE: message\" on standard error (the viewer's own "
+    "message: File not found, List index out of bounds (7), ...); 2 bad command line.\n\n"
+    "ddview COMMAND --help describes each command.";
+
+// A table number: decimal digits only.
+bool IsEntry(const std::string& text) {
+    return !text.empty() && text.size() <= 9 && text.find_first_not_of("0123456789") == std::string::npos;
+}
+
+// What one command's options and operands are parsed into.
+struct Parsed {
+    const Command* command = nullptr;
+    CLI::App* app = nullptr;
+    std::vector<std::string> operands;
+    bool raw = false;
+    bool json = false;
+};
+
+void Describe(CLI::App& app) {
+    auto formatter = std::make_shared<CLI::Formatter>();
+    formatter->column_width(24);
+    formatter->label("REQUIRED", "");
+    formatter->label("SUBCOMMAND", "COMMAND");
+    formatter->label("Positionals", "Arguments");
+    app.formatter(formatter);
+}
+
+// The text cut into lines of at most `width` characters at spaces; paragraphs stay apart.
+std::string Wrapped(std::string_view text, size_t width = 100) {
+    std::string out;
+    size_t column = 0;
+    for (size_t pos = 0; pos < text.size();) {
+        if (text[pos] == '\n') {
+            out += '\n';
+            column = 0;
+            ++pos;
+            continue;
+        }
+        const size_t end = std::min(text.find_first_of(" \n", pos), text.size());
+        const std::string_view word = text.substr(pos, end - pos);
+        if (column > 0 && column + 1 + word.size() > width) {
+            out += '\n';
+            column = 0;
+        } else if (column > 0) {
+            out += ' ';
+            ++column;
+        }
+        out += word;
+        column += word.size();
+        pos = end < text.size() && text[end] == ' ' ? end + 1 : end;
+    }
+    return out;
+}
+
+}  // namespace
+
+std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& arguments, std::string* problem) {
+    CLI::App app(kDescription, "ddview");
+    Describe(app);
+    app.footer(Wrapped(kFooter));
+    app.require_subcommand(1);
+    app.set_version_flag("--version", std::string("ddview ") + Version(), "Print ddview's version and exit");
+    bool rawBeforeCommand = false;
+    app.add_flag("--raw", rawBeforeCommand)->group("");  // as before the command word was parsed too
+
+    std::vector<Parsed> parsed(Commands().size());
+    for (size_t k = 0; k < Commands().size(); ++k) {
+        const Command& command = Commands()[k];
+        Parsed& into = parsed[k];
+        into.command = &command;
+        into.app = app.add_subcommand(command.name, command.summary);
+        into.app->group("Commands");
+        Describe(*into.app);
+        into.app->footer(Wrapped(command.details));
+        into.operands.resize(static_cast<size_t>(command.operandCount));
+        for (int i = 0; i < command.operandCount; ++i) {
+            into.app->add_option(command.operands[i].name, into.operands[i], command.operands[i].help)
+                ->required()
+                ->type_name("");
+        }
+        if (command.raw) {
+            into.app->add_flag("--raw", into.raw, "print the dictionary's own bytes (Windows-1251), not UTF-8");
+        }
+        if (command.jsonHelp != nullptr) into.app->add_flag("--json", into.json, command.jsonHelp);
+    }
+
     CommandLine line;
-    bool optionsEnded = false;
-    for (size_t i = 0; i < arguments.size(); ++i) {
-        const std::string& argument = arguments[i];
-        if (!optionsEnded && argument == "--") {
-            optionsEnded = true;
-        } else if (!optionsEnded && (argument == "--help" || argument == "-h")) {
-            line.help = true;
-        } else if (!optionsEnded && argument == "--raw") {
-            line.raw = true;
-        } else if (!optionsEnded && argument.size() > 1 && argument[0] == '-') {
-            return std::nullopt;
-        } else if (line.command.empty()) {
-            line.command = argument;
-        } else {
-            line.operands.push_back(argument);
+    const auto fail = [&](const std::string& why) -> std::optional<CommandLine> {
+        if (problem != nullptr) *problem = why;
+        return std::nullopt;
+    };
+    try {
+        std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());  // CLI11 takes them last first
+        app.parse(reversed);
+    } catch (const CLI::CallForHelp&) {
+        line.help = true;
+        line.text = app.help();  // the help of the command given, if any
+    } catch (const CLI::CallForVersion&) {
+        line.version = true;
+        line.text = std::string("ddview ") + Version() + "\n";
+    } catch (const CLI::ParseError& error) {
+        std::string why = error.what();
+        for (size_t at; (at = why.find("subcommand")) != std::string::npos;) why.replace(at, 10, "command");
+        return fail(why);
+    }
+    const auto chosen = std::find_if(parsed.begin(), parsed.end(), [](const Parsed& p) { return p.app->parsed(); });
+    if (chosen == parsed.end()) return line.help || line.version ? std::optional(line) : fail("no command given");
+    line.command = chosen->command->name;
+    if (line.help) return line;
+    line.operands = chosen->operands;
+    line.raw = chosen->raw || rawBeforeCommand;
+    line.json = chosen->json || line.command == "dump";
+    for (int i = 0; i < chosen->command->operandCount; ++i) {
+        if (std::string(chosen->command->operands[i].name) == "N" && !IsEntry(line.operands[i])) {
+            return fail("N: the table's number is written in digits only, from 0: " + line.operands[i]);
         }
     }
+    if (line.raw && line.json) return fail("--raw: JSON is always UTF-8");
     return line;
 }
 

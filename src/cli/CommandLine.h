@@ -12,12 +12,17 @@ struct CommandLine {
     std::string command;
     std::vector<std::string> operands;
     bool raw = false;
+    bool json = false;
+    // --help or --version: `text` is what to print, and nothing is run.
     bool help = false;
+    bool version = false;
+    std::string text;
 };
 
-// Nothing when the options are not known ones.
-std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& arguments);
+// Nothing when the command line is not one that ddview takes; `problem` then says why.
+std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& arguments, std::string* problem = nullptr);
 
+// The short usage, printed after a problem with the command line.
 extern const char* const kUsage;
 
 }  // namespace dd::cli

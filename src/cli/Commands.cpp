@@ -1,24 +1,45 @@
 #include "cli/Commands.h"
 
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "cli/JsonText.h"
+#include "dictionary/Dictionary.h"
 #include "dictionary/Error.h"
 #include "dictionary/FoldingTable.h"
+#include "dictionary/SplitRecordLine.h"
+#include "dictionary/StreamedTables.h"
+#include "dictionary/TableFieldView.h"
 #include "outputs/ExportText.h"
-#include "viewmodel/DictionaryView.h"
+#include "platform/FileReading.h"
 
 namespace dd::cli {
 namespace {
 
-// A dictionary opened as the viewer opens it: the first table shown.
-DictionaryView OpenView(const std::string& path) {
-    DictionaryView view;
-    view.Open(path);
-    return view;
+bool IsSql(const DictionarySource& source) { return PathIsSqlDictionary(source.path); }
+
+// Reads the tables that `wanted` names in full and hands them over in file order; fails with the
+// list error when the file holds no table.
+int32_t ReadTables(const DictionarySource& source, bool withIndexes, const StreamedTables::Wanted& wanted,
+                   const StreamedTables::Done& done) {
+    StreamedTables sink(IsSql(source), withIndexes, wanted, done);
+    const int32_t tables = ReadDictionaryStream(source.bytes, sink, source.bufferSize);
+    if (tables == 0) throw ListIndexError(-1);
+    return tables;
 }
 
-// Shows the entry as a selection in the viewer's list does; a number that is no entry is the list error.
-void Show(DictionaryView& view, int32_t entry) {
-    if (entry < 0 || entry >= view.List().EntryCount()) throw ListIndexError(entry);
-    view.SelectTable(entry);
+// Table `entry` read in full; the list error when there is no such entry.
+StreamedTable ReadOneTable(const DictionarySource& source, int32_t entry, bool withIndexes) {
+    std::optional<StreamedTable> found;
+    ReadTables(
+        source, withIndexes, [entry](int32_t candidate) { return candidate == entry; },
+        [&found](StreamedTable& table) {
+            found = std::move(table);
+            return false;
+        });
+    if (!found) throw ListIndexError(entry);
+    return std::move(*found);
 }
 
 void WriteCells(const GridModel& grid, int32_t row, TextOutput& out) {
@@ -34,53 +55,163 @@ bool RowMatches(const GridModel& grid, int32_t row, const FoldedPattern& pattern
     return false;
 }
 
+// The list, printed as its tables are read: each table's description (and identifier) goes straight
+// to the output, so nothing of the file is held. A file without tables prints nothing.
+class TableList : public TableStreamSink {
+public:
+    using Entry = std::function<void(int32_t entry, std::string_view description, std::string_view identifier)>;
+    TableList(bool isSql, bool withIdentifiers, Entry entry)
+        : isSql_(isSql), withIdentifiers_(withIdentifiers), entry_(std::move(entry)) {}
+
+    bool WantsTable(int32_t) override { return true; }
+    bool TakeLine(int32_t entry, int64_t, std::string_view line) override {
+        Fill(entry);
+        const std::string_view description = TrimmedRecordField(line, 1, scratch_);
+        entry_(count_++, description, withIdentifiers_ ? TableIdentifier(line, isSql_, identifier_) : "");
+        return false;
+    }
+    // Tables whose table line lies past the end of the input are listed under an empty text.
+    void EndOfInput(int32_t tables) override { Fill(tables); }
+
+private:
+    void Fill(int32_t entries) {
+        while (count_ < entries) entry_(count_++, {}, {});
+    }
+
+    bool isSql_;
+    bool withIdentifiers_;
+    Entry entry_;
+    int32_t count_ = 0;
+    std::string scratch_, identifier_;
+};
+
+// What a JSON array written as it grows looks like: "[", the items one per line, "]".
+class JsonArrayWriter {
+public:
+    JsonArrayWriter(TextOutput& out, std::string opening) : out_(out), opening_(std::move(opening)) {}
+    void Item(const Json& item) {
+        out_.Write(items_++ == 0 ? opening_ + "[\n" : std::string(",\n"));
+        out_.Write(item.dump());
+    }
+    void Close(std::string_view closing) {
+        out_.Write(items_ == 0 ? opening_ + "[" : std::string("\n"));
+        out_.Write("]");
+        out_.Write(closing);
+        out_.Write("\n");
+    }
+
+private:
+    TextOutput& out_;
+    std::string opening_;
+    int64_t items_ = 0;
+};
+
+std::string JsonObjectOpening(bool isSql) { return "{\"edition\":" + JsonEdition(isSql).dump() + ",\"tables\":"; }
+
 }  // namespace
 
-void ListTables(const std::string& path, TextOutput& out) {
-    const DictionaryView view = OpenView(path);
-    const TableListModel& list = view.List();
-    for (int32_t entry = 0; entry < list.EntryCount(); ++entry) {
+void ListTables(const DictionarySource& source, Format format, TextOutput& out) {
+    JsonArrayWriter tables(out, JsonObjectOpening(IsSql(source)));
+    const bool json = format == Format::kJson;
+    TableList list(IsSql(source), json, [&](int32_t entry, std::string_view description, std::string_view identifier) {
+        if (json) {
+            tables.Item(JsonListEntry(entry, description, identifier));
+            return;
+        }
         out.BeginLine();
         out.Number(entry);
-        out.Field(list.EntryTextView(entry));
+        out.Field(description);
         out.EndLine();
-    }
+    });
+    if (ReadDictionaryStream(source.bytes, list, source.bufferSize) == 0) throw ListIndexError(-1);
+    if (json) tables.Close("}");
+    out.Flush();
 }
 
-void ShowTable(const std::string& path, int32_t entry, TextOutput& out) {
-    DictionaryView view = OpenView(path);
-    Show(view, entry);
-    for (int32_t row = 0; row < view.Grid().RowCount(); ++row) {
-        out.BeginLine();
-        WriteCells(view.Grid(), row, out);
-        out.EndLine();
-    }
-}
-
-void FindText(const std::string& path, const std::string& text, TextOutput& out) {
-    DictionaryView view = OpenView(path);
-    const FoldedPattern pattern(text, ProcessFoldingTable());
-    if (pattern.Empty()) return;
-    const GridModel& grid = view.Grid();
-    for (int32_t entry = 0; entry < view.List().EntryCount(); ++entry) {
-        Show(view, entry);
-        const std::string description = view.List().EntryText(entry);
-        for (int32_t row = 1; row < grid.RowCount(); ++row) {
-            if (!RowMatches(grid, row, pattern)) continue;
+void ShowTable(const DictionarySource& source, int32_t entry, Format format, TextOutput& out) {
+    const StreamedTable table = ReadOneTable(source, entry, format == Format::kJson);
+    if (format == Format::kJson) {
+        out.Write(JsonTable(table, IsSql(source)).dump());
+        out.Write("\n");
+    } else {
+        for (int32_t row = 0; row < table.grid.RowCount(); ++row) {
             out.BeginLine();
-            out.Number(entry);
-            out.Field(description);
-            out.Number(row);
-            WriteCells(grid, row, out);
+            WriteCells(table.grid, row, out);
             out.EndLine();
         }
     }
+    out.Flush();
+}
+
+void FindText(const DictionarySource& source, const std::string& text, Format format, TextOutput& out) {
+    const FoldedPattern pattern(text, ProcessFoldingTable());
+    JsonArrayWriter hits(out, "");
+    // An empty text finds nothing, but the file is read all the same: its errors are the result.
+    ReadTables(
+        source, false, [&pattern](int32_t) { return !pattern.Empty(); },
+        [&](StreamedTable& table) {
+            const GridModel& grid = table.grid;
+            for (int32_t row = 1; row < grid.RowCount(); ++row) {
+                if (!RowMatches(grid, row, pattern)) continue;
+                if (format == Format::kJson) {
+                    hits.Item(JsonFoundRow(table.entry, table.description, grid, row));
+                    continue;
+                }
+                out.BeginLine();
+                out.Number(table.entry);
+                out.Field(table.description);
+                out.Number(row);
+                WriteCells(grid, row, out);
+                out.EndLine();
+            }
+            return true;
+        });
+    if (format == Format::kJson) hits.Close("");
+    out.Flush();
+}
+
+std::string ExportTable(const DictionarySource& source, int32_t entry) {
+    const StreamedTable table = ReadOneTable(source, entry, false);
+    return ExportFileBytes(IsSql(source), table.description, table.grid);
+}
+
+void DumpDictionary(const DictionarySource& source, TextOutput& out) {
+    const bool isSql = IsSql(source);
+    JsonArrayWriter tables(out, JsonObjectOpening(isSql));
+    ReadTables(
+        source, true, [](int32_t) { return true; },
+        [&](StreamedTable& table) {
+            tables.Item(JsonTable(table, isSql));
+            return true;
+        });
+    tables.Close("}");
+    out.Flush();
+}
+
+namespace {
+
+template <typename Command>
+auto WithFile(const std::string& path, Command command) {
+    const auto bytes = OpenFileStream(path);
+    return command(DictionarySource{path, *bytes});
+}
+
+}  // namespace
+
+void ListTables(const std::string& path, TextOutput& out) {
+    WithFile(path, [&](const DictionarySource& source) { ListTables(source, Format::kText, out); });
+}
+
+void ShowTable(const std::string& path, int32_t entry, TextOutput& out) {
+    WithFile(path, [&](const DictionarySource& source) { ShowTable(source, entry, Format::kText, out); });
+}
+
+void FindText(const std::string& path, const std::string& text, TextOutput& out) {
+    WithFile(path, [&](const DictionarySource& source) { FindText(source, text, Format::kText, out); });
 }
 
 std::string ExportTable(const std::string& path, int32_t entry) {
-    DictionaryView view = OpenView(path);
-    Show(view, entry);
-    return ExportFileBytes(view.IsSqlDictionary(), view.SelectedTableText(), view.Grid());
+    return WithFile(path, [&](const DictionarySource& source) { return ExportTable(source, entry); });
 }
 
 }  // namespace dd::cli

@@ -1,17 +1,38 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "cli/TextOutput.h"
+#include "dictionary/DictionaryStream.h"
 
 namespace dd::cli {
 
-// Each command fails with the system's error (dd::Error) when the dictionary cannot be read.
+// The dictionary a command reads, once and front to back: its path, which decides the edition (a path
+// containing ".DDS" is the SQL edition), and where its bytes come from.
+struct DictionarySource {
+    std::string path;
+    ByteSource& bytes;
+    size_t bufferSize = kStreamBufferSize;
+};
+
+enum class Format { kText, kJson };
+
+// Each command fails with the system's error (dd::Error) when the dictionary cannot be read: the list
+// error (-1) for a file without tables, (N) for a table number that is no entry.
+void ListTables(const DictionarySource& source, Format format, TextOutput& out);
+void ShowTable(const DictionarySource& source, int32_t entry, Format format, TextOutput& out);
+// `text` is in Windows-1251.
+void FindText(const DictionarySource& source, const std::string& text, Format format, TextOutput& out);
+// The bytes of the viewer's text export of table `entry`.
+std::string ExportTable(const DictionarySource& source, int32_t entry);
+// The whole dictionary as one JSON document.
+void DumpDictionary(const DictionarySource& source, TextOutput& out);
+
+// The same in text for the file at the path.
 void ListTables(const std::string& path, TextOutput& out);
 void ShowTable(const std::string& path, int32_t entry, TextOutput& out);
-// `text` is in Windows-1251.
 void FindText(const std::string& path, const std::string& text, TextOutput& out);
-// The bytes of the viewer's text export of table `entry`.
 std::string ExportTable(const std::string& path, int32_t entry);
 
 }  // namespace dd::cli

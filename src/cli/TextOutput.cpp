@@ -1,22 +1,55 @@
 #include "cli/TextOutput.h"
 
+#include <charconv>
+
 #include "dictionary/Cp1251.h"
 
 namespace dd::cli {
+namespace {
+
+constexpr size_t kGathered = size_t{32} << 10;
+
+}  // namespace
 
 void TextOutput::Field(std::string_view text) {
     Separate();
     if (raw_) {
-        line_.append(text);
+        pending_.append(text);
     } else {
-        line_ += Utf8FromCp1251(text, true);
+        AppendUtf8FromCp1251(pending_, text, true);
     }
 }
 
+void TextOutput::Number(long long value) {
+    Separate();
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    pending_.append(digits, static_cast<size_t>(end - digits));
+}
+
 void TextOutput::EndLine() {
-    line_ += '\n';
-    std::fwrite(line_.data(), 1, line_.size(), stream_);
-    BeginLine();
+    pending_ += '\n';
+    lineStart_ = pending_.size();
+    fieldsInLine_ = 0;
+    if (pending_.size() >= kGathered) Flush();
+}
+
+void TextOutput::Write(std::string_view text) {
+    pending_.resize(lineStart_);  // a line begun and not ended is dropped
+    pending_.append(text);
+    lineStart_ = pending_.size();
+    if (pending_.size() >= kGathered) Flush();
+}
+
+void TextOutput::Flush() {
+    const std::string_view whole(pending_.data(), lineStart_);
+    if (collected_ != nullptr) {
+        collected_->append(whole);
+    } else if (!whole.empty()) {
+        std::fwrite(whole.data(), 1, whole.size(), stream_);
+    }
+    pending_.erase(0, lineStart_);
+    lineStart_ = 0;
 }
 
 }  // namespace dd::cli

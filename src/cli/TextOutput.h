@@ -1,35 +1,46 @@
 #pragma once
 
 #include <cstdio>
-#include <initializer_list>
 #include <string>
 #include <string_view>
 
 namespace dd::cli {
 
-// Writes lines of tab-separated texts to a stream: the dictionary's bytes as they are, or
-// converted to UTF-8 for the terminal.
+// Writes lines of tab-separated texts, or JSON text, to a stream or into a string: the dictionary's
+// bytes as they are, or converted to UTF-8 for the terminal.
 class TextOutput {
 public:
     TextOutput(std::FILE* stream, bool raw) : stream_(stream), raw_(raw) {}
+    // Collects what is written, for the fuzzer and the tests.
+    TextOutput(std::string& collected, bool raw) : collected_(&collected), raw_(raw) {}
+    TextOutput(const TextOutput&) = delete;
+    TextOutput& operator=(const TextOutput&) = delete;
+    ~TextOutput() { Flush(); }
 
+    // Lines are gathered and written some kilobytes at a time.
     void BeginLine() {
-        line_.clear();
+        pending_.resize(lineStart_);
         fieldsInLine_ = 0;
     }
     // A text of the system (Windows-1251), converted unless the output is raw.
     void Field(std::string_view text);
-    void Number(long long value) { Separate(), line_ += std::to_string(value); }
+    void Number(long long value);
     void EndLine();
+    // Text that is written as it is (JSON, already UTF-8).
+    void Write(std::string_view text);
+    // Writes what was gathered.
+    void Flush();
 
 private:
     void Separate() {
-        if (fieldsInLine_++ > 0) line_ += '\t';
+        if (fieldsInLine_++ > 0) pending_ += '\t';
     }
 
-    std::FILE* stream_;
+    std::FILE* stream_ = nullptr;
+    std::string* collected_ = nullptr;
     bool raw_;
-    std::string line_;
+    std::string pending_;   // whole lines, then the line being made
+    size_t lineStart_ = 0;  // where the line being made starts
     int fieldsInLine_ = 0;
 };
 

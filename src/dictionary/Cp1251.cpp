@@ -93,21 +93,26 @@ struct Utf8Table {
 
 }  // namespace
 
-std::string Utf8FromCp1251(std::string_view text, bool forTerminal) {
+void AppendUtf8FromCp1251(std::string& out, std::string_view text, bool forTerminal) {
     static const Utf8Table plain(false), terminal(true);
     const Utf8Table& table = forTerminal ? terminal : plain;
     // Three bytes a byte at most. Past a third of the largest string (about 700 MB in 32 bits) that length
     // is refused, as std::string refuses it, before the product can wrap round (past 1.4 GB in 32 bits).
-    std::string out;
-    if (text.size() > out.max_size() / 3) throw std::length_error("Utf8FromCp1251");
-    out.resize(text.size() * 3);
-    char* end = out.data();
+    const size_t start = out.size();
+    if (text.size() > (out.max_size() - start) / 3) throw std::length_error("Utf8FromCp1251");
+    out.resize(start + text.size() * 3);
+    char* end = out.data() + start;
     for (char ch : text) {
         const Utf8Table::Entry& entry = table.entries[static_cast<unsigned char>(ch)];
         end[0] = entry.bytes[0], end[1] = entry.bytes[1], end[2] = entry.bytes[2];
         end += entry.size;
     }
     out.resize(static_cast<size_t>(end - out.data()));
+}
+
+std::string Utf8FromCp1251(std::string_view text, bool forTerminal) {
+    std::string out;
+    AppendUtf8FromCp1251(out, text, forTerminal);
     return out;
 }
 

@@ -11,6 +11,8 @@ namespace dd {
 // or break the tab-separated columns; otherwise every byte is converted as it is. A text whose UTF-8
 // could pass the largest string fails with std::length_error.
 std::string Utf8FromCp1251(std::string_view text, bool forTerminal = false);
+// The same appended to `out`.
+void AppendUtf8FromCp1251(std::string& out, std::string_view text, bool forTerminal = false);
 
 // UTF-8 text as Windows-1251; empty when the text is not UTF-8 or holds a character the code page lacks.
 std::optional<std::string> Cp1251FromUtf8(std::string_view text);

@@ -5,7 +5,6 @@
 #include <limits>
 
 #include "dictionary/Error.h"
-#include "dictionary/TrimBlanks.h"
 
 namespace dd {
 
@@ -40,7 +39,7 @@ std::shared_ptr<const DictionaryLines> DictionaryLines::Index(FileBytes bytes, L
     // test stands, that is not within the two lines read right after a marker; a Ctrl-Z at the start
     // of such a line ends the input.
     size_t fileLines = scan.segmentCount;
-    long long afterMarkerUntil = -1;
+    BlockOpenings openings;
     lines->blockMarkers_.reserve(scan.markerLines.size());
     lines->blockMarkerStarts_.reserve(scan.markerLines.size());
     auto marker = scan.markerLines.begin();
@@ -49,22 +48,21 @@ std::shared_ptr<const DictionaryLines> DictionaryLines::Index(FileBytes bytes, L
     while (marker != scan.markerLines.end() || ctrlZ != scan.ctrlZLines.end()) {
         const bool ctrlZFirst =
             marker == scan.markerLines.end() || (ctrlZ != scan.ctrlZLines.end() && *ctrlZ <= *marker);
-        const size_t line = ctrlZFirst ? *ctrlZ : *marker;
-        const size_t start = ctrlZFirst ? 0 : *markerStart;
         if (ctrlZFirst) {
+            if (openings.EndsInput(*ctrlZ)) {
+                fileLines = *ctrlZ;
+                break;
+            }
             ++ctrlZ;
-        } else {
-            ++marker, ++markerStart;
+            continue;
         }
-        if (static_cast<long long>(line) <= afterMarkerUntil) continue;
-        if (ctrlZFirst) {
-            fileLines = line;
-            break;
+        if (openings.Opens(*marker)) {
+            lines->blockMarkers_.push_back(static_cast<int32_t>(*marker));
+            lines->blockMarkerStarts_.push_back(*markerStart);
         }
-        lines->blockMarkers_.push_back(static_cast<int32_t>(line));
-        lines->blockMarkerStarts_.push_back(start);
-        afterMarkerUntil = static_cast<long long>(line) + 2;
+        ++marker, ++markerStart;
     }
+    const long long afterMarkerUntil = openings.AfterMarkerUntil();
 
     lines->fileLines_ = static_cast<int32_t>(fileLines);
     lines->lineCount_ =
@@ -112,10 +110,7 @@ std::string_view DictionaryLines::ReadOn(int32_t line, size_t offset, int32_t in
     const size_t end = lineFeed != nullptr ? static_cast<size_t>(static_cast<const char*>(lineFeed) - data) : size;
     cursor = {index + 1, end + 1};
 
-    std::string_view text(data + offset, end - offset);
-    while (!text.empty() && text.back() == '\r') text.remove_suffix(1);
-    if (!text.empty() && text.front() == 26) return {};  // a Ctrl-Z at its start leaves the line empty
-    return keptAsRead ? text : TrimBlanks(text);
+    return SegmentLine(std::string_view(data + offset, end - offset), keptAsRead);
 }
 
 }  // namespace dd

@@ -4,6 +4,8 @@
 #include <bit>
 #include <cstring>
 
+#include "dictionary/TrimBlanks.h"
+
 namespace dd {
 namespace {
 
@@ -23,10 +25,15 @@ inline int NthSetBit(uint64_t mask, int n) {
     return std::countr_zero(mask);
 }
 
+// A line is noted once, however many markers or irregular bytes it holds.
+void AddLine(std::vector<size_t>& lines, std::vector<size_t>& starts, size_t line, size_t lineStart) {
+    if (!lines.empty() && lines.back() == line) return;
+    lines.push_back(line);
+    starts.push_back(lineStart);
+}
+
 void AddMarkerLine(LineScan& scan, size_t line, size_t lineStart) {
-    if (!scan.markerLines.empty() && scan.markerLines.back() == line) return;
-    scan.markerLines.push_back(line);
-    scan.markerLineStarts.push_back(lineStart);
+    AddLine(scan.markerLines, scan.markerLineStarts, line, lineStart);
 }
 
 bool MarkerAt(std::string_view bytes, size_t pos) {
@@ -34,32 +41,40 @@ bool MarkerAt(std::string_view bytes, size_t pos) {
            std::memcmp(bytes.data() + pos, kTableMarker.data(), kTableMarker.size()) == 0;
 }
 
-// Scans bytes[from, end) one by one. Returns false when it stopped at an irregular byte.
-bool ScanBytes(std::string_view bytes, size_t from, size_t end, bool findIrregular, ScanState& state, LineScan& scan) {
-    const char* d = bytes.data();
-    const size_t n = bytes.size();
+// Scans window[from, end) one by one; `base` is the window's offset in the file. Returns false when it
+// stopped at an irregular byte.
+bool ScanBytes(std::string_view window, size_t base, size_t from, size_t end, IrregularBytes irregular, bool indexLines,
+               ScanState& state, LineScan& scan) {
+    const char* d = window.data();
+    const size_t n = window.size();
+    const auto irregularAt = [&](size_t p) {
+        if (irregular == IrregularBytes::kStop) {
+            scan.firstIrregular = base + p;
+            return true;
+        }
+        if (irregular == IrregularBytes::kReport) {
+            AddLine(scan.irregularLines, scan.irregularLineStarts, state.lineFeeds, state.segmentStart);
+        }
+        return false;
+    };
     for (size_t p = from; p < end; ++p) {
         const char c = d[p];
         if (c == '\n') {
             ++state.lineFeeds;
-            if (state.lineFeeds % kLineStep == 0) scan.lineStarts.push_back(p + 1);
-            state.segmentStart = p + 1;
+            if (indexLines && state.lineFeeds % kLineStep == 0) scan.lineStarts.push_back(base + p + 1);
+            state.segmentStart = base + p + 1;
             state.atSegmentStart = true;
             continue;
         }
         if (c == kCtrlZ) {
             if (state.atSegmentStart) {
                 scan.ctrlZLines.push_back(state.lineFeeds);
-            } else if (findIrregular) {
-                scan.firstIrregular = p;
+            } else if (irregularAt(p)) {
                 return false;
             }
         } else if (c == '\r') {
-            if (findIrregular && p + 1 < n && !IsCrOrLf(d[p + 1])) {
-                scan.firstIrregular = p;
-                return false;
-            }
-        } else if (c == '#' && MarkerAt(bytes, p)) {
+            if (p + 1 < n && !IsCrOrLf(d[p + 1]) && irregularAt(p)) return false;
+        } else if (c == '#' && MarkerAt(window, p)) {
             AddMarkerLine(scan, state.lineFeeds, state.segmentStart);
         }
         state.atSegmentStart = false;
@@ -69,61 +84,85 @@ bool ScanBytes(std::string_view bytes, size_t from, size_t end, bool findIrregul
 
 }  // namespace
 
-LineScanner::LineScanner(bool findIrregular, MaskKernel kernel) : findIrregular_(findIrregular), kernel_(kernel) {
-    scan_.lineStarts.push_back(0);
+LineScanner::LineScanner(IrregularBytes irregular, bool indexLines, MaskKernel kernel)
+    : irregular_(irregular), indexLines_(indexLines), kernel_(kernel) {
+    if (indexLines_) scan_.lineStarts.push_back(0);
 }
 
-void LineScanner::Feed(std::string_view bytes) {
-    if (kernel_ == nullptr || Stopped()) return;
+void LineScanner::Feed(std::string_view window, size_t windowStart) {
+    if (Stopped()) return;
+    const size_t windowEnd = windowStart + window.size();
+    if (kernel_ == nullptr) {
+        // Byte by byte, short of the bytes that a marker or a carriage return needs to be judged.
+        if (scanned_ + kKernelLookahead >= windowEnd) return;
+        const size_t end = windowEnd - kKernelLookahead;
+        ScanBytes(window, windowStart, scanned_ - windowStart, end - windowStart, irregular_, indexLines_, state_,
+                  scan_);
+        scanned_ = end;
+        return;
+    }
     constexpr size_t kBatch = 64;  // blocks whose masks are worked out at once
     BlockMasks masks[kBatch];
-    while (scanned_ + 64 + kKernelLookahead <= bytes.size()) {
-        const size_t blocks = std::min(kBatch, (bytes.size() - kKernelLookahead - scanned_) / 64);
-        kernel_(bytes.data() + scanned_, blocks, masks);
-        for (size_t b = 0; b < blocks; ++b, scanned_ += 64) {
+    // The state is worked on in locals, which the compiler keeps in registers, and stored back at the end.
+    size_t scanned = scanned_;
+    State state = state_;
+    while (scanned + 64 + kKernelLookahead <= windowEnd) {
+        const size_t blocks = std::min(kBatch, (windowEnd - kKernelLookahead - scanned) / 64);
+        kernel_(window.data() + (scanned - windowStart), blocks, masks);
+        for (size_t b = 0; b < blocks; ++b, scanned += 64) {
             const BlockMasks& m = masks[b];
-            const uint64_t segmentStarts = (m.lineFeeds << 1) | (state_.atSegmentStart ? 1u : 0u);
-            if (findIrregular_) {
-                const uint64_t irregular = m.lonelyReturns | (m.ctrlZs & ~segmentStarts);
-                if (irregular != 0) {
-                    scan_.firstIrregular = scanned_ + static_cast<size_t>(std::countr_zero(irregular));
+            const uint64_t segmentStarts = (m.lineFeeds << 1) | (state.atSegmentStart ? 1u : 0u);
+            const uint64_t irregular =
+                irregular_ == IrregularBytes::kIgnore ? 0 : m.lonelyReturns | (m.ctrlZs & ~segmentStarts);
+            if ((irregular | m.ctrlZs | m.markerStarts) != 0) {
+                // Ctrl-Z starts, marker candidates and irregular bytes are rare: their lines are counted one by one.
+                auto lineOf = [&](int bit) {
+                    return state.lineFeeds + static_cast<size_t>(std::popcount(m.lineFeeds & BitsBelow(bit)));
+                };
+                auto lineStartOf = [&](int bit) {
+                    const uint64_t before = m.lineFeeds & BitsBelow(bit);
+                    return before != 0 ? scanned + static_cast<size_t>(HighestSetBit(before)) + 1 : state.segmentStart;
+                };
+                if (irregular != 0 && irregular_ == IrregularBytes::kStop) {
+                    scanned_ = scanned;
+                    state_ = state;
+                    scan_.firstIrregular = scanned + static_cast<size_t>(std::countr_zero(irregular));
                     return;
                 }
+                for (uint64_t bits = irregular; bits != 0; bits &= bits - 1) {
+                    const int bit = std::countr_zero(bits);
+                    AddLine(scan_.irregularLines, scan_.irregularLineStarts, lineOf(bit), lineStartOf(bit));
+                }
+                for (uint64_t starts = m.ctrlZs & segmentStarts; starts != 0; starts &= starts - 1) {
+                    scan_.ctrlZLines.push_back(lineOf(std::countr_zero(starts)));
+                }
+                for (uint64_t candidates = m.markerStarts; candidates != 0; candidates &= candidates - 1) {
+                    const int bit = std::countr_zero(candidates);
+                    if (!MarkerAt(window, scanned - windowStart + static_cast<size_t>(bit))) continue;
+                    AddMarkerLine(scan_, lineOf(bit), lineStartOf(bit));
+                }
             }
-            // Ctrl-Z starts and marker candidates are rare: their line numbers are counted one by one.
-            auto lineOf = [&](int bit) {
-                return state_.lineFeeds + static_cast<size_t>(std::popcount(m.lineFeeds & BitsBelow(bit)));
-            };
-            for (uint64_t starts = m.ctrlZs & segmentStarts; starts != 0; starts &= starts - 1) {
-                scan_.ctrlZLines.push_back(lineOf(std::countr_zero(starts)));
+            const size_t before = state.lineFeeds;
+            state.lineFeeds += static_cast<size_t>(m.lineFeedCount);
+            if (indexLines_ && state.lineFeeds / kLineStep != before / kLineStep) {
+                const int nth = static_cast<int>(state.lineFeeds / kLineStep * kLineStep - before);
+                scan_.lineStarts.push_back(scanned + static_cast<size_t>(NthSetBit(m.lineFeeds, nth)) + 1);
             }
-            for (uint64_t candidates = m.markerStarts; candidates != 0; candidates &= candidates - 1) {
-                const int bit = std::countr_zero(candidates);
-                if (!MarkerAt(bytes, scanned_ + static_cast<size_t>(bit))) continue;
-                const uint64_t before = m.lineFeeds & BitsBelow(bit);
-                const size_t lineStart =
-                    before != 0 ? scanned_ + static_cast<size_t>(HighestSetBit(before)) + 1 : state_.segmentStart;
-                AddMarkerLine(scan_, lineOf(bit), lineStart);
-            }
-            const size_t before = state_.lineFeeds;
-            state_.lineFeeds += static_cast<size_t>(m.lineFeedCount);
-            if (state_.lineFeeds / kLineStep != before / kLineStep) {
-                const int nth = static_cast<int>(state_.lineFeeds / kLineStep * kLineStep - before);
-                scan_.lineStarts.push_back(scanned_ + static_cast<size_t>(NthSetBit(m.lineFeeds, nth)) + 1);
-            }
-            if (m.lineFeeds != 0) state_.segmentStart = scanned_ + static_cast<size_t>(HighestSetBit(m.lineFeeds)) + 1;
-            state_.atSegmentStart = (m.lineFeeds >> 63) != 0;
+            if (m.lineFeeds != 0) state.segmentStart = scanned + static_cast<size_t>(HighestSetBit(m.lineFeeds)) + 1;
+            state.atSegmentStart = (m.lineFeeds >> 63) != 0;
         }
     }
+    scanned_ = scanned;
+    state_ = state;
 }
 
-LineScan LineScanner::Finish(std::string_view bytes) {
-    if (!Stopped() && ScanBytes(bytes, scanned_, bytes.size(), findIrregular_, state_, scan_)) {
-        const size_t n = bytes.size();
-        scan_.segmentCount = state_.lineFeeds + ((n > 0 && bytes[n - 1] != '\n') ? 1 : 0);
+void LineScanner::FinishWindow(std::string_view window, size_t windowStart) {
+    const size_t fileSize = windowStart + window.size();
+    if (!Stopped() &&
+        ScanBytes(window, windowStart, scanned_ - windowStart, window.size(), irregular_, indexLines_, state_, scan_)) {
+        scan_.segmentCount = state_.lineFeeds + ((fileSize > 0 && state_.segmentStart < fileSize) ? 1 : 0);
     }
-    scanned_ = bytes.size();
-    return std::move(scan_);
+    scanned_ = fileSize;
 }
 
 LineScan ScanLines(std::string_view bytes, bool findIrregular) {
@@ -147,18 +186,36 @@ bool SegmentIsIrregular(const char* s, const char* e) {
     return false;
 }
 
-// Writes the segment's line at its start: CRs dropped, cut at the first Ctrl-Z, the rest CRs.
-void MendSegment(char* s, char* e) {
-    char* w = s;
-    for (char* r = s; r < e; ++r) {
+// Writes the segment's line from `out` on (which may be the segment's own start): CRs dropped, cut at
+// the first Ctrl-Z. Returns the end of what was written.
+char* WriteMendedLine(const char* s, const char* e, char* out) {
+    for (const char* r = s; r < e; ++r) {
         if (*r == '\r') continue;
         if (*r == kCtrlZ) break;
-        *w++ = *r;
+        *out++ = *r;
     }
+    return out;
+}
+
+// Writes the segment's line at its start, the rest CRs.
+void MendSegment(char* s, char* e) {
+    char* w = WriteMendedLine(s, e, s);
     std::memset(w, '\r', static_cast<size_t>(e - w));
 }
 
 }  // namespace
+
+std::string_view MendedSegment(std::string_view segment, std::string& scratch) {
+    scratch.resize(segment.size());
+    const char* end = WriteMendedLine(segment.data(), segment.data() + segment.size(), scratch.data());
+    return std::string_view(scratch.data(), static_cast<size_t>(end - scratch.data()));
+}
+
+std::string_view SegmentLine(std::string_view segment, bool keptAsRead) {
+    while (!segment.empty() && segment.back() == '\r') segment.remove_suffix(1);
+    if (!segment.empty() && segment.front() == kCtrlZ) return {};  // a Ctrl-Z at its start leaves the line empty
+    return keptAsRead ? segment : TrimBlanks(segment);
+}
 
 void MendIrregularSegments(char* data, size_t size, size_t from) {
     if (from >= size) return;

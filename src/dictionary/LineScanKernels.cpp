@@ -75,11 +75,40 @@ __attribute__((target("avx2,popcnt"))) void MasksAvx2(const char* p, size_t bloc
     }
 }
 
+#if !defined(_WIN32)
+// One register holds a whole block. Not on Windows, whose compilers do not align 64-byte spills on the stack.
+#define DD_AVX512 1
+
+__attribute__((target("avx512f,avx512bw,popcnt"))) void MasksAvx512(const char* p, size_t blocks, BlockMasks* out) {
+    const __m512i lf = _mm512_set1_epi8('\n'), cr = _mm512_set1_epi8('\r'), ctrlZ = _mm512_set1_epi8(26);
+    const __m512i hash = _mm512_set1_epi8('#'), equals = _mm512_set1_epi8('='), tee = _mm512_set1_epi8('T');
+    for (size_t b = 0; b < blocks; ++b, p += 64) {
+        const __m512i x = _mm512_loadu_si512(p);
+        const uint64_t lineFeeds = _mm512_cmpeq_epi8_mask(x, lf);
+        const uint64_t returns = _mm512_cmpeq_epi8_mask(x, cr);
+        uint64_t markers = _mm512_cmpeq_epi8_mask(x, hash);
+        if (markers != 0) {
+            markers &= _mm512_cmpeq_epi8_mask(_mm512_loadu_si512(p + 1), equals) &
+                       _mm512_cmpeq_epi8_mask(_mm512_loadu_si512(p + 3), tee);
+        }
+        uint64_t followedByBreak = (lineFeeds | returns) >> 1;
+        if (p[64] == '\n' || p[64] == '\r') followedByBreak |= uint64_t{1} << 63;
+        *out++ = {lineFeeds, _mm512_cmpeq_epi8_mask(x, ctrlZ), returns & ~followedByBreak, markers,
+                  __builtin_popcountll(lineFeeds)};
+    }
+}
+#endif
+
 }  // namespace
 
 std::vector<MaskKernel> AvailableMaskKernels() {
     std::vector<MaskKernel> kernels = {MasksSse2};
     if (__builtin_cpu_supports("avx2") && __builtin_cpu_supports("popcnt")) kernels.push_back(MasksAvx2);
+#if DD_AVX512
+    if (__builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw") && __builtin_cpu_supports("popcnt")) {
+        kernels.push_back(MasksAvx512);
+    }
+#endif
     return kernels;
 }
 

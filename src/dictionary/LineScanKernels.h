@@ -21,7 +21,7 @@ inline constexpr size_t kKernelLookahead = 19;
 // Fills the masks of `blocks` consecutive blocks at `p`.
 using MaskKernel = void (*)(const char* p, size_t blocks, BlockMasks* out);
 
-// The fastest kernel this processor runs (AVX2, else SSE2); null where there is none.
+// The fastest kernel this processor runs (AVX-512, else AVX2, else SSE2); null where there is none.
 MaskKernel BestMaskKernel();
 // Every kernel this processor runs, so that each can be checked against the byte-by-byte scan.
 std::vector<MaskKernel> AvailableMaskKernels();

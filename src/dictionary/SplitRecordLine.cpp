@@ -49,17 +49,29 @@ std::string_view RecordField(std::string_view line, int index, std::string& scra
     return {};
 }
 
+namespace {
+
+// A zero byte, CR or LF changes how a line splits.
+bool HoldsBreak(std::string_view text) {
+    bool breaks = false;
+    for (const char c : text) breaks |= (c == '\0') | (c == '\r') | (c == '\n');
+    return breaks;
+}
+
+}  // namespace
+
 std::string_view TrimmedRecordField(std::string_view line, int index, std::string& scratch) {
-    if (line.find_first_of(std::string_view("\0\r\n", 3)) != std::string_view::npos) {
-        return TrimBlanks(RecordField(line, index, scratch));
-    }
     // Splitting drops the blank fields before the first field with a visible byte; counted from that
     // field, the one asked for is trimmed anyway, so the blanks that splitting strips do not matter.
+    // Only the bytes up to the end of the field asked for decide it: a zero byte, CR or LF among them
+    // sends the line the plain way.
     int first = -1;
     size_t start = 0;
     for (int field = 0;; ++field) {
         const size_t separator = line.find(kFieldSeparator, start);
-        const std::string_view text = TrimBlanks(line.substr(start, separator - start));
+        const std::string_view raw = line.substr(start, separator - start);
+        if (HoldsBreak(raw)) return TrimBlanks(RecordField(line, index, scratch));
+        const std::string_view text = TrimBlanks(raw);
         if (first < 0 && !text.empty()) first = field;
         if (first >= 0 && field - first == index) return text;
         if (separator == std::string_view::npos) return {};

@@ -5,6 +5,7 @@
 #include "dictionary/DictionaryTexts.h"
 #include "dictionary/Error.h"
 #include "dictionary/SplitRecordLine.h"
+#include "dictionary/TextLines.h"
 #include "dictionary/TrimBlanks.h"
 
 namespace dd {
@@ -12,9 +13,6 @@ namespace {
 
 constexpr std::string_view kFieldMark = "F=";
 constexpr std::string_view kIndexesMark = "#----Indexes------";
-// The field scan looks at the 999 lines from the third below the table line on.
-constexpr int64_t kFirstScanOffset = 3;
-constexpr int64_t kLastScanOffset = 1001;
 
 bool Contains(std::string_view text, std::string_view part) { return text.find(part) != std::string_view::npos; }
 
@@ -28,37 +26,56 @@ int32_t AddRow(GridModel& SG) {
     return SG.RowCount() - 1;
 }
 
-// One row of the grid from a field line: its parts trimmed, "F=" taken out, in columns 0 to 4.
-void ShowFieldLine(Dictionary& dictionary, std::string_view line, GridModel& SG) {
-    LineBuffer& M = dictionary.M;
+// One row of the grid from a field line: its parts trimmed, "F=" taken out, in columns 0 to 4. The
+// parts are the lines of the split line, as a line buffer would take them in.
+void ShowFieldLine(std::string_view line, GridModel& SG) {
     const int32_t row = AddRow(SG);
-    M.SetFromText(SplitRecordLine(line, kFieldSeparator));
-    for (int32_t j = 0; j < M.LineCount(); ++j) {
-        M.ReplaceLine(j, TrimBlanks(M.LineAt(j)));
-        M.ReplaceLine(j, ReplaceBeforeZero(M.LineAt(j), kFieldMark, ""));
+    std::string split, cell;
+    SplitRecordLine(line, kFieldSeparator, split);
+    TextLines parts(split);
+    std::string_view part;
+    for (int column = 0; column < kGridColumns && parts.Next(part); ++column) {
+        ReplaceBeforeZero(TrimBlanks(part), kFieldMark, "", cell);
+        SG.SetCell(column, row, cell);
     }
-    for (int32_t j = 0; j < M.LineCount() && j < kGridColumns; ++j) SG.SetCell(j, row, M.LineAt(j));
 }
 
 void ShowTable(Dictionary& dictionary, const TableListModel& LB, GridModel& SG) {
-    SG.SetRowCount(1);
+    // Made first: the header row stays when no entry is selected.
+    TableFieldScan scan(SG, dictionary.IsSqlDictionary);
     const int32_t tableLine = LB.EntryTableLine(LB.SelectedIndex());
-
-    dictionary.M.SetFromText(SplitRecordLine(dictionary.MAll.LineAt(tableLine), kFieldSeparator));
-    const std::string identifier(dictionary.M.LineAt(dictionary.IsSqlDictionary ? 2 : 3));
-    AddRow(SG);
-    SG.SetCell(1, 1, dictionary.IsSqlDictionary ? texts::kSqlTableIdentifier : texts::kDbfTableIdentifier);
-    SG.SetCell(0, 1, identifier);
-
-    for (int64_t offset = kFirstScanOffset; offset <= kLastScanOffset; ++offset) {
-        const std::string_view line = LineAt(dictionary.MAll, tableLine + offset);
-        if (Contains(line, kIndexesMark)) break;
-        if (TrimBlanks(line) == "#") break;
-        if (Contains(line, kFieldMark)) ShowFieldLine(dictionary, line, SG);
+    scan.TableLine(dictionary.MAll.LineAt(tableLine));
+    for (int64_t offset = TableFieldScan::kFirstOffset; scan.Line(offset, LineAt(dictionary.MAll, tableLine + offset));
+         ++offset) {
     }
 }
 
 }  // namespace
+
+std::string_view TableIdentifier(std::string_view tableLine, bool isSql, std::string& scratch) {
+    return RecordField(tableLine, isSql ? 2 : 3, scratch);
+}
+
+TableFieldScan::TableFieldScan(GridModel& SG, bool isSql) : SG_(SG), isSql_(isSql) { SG_.SetRowCount(1); }
+
+void TableFieldScan::TableLine(std::string_view line) {
+    std::string scratch;
+    const std::string identifier(TableIdentifier(line, isSql_, scratch));
+    AddRow(SG_);
+    SG_.SetCell(1, 1, isSql_ ? texts::kSqlTableIdentifier : texts::kDbfTableIdentifier);
+    SG_.SetCell(0, 1, identifier);
+}
+
+bool TableFieldScan::Line(int64_t offset, std::string_view line) {
+    if (offset < kFirstOffset) return true;
+    if (Contains(line, kIndexesMark)) {
+        endedAtIndexes_ = true;
+        return false;
+    }
+    if (TrimBlanks(line) == "#") return false;
+    if (Contains(line, kFieldMark)) ShowFieldLine(line, SG_);
+    return offset < kLastOffset;
+}
 
 void LBClick(Dictionary& dictionary, const TableListModel& LB, GridModel& SG) {
     WithMemoryReported([&] { ShowTable(dictionary, LB, SG); });

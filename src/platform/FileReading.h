@@ -1,8 +1,10 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <string>
 
+#include "dictionary/DictionaryStream.h"
 #include "dictionary/FileBytes.h"
 
 namespace dd {
@@ -16,6 +18,9 @@ FileBytes ReadWholeFile(const std::string& path, const ReadProgress& progress = 
 // shorter), opened as ReadWholeFile opens it and failing with the same errors; nothing beyond them
 // is read. Defined per platform.
 std::string ReadFileStart(const std::string& path, size_t maxBytes);
+// The existing file at the path, opened as ReadWholeFile opens it (with the same errors), to be read
+// front to back through a buffer of the caller's. Defined per platform.
+std::unique_ptr<ByteSource> OpenFileStream(const std::string& path);
 
 // The reader of the file at the path, for LoadDictionary.
 inline FileReader FileAt(const std::string& path) {

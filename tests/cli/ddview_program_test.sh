@@ -59,6 +59,27 @@ for pinned in 1Cv7.DD:19 1Cv7.DDS:3; do
     { echo "FAIL: export of $pinned"; failures=$((failures + 1)); }
 done
 
+# The version, each command's help, and the JSON forms' bad combinations.
+printed() { ddview "$@" 2>/dev/null; }
+[[ $(printed --version) =~ ^ddview\ [0-9]+\.[0-9]+\.[0-9]+$ ]] || { echo "FAIL: --version"; failures=$((failures + 1)); }
+for command in list show find export dump; do
+  [[ $(printed "$command" --help) == *"Usage: ddview $command"* ]] || { echo "FAIL: $command --help"; failures=$((failures + 1)); }
+done
+expect 0 '' -- show "$samples/1Cv7.DD" 0 --help
+expect 2 'usage' -- dump "$samples/1Cv7.DD" --raw
+expect 2 'usage' -- list "$samples/1Cv7.DD" --json --raw
+expect 2 'usage' -- export "$samples/1Cv7.DD" 0 "$work/t.txt" --json
+expect 2 'usage' -- dump
+expect 1 "^ddview: $work/empty.DD: List index out of bounds \(-1\)\$" -- dump "$work/empty.DD"
+expect 1 "^ddview: $samples/1Cv7.DDS: List index out of bounds \(19\)\$" -- show "$samples/1Cv7.DDS" 19 --json
+[[ $(printed dump "$samples/1Cv7.DDS" | head -n 1) == '{"edition":"SQL","tables":[' ]] ||
+  { echo "FAIL: dump's first line"; failures=$((failures + 1)); }
+[[ $(printed show "$samples/1Cv7.DD" 0 --json) == '{"number":0,"description":"Соединений","identifier":"1SUSERS    ",'* ]] ||
+  { echo "FAIL: show --json"; failures=$((failures + 1)); }
+[[ $(printed find "$samples/1Cv7.DD" nosuchtext --json) == '[]' ]] || { echo "FAIL: find --json of nothing"; failures=$((failures + 1)); }
+# A pipe is read as it comes, and so is a file named by its descriptor.
+[[ $(cat "$samples/1Cv7.DD" | ddview list /dev/stdin | wc -l) -eq 21 ]] || { echo "FAIL: list of a pipe"; failures=$((failures + 1)); }
+
 # Real dictionaries: every table shows, and the list has one line per marker.
 if [[ -n "$real" && -d "$real" ]]; then
   for file in "$real"/*.DD; do
@@ -67,6 +88,7 @@ if [[ -n "$real" && -d "$real" ]]; then
     for ((n = 0; n < tables; n++)); do
       ddview show "$file" $n >/dev/null || { echo "FAIL: show $file $n"; failures=$((failures + 1)); }
     done
+    [[ $(ddview dump "$file" | grep -c '^{"number":') -eq $tables ]] || { echo "FAIL: dump $file"; failures=$((failures + 1)); }
   done
 fi
 

@@ -9,11 +9,13 @@ class FileDescriptor {
 public:
     // Takes over the result of open(): a negative value is no descriptor.
     explicit FileDescriptor(int fd) noexcept : fd_(fd) {}
+    FileDescriptor(FileDescriptor&& other) noexcept : fd_(other.fd_) { other.fd_ = -1; }
     ~FileDescriptor() {
         if (fd_ >= 0) ::close(fd_);
     }
     FileDescriptor(const FileDescriptor&) = delete;
     FileDescriptor& operator=(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(FileDescriptor&&) = delete;
 
     bool IsOpen() const noexcept { return fd_ >= 0; }
     int Get() const noexcept { return fd_; }

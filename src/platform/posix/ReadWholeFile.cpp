@@ -1,5 +1,4 @@
 // Reading a dictionary on POSIX systems, for the command-line tool and the native tests.
-#include <fcntl.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -14,8 +13,7 @@
 #include "dictionary/Error.h"
 #include "dictionary/FileBytes.h"
 #include "platform/FileReading.h"
-#include "platform/posix/ErrorCodes.h"
-#include "platform/posix/FileDescriptor.h"
+#include "platform/posix/OpenForReading.h"
 
 // A 32-bit build measures files of 2 GB or more only with _FILE_OFFSET_BITS=64 (set by CMakeLists.txt);
 // without it fstat fails on them instead of letting them be refused for their size.
@@ -23,8 +21,6 @@ static_assert(sizeof(off_t) == 8, "64-bit file offsets are needed");
 
 namespace dd {
 namespace {
-
-[[noreturn]] void ThrowErrno() { throw IoError(WindowsCodeOf(errno)); }
 
 // What has no size to go by (pipes, and files of the proc file system, which say they are empty) is read
 // until its end. One longer than a string can hold (about 2 GB in 32 bits) is refused as one larger than
@@ -84,18 +80,8 @@ FileBytes ReadRegularFile(int fd, uint64_t fileSize, const ReadProgress& progres
 }  // namespace
 
 FileBytes ReadWholeFile(const std::string& path, const ReadProgress& progress) {
-    // Opened without waiting: a named pipe that no program writes to would hold the open forever.
-    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-    if (!file.IsOpen()) ThrowOpenError(path);
     struct stat status {};
-    if (::fstat(file.Get(), &status) != 0) ThrowErrno();
-    if (S_ISDIR(status.st_mode)) throw IoError(WindowsCodeOf(EISDIR));
-    // A device is no dictionary either, and an endless one (/dev/zero) would be read until memory ran out.
-    if (S_ISCHR(status.st_mode) || S_ISBLK(status.st_mode)) throw IoError(WindowsCodeOf(EACCES));
-    // Reads wait again as usual: a pipe is read to its writer's end (and at once to its end without one).
-    const int flags = ::fcntl(file.Get(), F_GETFL);
-    if (flags < 0 || ::fcntl(file.Get(), F_SETFL, flags & ~O_NONBLOCK) != 0) ThrowErrno();
-
+    FileDescriptor file = OpenForReading(path, status);
     FileBytes bytes;
     try {
         bytes = S_ISREG(status.st_mode) && status.st_size > 0

@@ -1,0 +1,147 @@
+#include "cli/CommandTable.h"
+
+#include <cstdio>
+
+#include "cli/Commands.h"
+#include "cli/Platform.h"
+#include "dictionary/Cp1251.h"
+#include "dictionary/Error.h"
+#include "platform/FileReading.h"
+#include "platform/FileWriting.h"
+
+namespace dd::cli {
+namespace {
+
+constexpr Operand kFile = {"FILE", "the dictionary: 1Cv7.DD, or a path containing \".DDS\" for the SQL edition"};
+constexpr Operand kTable = {"N", "the table's number as `ddview list` gives it, from 0"};
+constexpr Operand kText = {"TEXT", "the text to look for (UTF-8), letter case ignored"};
+constexpr Operand kOut = {"OUT", "the text file to write (Windows-1251, CR LF)"};
+
+Format FormatOf(const CommandLine& line) { return line.json ? Format::kJson : Format::kText; }
+
+// The dictionary named by the first operand, opened to be read front to back.
+template <typename Body>
+auto WithDictionary(const CommandLine& line, Body body) {
+    const std::string path = NativePath(line.operands[0]);
+    const auto bytes = OpenFileStream(path);
+    return body(DictionarySource{path, *bytes});
+}
+
+// The parser has checked that a table number is digits only.
+int32_t Entry(const std::string& text) { return static_cast<int32_t>(std::stol(text)); }
+
+// TEXT is UTF-8; bytes that are not UTF-8 are taken as Windows-1251 already.
+bool SearchText(const std::string& argument, std::string& text) {
+    if (auto converted = Cp1251FromUtf8(argument)) {
+        text = *converted;
+        return true;
+    }
+    for (size_t i = 0; i < argument.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(argument[i]);
+        if (byte >= 0xF0 ||
+            (byte >= 0xC2 && i + 1 < argument.size() && (static_cast<unsigned char>(argument[i + 1]) & 0xC0) == 0x80)) {
+            return false;  // well-formed UTF-8 whose characters Windows-1251 lacks
+        }
+    }
+    text = argument;
+    return true;
+}
+
+int RunList(const CommandLine& line, TextOutput& out) {
+    WithDictionary(line, [&](const DictionarySource& source) { ListTables(source, FormatOf(line), out); });
+    return kDone;
+}
+
+int RunShow(const CommandLine& line, TextOutput& out) {
+    WithDictionary(
+        line, [&](const DictionarySource& source) { ShowTable(source, Entry(line.operands[1]), FormatOf(line), out); });
+    return kDone;
+}
+
+int RunFind(const CommandLine& line, TextOutput& out) {
+    std::string text;
+    if (!SearchText(line.operands[1], text)) {
+        std::fprintf(stderr, "ddview: %s: the text has characters that Windows-1251 lacks\n", line.operands[1].c_str());
+        return kBadCommandLine;
+    }
+    WithDictionary(line, [&](const DictionarySource& source) { FindText(source, text, FormatOf(line), out); });
+    return kDone;
+}
+
+int RunExport(const CommandLine& line, TextOutput&) {
+    const std::string bytes = WithDictionary(
+        line, [&](const DictionarySource& source) { return ExportTable(source, Entry(line.operands[1])); });
+    try {
+        WriteWholeFile(NativePath(line.operands[2]), bytes);
+    } catch (const Error& error) {
+        return ReportFailure(line.operands[2], error.Message());  // the output file's failure names that file
+    }
+    return kDone;
+}
+
+int RunDump(const CommandLine& line, TextOutput& out) {
+    WithDictionary(line, [&](const DictionarySource& source) { DumpDictionary(source, out); });
+    return kDone;
+}
+
+constexpr Command kCommands[] = {
+    {"list",
+     "one line per table: N<TAB>description, N from 0, in file order",
+     "Prints one line per table of the dictionary: its number N (from 0, in file order), a TAB, and its description.",
+     {kFile},
+     1,
+     true,
+     "print {\"edition\": \"DBF\"|\"SQL\", \"tables\": [{\"number\", \"description\", \"identifier\"}...]}",
+     RunList},
+    {"show",
+     "the field grid of table N: every row, cells joined by TAB",
+     "Prints the field grid of table N as the viewer shows it: the captions, the table's identifier, then one "
+     "row per field (name, description, type, length, precision), cells joined by TAB.",
+     {kFile, kTable},
+     2,
+     true,
+     "print the table: {\"number\", \"description\", \"identifier\", \"fields\": [{\"name\", \"description\", "
+     "\"type\", \"length\", \"precision\"}...], \"indexes\": [{\"name\", \"description\", \"unique\", \"fields\", "
+     "\"dbName\"|\"type\"}...]}",
+     RunShow},
+    {"find",
+     "every field row (and identifier) whose cells contain TEXT",
+     "Prints every field row (and table identifier) of every table whose cells contain TEXT, letter case "
+     "ignored: N<TAB>description<TAB>row<TAB>cells...",
+     {kFile, kText},
+     2,
+     true,
+     "print [{\"number\", \"description\", \"row\", \"cells\": [five cells]}...]",
+     RunFind},
+    {"export",
+     "write table N as the viewer's aligned text file OUT",
+     "Writes table N to OUT as the viewer saves it: an aligned text file in Windows-1251 with CR LF line ends.",
+     {kFile, kTable, kOut},
+     3,
+     true,
+     nullptr,
+     RunExport},
+    {"dump",
+     "the whole dictionary as one JSON document",
+     "Prints the whole dictionary as one JSON document, one table per line: {\"edition\": \"DBF\"|\"SQL\", "
+     "\"tables\": [{\"number\", \"description\", \"identifier\", \"fields\", \"indexes\"}...]} (see show --json). "
+     "Texts are decoded from Windows-1251; every value of the grid is a string.",
+     {kFile},
+     1,
+     false,
+     nullptr,
+     RunDump},
+};
+
+}  // namespace
+
+std::span<const Command> Commands() { return kCommands; }
+
+int ReportFailure(const std::string& file, const std::string& message) {
+    std::fprintf(stderr, "ddview: %s: %s\n", file.c_str(), message.c_str());
+    return kFailed;
+}
+
+const char* Version() { return DD_VERSION; }
+
+}  // namespace dd::cli
