@@ -22,7 +22,7 @@ Format FormatOf(const CommandLine& line) { return line.json ? Format::kJson : Fo
 // The dictionary named by the first operand, opened to be read front to back.
 template <typename Body>
 auto WithDictionary(const CommandLine& line, Body body) {
-    const std::string path = NativePath(line.operands[0]);
+    const std::string path = line.operands[0];
     const auto bytes = OpenFileStream(path);
     return body(DictionarySource{path, *bytes});
 }
@@ -72,7 +72,7 @@ int RunExport(const CommandLine& line, TextOutput&) {
     const std::string bytes = WithDictionary(
         line, [&](const DictionarySource& source) { return ExportTable(source, Entry(line.operands[1])); });
     try {
-        WriteWholeFile(NativePath(line.operands[2]), bytes);
+        WriteWholeFile(line.operands[2], bytes);
     } catch (const Error& error) {
         return ReportFailure(line.operands[2], error.Message());  // the output file's failure names that file
     }

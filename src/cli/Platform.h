@@ -8,9 +8,6 @@ namespace dd::cli {
 // The command line's arguments as UTF-8.
 std::vector<std::string> Utf8Arguments(int argc, char** argv);
 
-// A path given as UTF-8, as the file functions of the core take it (the ANSI code page on Windows).
-std::string NativePath(const std::string& utf8Path);
-
 // Sets standard output up for bytes (no newline translation; UTF-8 on a Windows console).
 void PrepareStandardOutput();
 

@@ -6,41 +6,27 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 
 #include "cli/Platform.h"
+#include "platform/win32/WideText.h"
 
 namespace dd::cli {
 namespace {
 
-std::string Convert(const std::wstring& text, UINT codePage) {
-    if (text.empty()) return {};
-    const int size =
-        WideCharToMultiByte(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
-    std::string result(static_cast<size_t>(size), '\0');
-    WideCharToMultiByte(codePage, 0, text.data(), static_cast<int>(text.size()), result.data(), size, nullptr, nullptr);
-    return result;
-}
-
-std::wstring Widen(const std::string& text, UINT codePage) {
-    if (text.empty()) return {};
-    const int size = MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring result(static_cast<size_t>(size), L'\0');
-    MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), result.data(), size);
-    return result;
-}
+struct LocalFreer {
+    void operator()(LPWSTR* block) const noexcept { LocalFree(block); }
+};
 
 }  // namespace
 
 std::vector<std::string> Utf8Arguments(int, char**) {
     int count = 0;
-    LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count);
+    const std::unique_ptr<LPWSTR, LocalFreer> wide(CommandLineToArgvW(GetCommandLineW(), &count));
     std::vector<std::string> arguments;
-    for (int i = 1; i < count; ++i) arguments.push_back(Convert(wide[i], CP_UTF8));
-    LocalFree(wide);
+    for (int i = 1; wide && i < count; ++i) arguments.push_back(Utf8FromWide(wide.get()[i]));
     return arguments;
 }
-
-std::string NativePath(const std::string& utf8Path) { return Convert(Widen(utf8Path, CP_UTF8), CP_ACP); }
 
 namespace {
 
