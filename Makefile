@@ -4,7 +4,7 @@ SHELL := /bin/bash
 PACKAGES := cmake ninja-build g++ make binutils \
 	g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 xvfb xauth \
 	googletest libgtest-dev libbenchmark-dev imagemagick clang clang-format libclang-rt-14-dev time \
-	g++-multilib qemu-user-static
+	g++-multilib qemu-user-static \
 	libcli11-dev nlohmann-json3-dev help2man dpkg-dev
 
 PRESETS := native native32 win32 win64
