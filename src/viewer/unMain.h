@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "layout/ColumnWidths.h"
 #include "layout/Dpi.h"
 #include "layout/KeyForwarding.h"
 #include "layout/Splitter.h"

@@ -2,9 +2,10 @@
 // does (aware of the screen's resolution, as the file manager is), makes a Lister window (top-level,
 // or embedded in a "TTOTAL_CMD" main window), shows the file in it and closes the plug-in on Esc.
 //   ddhost.exe [--embedded] [--plugin PATH] [--close-after MILLISECONDS] [--table N] [--size WxH]
-//              [--resize WxH] FILE
+//              [--resize WxH] [--hover N] FILE
 // --table N moves the list's selection N tables down with the arrow key, as the user would.
 // --size gives the Lister window's client area at opening, --resize resizes it once the file is shown.
+// --hover N rests the mouse on the list's entry N, so that its tooltip shows.
 #include <windows.h>
 
 #include <cstdio>
@@ -25,6 +26,7 @@ struct Options {
     int table = 0;
     SIZE size{};    // 0 x 0: the default size
     SIZE resize{};  // 0 x 0: no resize
+    int hover = -1;
 };
 
 // "WxH", both positive.
@@ -60,6 +62,8 @@ bool ParseOptions(int argc, char** argv, Options& options) {
             ++i;
         else if (argument == "--resize" && i + 1 < argc && ParseSize(argv[i + 1], options.resize))
             ++i;
+        else if (argument == "--hover" && i + 1 < argc)
+            options.hover = std::stoi(argv[++i]);
         else if (options.file.empty() && argument.rfind("--", 0) != 0)
             options.file = argument;
         else
@@ -79,6 +83,18 @@ void ResizeClientArea(HWND window, SIZE size) {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// Moves the mouse onto a list entry, as the user would, and tells the list.
+void RestMouseOn(HWND list, int entry) {
+    RECT item{};
+    if (SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(entry), reinterpret_cast<LPARAM>(&item)) == LB_ERR)
+        return;
+    POINT point{item.left + 20, (item.top + item.bottom) / 2};
+    const POINT client = point;
+    ClientToScreen(list, &point);
+    SetCursorPos(point.x, point.y);
+    SendMessageA(list, WM_MOUSEMOVE, 0, MAKELPARAM(client.x, client.y));
+}
+
 HWND topWindow = nullptr;
 
 void CALLBACK CloseNow(HWND, UINT, UINT_PTR, DWORD) {
@@ -93,7 +109,7 @@ int main(int argc, char** argv) {
     if (!ParseOptions(argc, argv, options)) {
         std::fprintf(stderr,
                      "usage: ddhost [--embedded] [--plugin PATH] [--close-after MS] [--table N] [--size WxH] "
-                     "[--resize WxH] FILE\n");
+                     "[--resize WxH] [--hover N] FILE\n");
         return 2;
     }
     dd::host::MakeProcessDpiAware();
@@ -130,6 +146,7 @@ int main(int argc, char** argv) {
         for (int i = 0; i < options.table; ++i) SendMessageA(list, WM_KEYDOWN, VK_DOWN, 1);
         if (options.resize.cx > 0) ResizeClientArea(lister.Handle(), options.resize);
         RedrawWindow(topWindow, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        if (options.hover >= 0) RestMouseOn(list, options.hover);
         std::printf("ddhost: showing %s\n", options.file.c_str());
         std::fflush(stdout);
         if (options.closeAfterMs > 0) SetTimer(nullptr, 0, options.closeAfterMs, CloseNow);
