@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs a command inside one Wine session for the Windows tests and the viewer: a private prefix under
 # the build folder, the Russian ANSI code page (1251), no Wine debug output, one persistent wineserver
-# (every Wine process start would otherwise cost seconds), and a virtual display when there is none.
+# (every Wine process start would otherwise cost seconds), and a virtual display when there is none
+# (DD_SCREEN pixels, default 1280x900).
 #   cmake/wine-session.sh COMMAND...
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -19,7 +20,7 @@ trap cleanup EXIT
 
 if [[ -z "${DISPLAY:-}" ]]; then
   display_file=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp 3>"$display_file" 2>/dev/null &
+  Xvfb -displayfd 3 -screen 0 "${DD_SCREEN:-1280x900}x24" -nolisten tcp 3>"$display_file" 2>/dev/null &
   xvfb_pid=$!
   for _ in $(seq 100); do [[ -s "$display_file" ]] && break; sleep 0.1; done
   export DISPLAY=":$(cat "$display_file")"

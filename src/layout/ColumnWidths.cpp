@@ -10,4 +10,10 @@ ColumnWidths FitColumnWidths(int gridOuterWidth, Dpi dpi) noexcept {
     return {identifierWidth, descriptionWidth, third, third, rest - 2 * third};
 }
 
+ColumnWidths UnscaledColumnWidths(const ColumnWidths& widths, Dpi dpi) noexcept {
+    ColumnWidths unscaled{};
+    for (size_t c = 0; c < widths.size(); ++c) unscaled[c] = dpi.Unscale(widths[c]);
+    return unscaled;
+}
+
 }  // namespace dd

@@ -14,4 +14,8 @@ using ColumnWidths = std::array<int, kGridColumns>;
 // the last one. Nothing is clamped: a grid narrower than 500 pixels gives zero or negative widths.
 ColumnWidths FitColumnWidths(int gridOuterWidth, Dpi dpi = kDefaultDpi) noexcept;
 
+// The widths on a screen of this resolution back in 96-DPI pixels, as the print commands take them:
+// a print at any resolution is the print at 96 DPI.
+ColumnWidths UnscaledColumnWidths(const ColumnWidths& widths, Dpi dpi) noexcept;
+
 }  // namespace dd

@@ -42,19 +42,17 @@ int ClampListWidth(int listWidth, int windowWidth, Dpi dpi) noexcept {
     return static_cast<int>(std::max<int64_t>(std::min<int64_t>(listWidth, widest), MinimumListWidth(dpi)));
 }
 
+int RescaledListWidth(int listWidth, Dpi from, Dpi to) noexcept {
+    if (from == to) return listWidth;
+    return to.Scale(from.Unscale(listWidth));
+}
+
 ViewerLayout LayoutViewer(int windowWidth, int windowHeight, int listWidth, Dpi dpi) noexcept {
     return SideBySide(windowWidth, windowHeight, ClampListWidth(listWidth, windowWidth, dpi), dpi);
 }
 
 ViewerLayout LayoutViewer(int windowWidth, int windowHeight, Dpi dpi) noexcept {
     return SideBySide(windowWidth, windowHeight, DefaultListWidth(dpi), dpi);
-}
-
-ViewerLayout AnchorViewer(const ViewerLayout& placed, int windowWidth, int windowHeight, Dpi dpi) noexcept {
-    ViewerLayout layout = placed;
-    layout.list.height = ListHeight(windowHeight, dpi);
-    layout.grid.width = GridWidth(windowWidth, placed.grid.left, dpi);
-    return layout;
 }
 
 }  // namespace dd

@@ -32,22 +32,20 @@ int MinimumGridWidth(Dpi dpi = kDefaultDpi) noexcept;
 // list's, since the list is what chooses the table; the grid takes what is left, down to nothing.
 int ClampListWidth(int listWidth, int windowWidth, Dpi dpi = kDefaultDpi) noexcept;
 
-// The viewer's placement on opening and after every change of the window's size or of the list's
-// width: a 1-pixel margin all round, the list `listWidth` wide (as ClampListWidth leaves it) on the left
-// and the grid right of it, touching it, to the margin on the right; both cover the rows from the top
-// margin to the bottom one. Sizes that would be negative are 0. With the default list width, in a
-// window wide enough for the grid's minimum, it is exactly the placement of LayoutViewer below.
+// The list's width after the screen's resolution changed: the same width at 96 DPI, so that a dragged
+// splitter keeps its place relative to the text.
+int RescaledListWidth(int listWidth, Dpi from, Dpi to) noexcept;
+
+// The viewer's placement after every change of the window's size, of the list's width (the splitter)
+// or of the screen's resolution: a 1-pixel margin all round, the list `listWidth` wide (as ClampListWidth leaves it) on
+// the left and the grid right of it, touching it, to the margin on the right; both cover the rows from the top margin
+// to the bottom one. Sizes that would be negative are 0. With the default list width, in a window wide enough for the
+// grid's minimum, it is exactly the opening placement of LayoutViewer below.
 ViewerLayout LayoutViewer(int windowWidth, int windowHeight, int listWidth, Dpi dpi = kDefaultDpi) noexcept;
 
 // The explicit placement after a file has been opened: a 1-pixel margin all round, the list 230 pixels
 // wide on the left and the grid on the right, touching it. Sizes that would be negative in a window
 // narrower than 232 or lower than 2 pixels are 0.
 ViewerLayout LayoutViewer(int windowWidth, int windowHeight, Dpi dpi = kDefaultDpi) noexcept;
-
-// The anchors on a later change of the window's size: the list follows the window's height, the grid
-// its width; the grid keeps its height and both keep their left and top edges. LayoutViewer with the
-// list's width replaces them, and lets the grid follow the height too.
-ViewerLayout AnchorViewer(const ViewerLayout& placed, int windowWidth, int windowHeight,
-                          Dpi dpi = kDefaultDpi) noexcept;
 
 }  // namespace dd

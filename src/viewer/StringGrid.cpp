@@ -7,6 +7,7 @@
 
 #include "layout/GridGeometry.h"
 #include "layout/GridNavigation.h"
+#include "layout/HorizontalScroll.h"
 #include "platform/win32/WideText.h"
 #include "viewer/GridMessages.h"
 #include "viewer/ModuleInstance.h"
@@ -20,11 +21,41 @@ namespace {
 constexpr int kDefaultColumnWidth = 64;
 constexpr int kWheelRows = 3;
 
+// The columns before they are first fitted: every one the default width.
+GridColumnLayout DefaultColumns(Dpi dpi) noexcept {
+    GridColumnLayout columns;
+    columns.widths.fill(dpi.Scale(kDefaultColumnWidth));
+    columns.contentWidth = ColumnLeft(columns.widths, kGridColumns, 0, dpi);
+    return columns;
+}
+
+RECT ClientRectOf(HWND window) noexcept {
+    RECT client{};
+    GetClientRect(window, &client);
+    return client;
+}
+
+// Sets a flag for a scope and clears it again.
+class FlagScope {
+public:
+    explicit FlagScope(bool& flag) noexcept : flag_(flag) { flag_ = true; }
+    ~FlagScope() { flag_ = false; }
+    FlagScope(const FlagScope&) = delete;
+    FlagScope& operator=(const FlagScope&) = delete;
+
+private:
+    bool& flag_;
+};
+
 }  // namespace
 
 StringGrid::StringGrid(const StringGridArgs& args)
-    : args_(args), model_(*args.model), font_(CreateInterfaceFont(true)), binding_(*this, args.errors, window_) {
-    widths_.fill(kDefaultColumnWidth);
+    : args_(args),
+      model_(*args.model),
+      dpi_(args.dpi),
+      columns_(DefaultColumns(args.dpi)),
+      font_(CreateInterfaceFont(true, args.dpi)),
+      binding_(*this, args.errors, window_) {
     const wchar_t* className = RegisterWindowClassOnce(grid::kClassName, &WindowProc, 0, nullptr);
     // The grid is the window's creation parameter: WindowProc makes window_ own the window and binds it
     // at its first message.
@@ -33,7 +64,9 @@ StringGrid::StringGrid(const StringGridArgs& args)
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.controlId)), ModuleInstance(),
                         this) == nullptr)
         throw LastOsError();
-    UpdateScrollBar();
+    MeasureCaptions();
+    UpdateScrollBars();
+    created_ = true;
 }
 
 LRESULT StringGrid::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -50,9 +83,10 @@ LRESULT StringGrid::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_ERASEBKGND:
             return 1;  // painting covers the whole client area
         case WM_SIZE:
-            UpdateScrollBar();
-            Repaint();
+            OnSize();
             return 0;
+        case WM_NCHITTEST:
+            return OnHitTest(message, wParam, lParam);
         case WM_GETDLGCODE:
             return DLGC_WANTARROWS | DLGC_WANTCHARS;
         case WM_GETFONT:
@@ -85,8 +119,14 @@ LRESULT StringGrid::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_VSCROLL:
             OnVerticalScroll(LOWORD(wParam));
             return 0;
+        case WM_HSCROLL:
+            OnHorizontalScroll(LOWORD(wParam));
+            return 0;
         case WM_MOUSEWHEEL:
-            OnMouseWheel(GET_WHEEL_DELTA_WPARAM(wParam));
+            OnMouseWheel(GET_WHEEL_DELTA_WPARAM(wParam), GET_KEYSTATE_WPARAM(wParam));
+            return 0;
+        case WM_MOUSEHWHEEL:
+            OnHorizontalMouseWheel(GET_WHEEL_DELTA_WPARAM(wParam));
             return 0;
         case WM_SETFOCUS:
             OnFocusChange(true, reinterpret_cast<HWND>(wParam));
@@ -110,7 +150,7 @@ LRESULT StringGrid::HandleQuery(UINT message, WPARAM wParam, LPARAM lParam) cons
         case grid::kGetColumnCount:
             return model_.ColumnCount();
         case grid::kGetColumnWidth:
-            return wParam < widths_.size() ? widths_[wParam] : 0;
+            return wParam < columns_.widths.size() ? columns_.widths[wParam] : 0;
         case grid::kGetCurrentColumn:
             return model_.Current().column;
         case grid::kGetCurrentRow:
@@ -141,15 +181,19 @@ LRESULT StringGrid::HandleQuery(UINT message, WPARAM wParam, LPARAM lParam) cons
 }
 
 void StringGrid::ModelChanged() {
-    UpdateScrollBar();
+    MeasureCaptions();
+    // A table with more or fewer rows shows or hides the vertical scroll bar, which changes the width
+    // that the columns have.
+    if (UpdateScrollBars() && created_ && args_.onResized) args_.onResized();
     Repaint();
 }
 
-void StringGrid::SetColumnWidth(int column, int width) {
-    if (column < 0 || column >= kGridColumns || widths_[static_cast<size_t>(column)] == width) return;
-    widths_[static_cast<size_t>(column)] = width;
-    UpdateScrollBar();
+bool StringGrid::SetColumnLayout(const GridColumnLayout& columns) {
+    if (columns == columns_) return false;
+    columns_ = columns;
+    const bool resized = UpdateScrollBars();
     Repaint();
+    return resized;
 }
 
 int StringGrid::OuterWidth() const noexcept {
@@ -158,14 +202,57 @@ int StringGrid::OuterWidth() const noexcept {
     return rect.right - rect.left;
 }
 
-int32_t StringGrid::VisibleRows() const {
-    RECT client{};
-    GetClientRect(Handle(), &client);
-    return FullyVisibleRows(client.bottom, model_.FixedRows());
+int StringGrid::ClientWidth() const noexcept { return ClientRectOf(Handle()).right; }
+
+void StringGrid::SetDisplayDpi(Dpi dpi) {
+    if (dpi == dpi_) return;
+    font_ = CreateInterfaceFont(true, dpi);
+    dpi_ = dpi;
+    measuredCaptions_ = {};
+    MeasureCaptions();
+    UpdateScrollBars();
+    Repaint();
 }
 
-void StringGrid::UpdateScrollBar() {
-    if (Handle() == nullptr) return;
+void StringGrid::MeasureCaptions() {
+    if (Handle() == nullptr || model_.RowCount() == 0) return;
+    bool same = true;
+    for (int c = 0; c < kGridColumns; ++c)
+        same = same && model_.Cell(c, 0) == measuredCaptions_[static_cast<size_t>(c)];
+    if (same) return;
+    const WindowDc screen(Handle());
+    if (screen.Dc() == nullptr) return;
+    SelectedObject font(screen.Dc(), font_.get());
+    for (int c = 0; c < kGridColumns; ++c) {
+        const auto column = static_cast<size_t>(c);
+        measuredCaptions_[column] = std::string(model_.Cell(c, 0));
+        const std::wstring text = WideFromCp1251(measuredCaptions_[column]);
+        SIZE size{};
+        GetTextExtentPoint32W(screen.Dc(), text.data(), static_cast<int>(text.size()), &size);
+        captionTextWidths_[column] = size.cx;
+    }
+}
+
+int32_t StringGrid::VisibleRows() const {
+    return FullyVisibleRows(ClientRectOf(Handle()).bottom, model_.FixedRows(), dpi_);
+}
+
+bool StringGrid::UpdateScrollBars() {
+    if (Handle() == nullptr) return false;
+    const RECT before = ClientRectOf(Handle());
+    {
+        FlagScope setting(settingScrollBars_);
+        // The horizontal bar first, since it takes from the height that the rows have; then the vertical
+        // one, which takes from the width that the horizontal bar's page is.
+        SetHorizontalScrollBar();
+        SetVerticalScrollBar();
+        SetHorizontalScrollBar();
+    }
+    const RECT after = ClientRectOf(Handle());
+    return after.right != before.right || after.bottom != before.bottom;
+}
+
+void StringGrid::SetVerticalScrollBar() {
     const int32_t visible = VisibleRows();
     model_.SetTopRow(std::min(model_.TopRow(), MaxTopRow(model_.RowCount(), model_.FixedRows(), visible)));
     const GridScrollRange range = ScrollRangeFor(model_.RowCount(), model_.FixedRows(), model_.TopRow(), visible);
@@ -179,6 +266,35 @@ void StringGrid::UpdateScrollBar() {
     SetScrollInfo(Handle(), SB_VERT, &info, TRUE);
 }
 
+void StringGrid::SetHorizontalScrollBar() {
+    const int client = ClientWidth();
+    horizontalOffset_ = ClampHorizontalOffset(horizontalOffset_, columns_, client);
+    // An empty range hides the bar: the columns fit.
+    const GridScrollRange range = HorizontalScrollRangeFor(columns_, client, horizontalOffset_);
+    SCROLLINFO info{};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    info.nMin = 0;
+    info.nMax = range.maximum;
+    info.nPage = static_cast<UINT>(range.page);
+    info.nPos = range.position;
+    SetScrollInfo(Handle(), SB_HORZ, &info, TRUE);
+}
+
+void StringGrid::OnSize() {
+    if (settingScrollBars_) return;  // UpdateScrollBars is working the bars out
+    UpdateScrollBars();
+    if (created_ && args_.onResized) args_.onResized();
+    Repaint();
+}
+
+LRESULT StringGrid::OnHitTest(UINT message, WPARAM wParam, LPARAM lParam) {
+    // The splitter's zone reaches over the grid's border: there the mouse goes through to the parent.
+    const POINT screen{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    if (args_.passesMouseToParent && args_.passesMouseToParent(screen)) return HTTRANSPARENT;
+    return binding_.Default(message, wParam, lParam);
+}
+
 void StringGrid::Repaint() const {
     if (Handle() == nullptr || repaintPending_) return;
     repaintPending_ = true;
@@ -189,6 +305,8 @@ void StringGrid::MoveCurrent(GridCell cell, bool extendSelection) {
     model_.SetCurrent(cell, extendSelection);
     ScrollTo(
         TopRowShowing(model_.Current().row, model_.TopRow(), model_.RowCount(), model_.FixedRows(), VisibleRows()));
+    ScrollHorizontallyTo(
+        HorizontalOffsetShowing(model_.Current().column, horizontalOffset_, columns_, ClientWidth(), dpi_));
     Repaint();
 }
 
@@ -196,7 +314,19 @@ void StringGrid::ScrollTo(int32_t topRow) {
     const int32_t before = model_.TopRow();
     model_.SetTopRow(std::min(topRow, MaxTopRow(model_.RowCount(), model_.FixedRows(), VisibleRows())));
     if (model_.TopRow() == before) return;
-    UpdateScrollBar();
+    SetVerticalScrollBar();
+    Repaint();
+}
+
+void StringGrid::ScrollHorizontallyTo(int offset) {
+    const int clamped = ClampHorizontalOffset(offset, columns_, ClientWidth());
+    if (clamped == horizontalOffset_) return;
+    horizontalOffset_ = clamped;
+    SCROLLINFO info{};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_POS;
+    info.nPos = horizontalOffset_;
+    SetScrollInfo(Handle(), SB_HORZ, &info, TRUE);
     Repaint();
 }
 
@@ -213,10 +343,14 @@ void StringGrid::OnKeyDown(UINT message, WPARAM wParam, LPARAM lParam) {
         binding_.Default(message, key, lParam);
 }
 
+std::optional<GridCell> StringGrid::CellAtPoint(LPARAM clientPoint) const {
+    return CellAt(GET_X_LPARAM(clientPoint), GET_Y_LPARAM(clientPoint), columns_.widths, model_.RowCount(),
+                  model_.FixedRows(), model_.TopRow(), horizontalOffset_, dpi_);
+}
+
 void StringGrid::OnLeftButtonDown(LPARAM lParam, WPARAM flags) {
     if (GetFocus() != Handle()) SetFocus(Handle());
-    const auto cell = CellAt(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), widths_, model_.RowCount(), model_.FixedRows(),
-                             model_.TopRow());
+    const auto cell = CellAtPoint(lParam);
     if (!cell || cell->row < model_.FixedRows()) return;
     MoveCurrent(*cell, (flags & MK_SHIFT) != 0);
     dragging_ = true;
@@ -225,8 +359,7 @@ void StringGrid::OnLeftButtonDown(LPARAM lParam, WPARAM flags) {
 
 void StringGrid::OnMouseMove(LPARAM lParam, WPARAM flags) {
     if (!dragging_ || (flags & MK_LBUTTON) == 0) return;
-    const auto cell = CellAt(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), widths_, model_.RowCount(), model_.FixedRows(),
-                             model_.TopRow());
+    const auto cell = CellAtPoint(lParam);
     if (cell && cell->row >= model_.FixedRows() && !(*cell == model_.Current())) MoveCurrent(*cell, true);
 }
 
@@ -265,7 +398,54 @@ void StringGrid::OnVerticalScroll(WORD request) {
     }
 }
 
-void StringGrid::OnMouseWheel(short delta) { ScrollTo(model_.TopRow() - delta / WHEEL_DELTA * kWheelRows); }
+void StringGrid::OnHorizontalScroll(WORD request) {
+    const int page = std::max(ClientWidth(), 1);
+    const int step = HorizontalLineStep(dpi_);
+    switch (request) {
+        case SB_LINELEFT:
+            ScrollHorizontallyTo(horizontalOffset_ - step);
+            break;
+        case SB_LINERIGHT:
+            ScrollHorizontallyTo(horizontalOffset_ + step);
+            break;
+        case SB_PAGELEFT:
+            ScrollHorizontallyTo(horizontalOffset_ - page);
+            break;
+        case SB_PAGERIGHT:
+            ScrollHorizontallyTo(horizontalOffset_ + page);
+            break;
+        case SB_LEFT:
+            ScrollHorizontallyTo(0);
+            break;
+        case SB_RIGHT:
+            ScrollHorizontallyTo(MaxHorizontalOffset(columns_, ClientWidth()));
+            break;
+        case SB_THUMBPOSITION: {
+            // As the vertical bar: the columns follow the thumb when it is released.
+            SCROLLINFO info{};
+            info.cbSize = sizeof info;
+            info.fMask = SIF_TRACKPOS;
+            if (GetScrollInfo(Handle(), SB_HORZ, &info)) ScrollHorizontallyTo(info.nTrackPos);
+            break;
+        }
+        default:
+            break;
+    }
+}
+
+void StringGrid::OnMouseWheel(short delta, WORD keys) {
+    const int notches = delta / WHEEL_DELTA;
+    // With Shift the wheel turns the columns, as in most programs: away from the user goes left.
+    if ((keys & MK_SHIFT) != 0)
+        ScrollHorizontallyTo(horizontalOffset_ - notches * kWheelRows * HorizontalLineStep(dpi_));
+    else
+        ScrollTo(model_.TopRow() - notches * kWheelRows);
+}
+
+void StringGrid::OnHorizontalMouseWheel(short delta) {
+    // A tilt to the right scrolls the columns to the right.
+    ScrollHorizontallyTo(horizontalOffset_ + delta / WHEEL_DELTA * kWheelRows * HorizontalLineStep(dpi_));
+}
 
 void StringGrid::OnContextMenu(LPARAM lParam) {
     POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
@@ -308,40 +488,43 @@ void StringGrid::OnPaint() {
 }
 
 RECT StringGrid::CellRect(GridCell cell) const {
-    const int left = ColumnLeft(widths_, cell.column);
-    const int top = RowTop(cell.row, model_.FixedRows(), model_.TopRow());
-    return {left, top, left + widths_[static_cast<size_t>(cell.column)], top + kGridRowHeight};
+    const int left = ColumnLeft(columns_.widths, cell.column, horizontalOffset_, dpi_);
+    const int top = RowTop(cell.row, model_.FixedRows(), model_.TopRow(), dpi_);
+    return {left, top, left + columns_.widths[static_cast<size_t>(cell.column)], top + GridRowHeight(dpi_)};
 }
 
 void StringGrid::Paint(HDC dc, const RECT& client) {
     FillRect(dc, &client, GetSysColorBrush(COLOR_WINDOW));
     SelectedObject font(dc, font_.get());
     SetBkMode(dc, OPAQUE);
-    const ColumnWidths widths = widths_;  // the handler of each painted cell may change the widths
+    const ColumnWidths widths = columns_.widths;  // the handler of each painted cell may change the widths
+    const int offset = horizontalOffset_;
+    const int rowHeight = GridRowHeight(dpi_);
     const int32_t fixedRows = model_.FixedRows();
     auto paintRow = [&](int32_t row) {
-        const int top = RowTop(row, fixedRows, model_.TopRow());
+        const int top = RowTop(row, fixedRows, model_.TopRow(), dpi_);
         for (int column = 0; column < kGridColumns; ++column) {
             const int width = widths[static_cast<size_t>(column)];
-            const int left = ColumnLeft(widths, column);
-            if (width <= 0) continue;
+            const int left = ColumnLeft(widths, column, offset, dpi_);
+            if (width <= 0 || left + width + GridLineWidth(dpi_) <= 0) continue;  // nothing of it in view
             if (left >= client.right) break;
-            const RECT rect{left, top, left + width, top + kGridRowHeight};
+            const RECT rect{left, top, left + width, top + rowHeight};
             PaintCell(dc, {column, row}, rect, row < fixedRows);
             if (args_.onDrawCell) args_.onDrawCell(column, row, rect);
         }
     };
     for (int32_t row = 0; row < fixedRows; ++row) paintRow(row);
     for (int32_t row = model_.TopRow(); row < model_.RowCount(); ++row) {
-        if (RowTop(row, fixedRows, model_.TopRow()) >= client.bottom) break;
+        if (RowTop(row, fixedRows, model_.TopRow(), dpi_) >= client.bottom) break;
         paintRow(row);
     }
 }
 
 void StringGrid::PaintCell(HDC dc, GridCell cell, const RECT& rect, bool fixed) {
-    // The grid lines: the pixel column right of the cell and the pixel row below it.
-    const RECT right{rect.right, rect.top, rect.right + kGridLineWidth, rect.bottom + kGridLineWidth};
-    const RECT below{rect.left, rect.bottom, rect.right, rect.bottom + kGridLineWidth};
+    // The grid lines: the pixel columns right of the cell and the pixel rows below it.
+    const int line = GridLineWidth(dpi_);
+    const RECT right{rect.right, rect.top, rect.right + line, rect.bottom + line};
+    const RECT below{rect.left, rect.bottom, rect.right, rect.bottom + line};
     FillRect(dc, &right, GetSysColorBrush(COLOR_BTNFACE));
     FillRect(dc, &below, GetSysColorBrush(COLOR_BTNFACE));
 
@@ -358,7 +541,8 @@ void StringGrid::PaintCell(HDC dc, GridCell cell, const RECT& rect, bool fixed) 
     // No character is narrower than a pixel, so no more of a cell's text than its width can show.
     const size_t room = static_cast<size_t>(std::max<LONG>(rect.right - rect.left, 0));
     const std::wstring text = WideFromCp1251(model_.Cell(cell.column, cell.row).substr(0, room));
-    ExtTextOutW(dc, rect.left + 2, rect.top + 2, ETO_CLIPPED | ETO_OPAQUE, &rect, text.data(),
+    const int margin = GridTextMargin(dpi_);
+    ExtTextOutW(dc, rect.left + margin, rect.top + margin, ETO_CLIPPED | ETO_OPAQUE, &rect, text.data(),
                 static_cast<UINT>(text.size()), nullptr);
     if (current && isActiveControl_ && !fixed) DrawFocusRect(dc, &rect);
 }

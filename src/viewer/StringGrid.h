@@ -2,10 +2,15 @@
 
 #include <windows.h>
 
+#include <array>
 #include <functional>
+#include <optional>
+#include <string>
 
 #include "dictionary/GridModel.h"
 #include "layout/ColumnWidths.h"
+#include "layout/Dpi.h"
+#include "layout/GridColumnLayout.h"
 #include "layout/ViewerLayout.h"
 #include "viewer/CallbackGuard.h"
 #include "viewer/KeyEvents.h"
@@ -21,6 +26,7 @@ struct StringGridArgs {
     GridModel* model = nullptr;
     int controlId = 0;
     Bounds bounds;
+    Dpi dpi;
     ExceptionSink* errors = nullptr;
     // Raised after the grid has painted a cell itself.
     std::function<void(int column, int32_t row, const RECT& cell)> onDrawCell;
@@ -28,27 +34,40 @@ struct StringGridArgs {
     KeyDownHandler onKeyDown;
     // Raised for the context menu, with the point in screen coordinates.
     std::function<void(POINT screenPoint)> onContextMenu;
+    // Raised when the grid's size changed from outside, so that its columns can be fitted again.
+    std::function<void()> onResized;
+    // Whether the mouse at this screen point belongs to the parent (the splitter over the grid's border).
+    std::function<bool(POINT screenPoint)> passesMouseToParent;
 };
 
-// The field grid as a Win32 control: five columns of text in rows of 18 pixels with 1-pixel grid lines,
-// a bold font, a vertical scroll bar only, one current cell with a range selected by dragging, and
-// movement by the arrow, page, Home and End keys. Its state lives in a GridModel that the control
-// shows; it paints it and turns mouse, keys and scrolling into changes of that state.
+// The field grid as a Win32 control: five columns of text in rows of 18 pixels with 1-pixel grid lines
+// (at 96 DPI, scaled to the screen), a bold font, a vertical scroll bar and, where the columns do not
+// fit, a horizontal one; one current cell with a range selected by dragging, and movement by the arrow,
+// page, Home and End keys. Its state lives in a GridModel that the control shows; it paints it and turns
+// mouse, keys and scrolling into changes of that state.
 class StringGrid : WindowBase<StringGrid> {
 public:
     explicit StringGrid(const StringGridArgs& args);
 
     HWND Handle() const noexcept { return window_.get(); }
 
-    // The model's rows or cells have changed: the scroll bar follows them and the grid is repainted.
+    // The model's rows or cells have changed: the scroll bars follow them and the grid is repainted.
     void ModelChanged();
 
-    const ColumnWidths& Widths() const noexcept { return widths_; }
-    // A width equal to the column's present one changes nothing; another is stored as given, and the
-    // grid recalculates its scrolling and repaints whole.
-    void SetColumnWidth(int column, int width);
-    // The grid's outer width, its border and scroll bar included.
+    const ColumnWidths& Widths() const noexcept { return columns_.widths; }
+    // Takes the columns' widths and whether they scroll; the scroll bars follow and the grid repaints.
+    // Answers whether the client area changed size on the way (a scroll bar came or went), in which case
+    // the columns are to be worked out again for the new client area.
+    bool SetColumnLayout(const GridColumnLayout& columns);
+    // The grid's outer width, its border and scroll bar included, and its client area's width.
     int OuterWidth() const noexcept;
+    int ClientWidth() const noexcept;
+    // The captions' text widths (row 0) in the grid's font, as the columns' minimums need them.
+    const ColumnWidths& CaptionTextWidths() const noexcept { return captionTextWidths_; }
+
+    // The resolution the grid is laid out at, and a new one: the font and the rows follow it.
+    Dpi DisplayDpi() const noexcept { return dpi_; }
+    void SetDisplayDpi(Dpi dpi);
 
     // Paints the grid's client area, `client` of it, into a device context.
     void Paint(HDC dc, const RECT& client);
@@ -63,28 +82,43 @@ private:
     LRESULT HandleQuery(UINT message, WPARAM wParam, LPARAM lParam) const;
 
     void OnPaint();
+    void OnSize();
+    LRESULT OnHitTest(UINT message, WPARAM wParam, LPARAM lParam);
     void OnKeyDown(UINT message, WPARAM wParam, LPARAM lParam);
     void OnLeftButtonDown(LPARAM lParam, WPARAM flags);
     void OnMouseMove(LPARAM lParam, WPARAM flags);
     void OnVerticalScroll(WORD request);
-    void OnMouseWheel(short delta);
+    void OnHorizontalScroll(WORD request);
+    void OnMouseWheel(short delta, WORD keys);
+    void OnHorizontalMouseWheel(short delta);
     void OnContextMenu(LPARAM lParam);
     void OnFocusChange(bool gained, HWND other);
 
     void MoveCurrent(GridCell cell, bool extendSelection);
     void ScrollTo(int32_t topRow);
+    void ScrollHorizontallyTo(int offset);
     int32_t VisibleRows() const;
-    void UpdateScrollBar();
+    bool UpdateScrollBars();
+    void SetVerticalScrollBar();
+    void SetHorizontalScrollBar();
+    void MeasureCaptions();
     void Repaint() const;
+    std::optional<GridCell> CellAtPoint(LPARAM clientPoint) const;
     RECT CellRect(GridCell cell) const;
     void PaintCell(HDC dc, GridCell cell, const RECT& rect, bool fixed);
 
     StringGridArgs args_;
     GridModel& model_;
-    ColumnWidths widths_;
+    Dpi dpi_;
+    GridColumnLayout columns_;
+    int horizontalOffset_ = 0;  // pixels of the columns scrolled out to the left
     UniqueFont font_;
+    ColumnWidths captionTextWidths_{};
+    std::array<std::string, kGridColumns> measuredCaptions_;
     bool isActiveControl_ = false;  // the control that has the focus within its form, even while the form has not
     bool dragging_ = false;
+    bool created_ = false;            // the constructor has finished: size changes reach onResized
+    bool settingScrollBars_ = false;  // the size changes that the scroll bars cause are UpdateScrollBars' own
     // The whole grid is invalid already: filling a table changes thousands of cells before it is painted.
     mutable bool repaintPending_ = false;
     UniqueWindow window_;  // owned and bound from WM_NCCREATE on

@@ -1,8 +1,11 @@
 #include "viewer/TableListBox.h"
 
+#include <windowsx.h>
+
 #include <string>
 
 #include "dictionary/Error.h"
+#include "layout/ListItemIndex.h"
 #include "platform/win32/WideText.h"
 #include "viewer/ModuleInstance.h"
 #include "viewer/OsError.h"
@@ -11,6 +14,8 @@ namespace dd {
 namespace {
 
 constexpr int kRowHeight = 14;
+// Tooltips wider than this wrap; a description rarely needs half of it.
+constexpr int kTooltipMaximumWidth = 600;
 
 UniqueWindow CreateListBox(const TableListBoxArgs& args) {
     UniqueWindow window(
@@ -19,19 +24,33 @@ UniqueWindow CreateListBox(const TableListBoxArgs& args) {
                         args.bounds.left, args.bounds.top, args.bounds.width, args.bounds.height, args.parent,
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.controlId)), ModuleInstance(), nullptr));
     if (!window) throw LastOsError();
-    SendMessageW(window.get(), WM_SETFONT, reinterpret_cast<WPARAM>(args.font), FALSE);
-    SendMessageW(window.get(), LB_SETITEMHEIGHT, 0, kRowHeight);
     return window;
+}
+
+bool IsMouseButtonMessage(UINT message) noexcept { return message >= WM_LBUTTONDOWN && message <= WM_MBUTTONDBLCLK; }
+
+// Messages after which another entry may lie under the mouse without the mouse moving.
+bool MayScrollTheEntries(UINT message) noexcept {
+    return message == WM_VSCROLL || message == WM_MOUSEWHEEL || IsKeyDownMessage(message);
 }
 
 }  // namespace
 
 TableListBox::TableListBox(const TableListBoxArgs& args)
-    : args_(args), model_(*args.model), window_(CreateListBox(args)), binding_(*this, args.errors, window_) {
+    : args_(args),
+      model_(*args.model),
+      window_(CreateListBox(args)),
+      tooltip_(window_.get(), args.errors),
+      binding_(*this, args.errors, window_) {
+    SetFont(args.font, args.dpi);
     binding_.Subclass();
 }
 
 LRESULT TableListBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCHITTEST) return OnHitTest(message, wParam, lParam);
+    if (message == WM_MOUSEMOVE) OnMouseMove(lParam);
+    if (message == WM_MOUSEMOVE || IsMouseButtonMessage(message)) tooltip_.Relay(message, wParam, lParam);
+    if (MayScrollTheEntries(message)) ForgetHoveredEntry();
     if (IsKeyDownMessage(message) && args_.onKeyDown) return OnKeyDown(message, wParam, lParam);
     return binding_.Default(message, wParam, lParam);
 }
@@ -43,7 +62,55 @@ LRESULT TableListBox::OnKeyDown(UINT message, WPARAM wParam, LPARAM lParam) {
     return binding_.Default(message, key, lParam);
 }
 
+LRESULT TableListBox::OnHitTest(UINT message, WPARAM wParam, LPARAM lParam) {
+    // The splitter's zone reaches over the list's border: there the mouse goes through to the parent.
+    const POINT screen{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    if (args_.passesMouseToParent && args_.passesMouseToParent(screen)) return HTTRANSPARENT;
+    return binding_.Default(message, wParam, lParam);
+}
+
+void TableListBox::OnMouseMove(LPARAM lParam) {
+    const int32_t entry = EntryAt({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+    if (entry == hoveredEntry_) return;
+    if (entry < 0 || !args_.tooltipText) {
+        ForgetHoveredEntry();
+        return;
+    }
+    RECT item{};
+    SendMessageW(Handle(), LB_GETITEMRECT, static_cast<WPARAM>(entry), reinterpret_cast<LPARAM>(&item));
+    tooltip_.SetItem(item, WideFromCp1251(args_.tooltipText(entry)));
+    hoveredEntry_ = entry;
+}
+
+int32_t TableListBox::EntryAt(POINT point) const {
+    const LRESULT found = SendMessageW(Handle(), LB_ITEMFROMPOINT, 0, MAKELPARAM(point.x, point.y));
+    if (found == LB_ERR || HIWORD(found) != 0) return -1;  // outside the client area, or below the last entry
+    const auto top = static_cast<int32_t>(SendMessageW(Handle(), LB_GETTOPINDEX, 0, 0));
+    const int32_t entry = ListItemIndexFromLowWord(LOWORD(found), top);
+    if (entry >= model_.EntryCount()) return -1;
+    RECT item{};
+    if (SendMessageW(Handle(), LB_GETITEMRECT, static_cast<WPARAM>(entry), reinterpret_cast<LPARAM>(&item)) == LB_ERR)
+        return -1;
+    return PtInRect(&item, point) ? entry : -1;
+}
+
+void TableListBox::ForgetHoveredEntry() {
+    if (hoveredEntry_ < 0) return;
+    hoveredEntry_ = -1;
+    tooltip_.ClearItem();
+}
+
+void TableListBox::SetFont(HFONT font, Dpi dpi) {
+    args_.font = font;
+    args_.dpi = dpi;
+    SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    SendMessageW(Handle(), LB_SETITEMHEIGHT, 0, dpi.Scale(kRowHeight));
+    tooltip_.SetMaximumWidth(dpi.Scale(kTooltipMaximumWidth));
+    ForgetHoveredEntry();
+}
+
 void TableListBox::ShowEntries() {
+    ForgetHoveredEntry();
     const int32_t count = model_.EntryCount();
     size_t bytes = 0;
     for (int32_t i = 0; i < count; ++i) bytes += (model_.EntryTextView(i).size() + 1) * sizeof(wchar_t);

@@ -3,11 +3,15 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
+#include <string>
 
 #include "dictionary/TableListModel.h"
+#include "layout/Dpi.h"
 #include "layout/ViewerLayout.h"
 #include "viewer/CallbackGuard.h"
 #include "viewer/KeyEvents.h"
+#include "viewer/ListTooltip.h"
 #include "viewer/WinHandles.h"
 #include "viewer/WindowBase.h"
 
@@ -19,22 +23,29 @@ struct TableListBoxArgs {
     int controlId = 0;
     Bounds bounds;
     HFONT font = nullptr;
+    Dpi dpi;
     // What the list shows: the entries and the selection.
     const TableListModel* model = nullptr;
     ExceptionSink* errors = nullptr;
     // Raised before the list box handles a key itself; a key set to 0 is not handled.
     KeyDownHandler onKeyDown;
+    // The tooltip of an entry, in Windows-1251.
+    std::function<std::string(int32_t entry)> tooltipText;
+    // Whether the mouse at this screen point belongs to the parent (the splitter over the list's border).
+    std::function<bool(POINT screenPoint)> passesMouseToParent;
 };
 
-// The table list on a standard list box: rows of 14 pixels, entries in the order of the model,
-// single selection. The list box notifies its parent of every selection the user makes
-// (LBN_SELCHANGE); a selection shown from the model notifies nothing. The list box is subclassed: its
-// keys go to onKeyDown first, everything else to the list box's own procedure.
+// The table list on a standard list box: rows of 14 pixels (at 96 DPI), entries in the order of the
+// model, single selection, a tooltip with the text of the entry under the mouse. The list box notifies
+// its parent of every selection the user makes (LBN_SELCHANGE); a selection shown from the model
+// notifies nothing. The list box is subclassed: its keys go to onKeyDown first, its mouse messages to
+// the tooltip, everything else to the list box's own procedure.
 class TableListBox : WindowBase<TableListBox> {
 public:
     explicit TableListBox(const TableListBoxArgs& args);
 
     HWND Handle() const noexcept { return window_.get(); }
+    HWND TooltipHandle() const noexcept { return tooltip_.Handle(); }
 
     // Shows the model's entries in place of what the list box held, and the model's selection.
     // Fails with "Unable to insert a line" when the list box cannot take an entry.
@@ -43,6 +54,9 @@ public:
     void ShowSelection();
     // The entry that the list box has selected (the user's choice); -1 for none.
     int32_t SelectedIndex() const;
+    // Shows the entries in this font at this resolution (rows scaled with it). The font must live
+    // until the next call or the list's end.
+    void SetFont(HFONT font, Dpi dpi);
 
 private:
     friend class WindowBase<TableListBox>;
@@ -53,11 +67,18 @@ private:
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnKeyDown(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnHitTest(UINT message, WPARAM wParam, LPARAM lParam);
+    void OnMouseMove(LPARAM lParam);
+    // The entry whose row lies under a client point; -1 for none.
+    int32_t EntryAt(POINT point) const;
+    void ForgetHoveredEntry();
 
     TableListBoxArgs args_;
     const TableListModel& model_;
     UniqueWindow window_;
-    Binding binding_;  // last: the list box's own procedure is back before any member goes
+    ListTooltip tooltip_;
+    int32_t hoveredEntry_ = -1;  // the entry the tooltip covers
+    Binding binding_;            // last: the list box's own procedure is back before any member goes
 };
 
 }  // namespace dd

@@ -47,6 +47,22 @@ private:
     HGDIOBJ previous_;
 };
 
+// GetDC and ReleaseDC around the use of a window's device context (the screen's for window 0).
+class WindowDc {
+public:
+    explicit WindowDc(HWND window) noexcept : window_(window), dc_(GetDC(window)) {}
+    ~WindowDc() {
+        if (dc_ != nullptr) ReleaseDC(window_, dc_);
+    }
+    WindowDc(const WindowDc&) = delete;
+    WindowDc& operator=(const WindowDc&) = delete;
+    HDC Dc() const noexcept { return dc_; }
+
+private:
+    HWND window_;
+    HDC dc_;
+};
+
 // BeginPaint and EndPaint around the painting of one WM_PAINT.
 class PaintSession {
 public:

@@ -1,12 +1,17 @@
 #include "viewer/unMain.h"
 
+#include <windowsx.h>
+
 #include "dictionary/TableFieldView.h"
 #include "layout/ColumnWidths.h"
+#include "layout/GridColumnLayout.h"
 #include "viewer/InfoMessage.h"
 #include "viewer/ModuleInstance.h"
 #include "viewer/OsError.h"
 #include "viewer/ViewerFonts.h"
 #include "viewer/WindowClasses.h"
+#include "viewer/WindowDpi.h"
+#include "viewmodel/TableTooltip.h"
 
 namespace dd {
 namespace {
@@ -15,42 +20,57 @@ constexpr wchar_t kFormClassName[] = L"TfmMain";
 constexpr int kFormWindowExtraBytes = 4;
 constexpr int kListId = 1;
 constexpr int kGridId = 2;
-// Where the form's description places the form, the list and the grid before the first layout.
+// Where the form's description places the form, the list and the grid before the first layout (at 96 DPI).
 constexpr Bounds kFormBounds{0, 0, 594, 447};
 constexpr Bounds kListBounds{0, 1, 230, 419};
 constexpr Bounds kGridBounds{232, 0, 350, 417};
+// A scroll bar that comes or goes changes the grid's client area, which the columns are laid out in;
+// each bar only ever follows the other, so they settle within a few rounds.
+constexpr int kColumnFitRounds = 4;
 
-UniqueWindow CreateFormWindow(HWND listerWnd, WNDPROC procedure) {
+Bounds Scaled(const Bounds& bounds, Dpi dpi) noexcept {
+    return {dpi.Scale(bounds.left), dpi.Scale(bounds.top), dpi.Scale(bounds.width), dpi.Scale(bounds.height)};
+}
+
+UniqueWindow CreateFormWindow(HWND listerWnd, WNDPROC procedure, Dpi dpi) {
+    const Bounds bounds = Scaled(kFormBounds, dpi);
     const wchar_t* className =
         RegisterWindowClassOnce(kFormClassName, procedure, kFormWindowExtraBytes,
                                 reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1)));
     // A child without caption or border, made maximized so that it fills the Lister window's client area.
-    UniqueWindow window(CreateWindowExW(0, className, L"Simple Lister plugin", WS_CHILD | WS_MAXIMIZE, kFormBounds.left,
-                                        kFormBounds.top, kFormBounds.width, kFormBounds.height, listerWnd, nullptr,
-                                        ModuleInstance(), nullptr));
+    UniqueWindow window(CreateWindowExW(0, className, L"Simple Lister plugin", WS_CHILD | WS_MAXIMIZE, bounds.left,
+                                        bounds.top, bounds.width, bounds.height, listerWnd, nullptr, ModuleInstance(),
+                                        nullptr));
     if (!window) throw LastOsError();
     return window;
-}
-
-void Place(HWND window, const Bounds& bounds) {
-    SetWindowPos(window, nullptr, bounds.left, bounds.top, bounds.width, bounds.height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 }  // namespace
 
 TfmMain::TfmMain(HWND listerWnd, const std::string& path, ViewerApplication& application)
     : application_(application),
-      font_(CreateInterfaceFont(false)),
-      window_(CreateFormWindow(listerWnd, &WindowProc)),
+      dpi_(WindowDpi(listerWnd)),
+      listWidth_(DefaultListWidth(dpi_)),
+      font_(CreateInterfaceFont(false, dpi_)),
+      window_(CreateFormWindow(listerWnd, &WindowProc, dpi_)),
       HostMainWnd(FindWindowW(L"TTOTAL_CMD", nullptr)),
       ListerWnd(listerWnd),
       ListerIsEmbedded(GetParent(listerWnd) != nullptr),
-      LB({window_.get(), kListId, kListBounds, font_.get(), &view_.List(), &application,
-          [this](uint16_t& key, ShiftState shift) { LBKeyDown(key, shift); }}),
-      SG({window_.get(), &view_.Grid(), kGridId, kGridBounds, &application,
+      LB({window_.get(), kListId, Scaled(kListBounds, dpi_), font_.get(), dpi_, &view_.List(), &application,
+          [this](uint16_t& key, ShiftState shift) {
+              TabKeyDown(ViewerControl::List, key, shift);
+              if (key != 0) LBKeyDown(key, shift);
+          },
+          [this](int32_t entry) { return TableTooltipText(view_, entry); },
+          [this](POINT point) { return IsSplitterAtScreenPoint(point); }}),
+      SG({window_.get(), &view_.Grid(), kGridId, Scaled(kGridBounds, dpi_), dpi_, &application,
           [this](int column, int32_t row, const RECT& rect) { SGDrawCell(column, row, rect); },
-          [this](uint16_t& key, ShiftState shift) { SGKeyDown(key, shift); },
-          [this](POINT point) { ShowPopupMenu(point); }}),
+          [this](uint16_t& key, ShiftState shift) {
+              TabKeyDown(ViewerControl::Grid, key, shift);
+              if (key != 0) SGKeyDown(key, shift);
+          },
+          [this](POINT point) { ShowPopupMenu(point); }, [this] { FitGridColumns(SG); },
+          [this](POINT point) { return IsSplitterAtScreenPoint(point); }}),
       binding_(*this, &application, window_) {
     binding_.Bind();
     SendMessageW(window_.get(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
@@ -70,6 +90,33 @@ LRESULT TfmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_KEYDOWN:
         case WM_SYSKEYDOWN:
             return OnKeyDown(message, wParam, lParam);
+        case WM_SETCURSOR:
+            if (OnSetCursor(lParam)) return TRUE;
+            break;
+        case WM_LBUTTONDOWN:
+            OnSplitterButtonDown(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+            return 0;
+        case WM_LBUTTONDBLCLK:
+            OnSplitterDoubleClick(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+            return 0;
+        case WM_MOUSEMOVE:
+            OnSplitterMouseMove(GET_X_LPARAM(lParam));
+            return 0;
+        case WM_LBUTTONUP:
+            OnSplitterButtonUp();
+            return 0;
+        case WM_CAPTURECHANGED:
+            EndSplitterDrag();
+            return 0;
+        case WM_CANCELMODE:
+            EndSplitterDrag();
+            break;
+        case WM_DPICHANGED:
+            OnDpiChanged(DpiOfDpiChanged(wParam));
+            return 0;
+        case WM_DPICHANGED_AFTERPARENT:
+            OnDpiChanged(WindowDpi(window_.get()));
+            return 0;
         default:
             break;
     }
@@ -92,10 +139,8 @@ void TfmMain::OnCommand(WPARAM wParam, LPARAM lParam) {
 }
 
 void TfmMain::OnSize(int width, int height) {
-    if (!anchored_) return;
-    const ViewerLayout layout = AnchorViewer(placed_, width, height);
-    Place(LB.Handle(), layout.list);
-    Place(SG.Handle(), layout.grid);
+    if (!laidOut_) return;
+    PlaceControls(LayoutViewer(width, height, listWidth_, dpi_));
 }
 
 void TfmMain::Show() const noexcept { ShowWindow(window_.get(), SW_SHOWMAXIMIZED); }
@@ -103,12 +148,9 @@ void TfmMain::Show() const noexcept { ShowWindow(window_.get(), SW_SHOWMAXIMIZED
 void TfmMain::LayoutViewerWindow() {
     RECT outer{};
     GetWindowRect(window_.get(), &outer);
-    const ViewerLayout layout = LayoutViewer(outer.right - outer.left, outer.bottom - outer.top);
-    Place(SG.Handle(), layout.grid);
-    FitGridColumns(SG);
-    Place(LB.Handle(), layout.list);
-    placed_ = layout;
-    anchored_ = true;
+    const int width = outer.right - outer.left;
+    const int height = outer.bottom - outer.top;
+    PlaceControls(laidOut_ ? LayoutViewer(width, height, listWidth_, dpi_) : LayoutViewer(width, height, dpi_));
     view_.SelectEntry(0);
     LB.ShowSelection();
     SetFocus(LB.Handle());
@@ -154,9 +196,11 @@ void TfmMain::SGDrawCell(int, int32_t, const RECT&) { FitGridColumns(SG); }
 void TfmMain::FormPaint() {}
 
 void FitGridColumns(StringGrid& grid) {
-    const ColumnWidths widths = FitColumnWidths(grid.OuterWidth());
-    for (int column = 0; column < kGridColumns; ++column)
-        grid.SetColumnWidth(column, widths[static_cast<size_t>(column)]);
+    for (int round = 0; round < kColumnFitRounds; ++round) {
+        const GridColumnLayout columns =
+            LayoutGridColumns(grid.OuterWidth(), grid.ClientWidth(), grid.CaptionTextWidths(), grid.DisplayDpi());
+        if (!grid.SetColumnLayout(columns)) return;  // the client area kept its size: the columns hold
+    }
 }
 
 }  // namespace dd

@@ -4,9 +4,14 @@
 
 #include <cstdint>
 #include <exception>
+#include <optional>
 #include <string>
 
+#include "layout/ColumnWidths.h"
+#include "layout/Dpi.h"
 #include "layout/KeyForwarding.h"
+#include "layout/Splitter.h"
+#include "layout/TabOrder.h"
 #include "layout/ViewerLayout.h"
 #include "viewer/PopupMenu.h"
 #include "viewer/StringGrid.h"
@@ -33,7 +38,8 @@ public:
     HWND Handle() const noexcept { return window_.get(); }
     void Show() const noexcept;
     // Places the list and the grid in the window, fits the grid's columns, selects the first table
-    // (without running LBClick again) and gives the list the focus.
+    // (without running LBClick again) and gives the list the focus. The first placement is the one the
+    // viewer has always opened with; later ones keep the splitter where it was dragged.
     void LayoutViewerWindow();
     // Shows the dictionary at the path in place of the one shown, as opening shows it (the first table,
     // the current cell on the captions, the list focused). A failure leaves the viewer showing its file.
@@ -50,11 +56,12 @@ public:
     void AppException(const std::exception& error) noexcept;
 
     // What the menu commands work with: the opened dictionary (its mode, the selected table's list
-    // text, the grid with its current cell), the grid's column widths, the application object.
+    // text, the grid with its current cell), the grid's column widths in 96-DPI pixels (as the print
+    // commands take them, so that a print is the same at any resolution), the application object.
     const DictionaryView& View() const noexcept { return view_; }
     const GridModel& Grid() const noexcept { return view_.Grid(); }
     GridCell CurrentCell() const noexcept { return view_.Grid().Current(); }
-    const ColumnWidths& CurrentColumnWidths() const noexcept { return SG.Widths(); }
+    ColumnWidths CurrentColumnWidths() const noexcept { return UnscaledColumnWidths(SG.Widths(), dpi_); }
     ViewerApplication& App() const noexcept { return application_; }
 
     // Event handlers.
@@ -85,7 +92,34 @@ private:
     void ShowPopupMenu(POINT screenPoint);
     void PostToLister(uint16_t key) const noexcept;
 
+    // Placement (LayoutHandlers.cpp): the list and the grid where a layout puts them, the grid's columns
+    // fitted to its new width; the layout of the window's present size with the list's width; a change
+    // of the screen's resolution.
+    void PlaceControls(const ViewerLayout& layout);
+    ViewerLayout LayoutForListWidth() const;
+    void OnDpiChanged(Dpi dpi);
+
+    // The splitter (SplitterHandlers.cpp): the cursor over its zone, a drag with the mouse captured, a
+    // double click that puts it back. The list and the grid let the mouse through over their borders.
+    bool IsSplitterAtScreenPoint(POINT screenPoint) const;
+    bool OnSetCursor(LPARAM lParam);
+    void OnSplitterButtonDown(int x, int y);
+    void OnSplitterMouseMove(int x);
+    void OnSplitterButtonUp();
+    void OnSplitterDoubleClick(int x, int y);
+    void EndSplitterDrag() noexcept;
+
+    // Tab and Shift+Tab between the list and the grid (FocusHandlers.cpp); a key that moved the focus is consumed.
+    void TabKeyDown(ViewerControl from, uint16_t& key, ShiftState shift);
+
     ViewerApplication& application_;
+    // The resolution every size is scaled to: the Lister window's at first, then what WM_DPICHANGED says.
+    Dpi dpi_;
+    // Where the list and the grid stand; declared before them, since they ask for the splitter's zone.
+    ViewerLayout placed_;
+    bool laidOut_ = false;  // the controls follow the window's size from the first placement on
+    int listWidth_ = 0;     // the splitter's place, for as long as the window lives
+    std::optional<SplitterDrag> splitterDrag_;
     UniqueFont font_;
     UniqueWindow window_;
 
@@ -102,15 +136,14 @@ private:
     TableListBox LB;
     StringGrid SG;
     PopupMenu PopupMenu2;
-    ViewerLayout placed_;
-    bool anchored_ = false;  // the anchors hold from the first explicit placement on
     int showFlags_ = 0;
     // Declared last: the form is bound once its controls exist, and unbound before any member is
     // destroyed, so that no message reaches a form whose members are going.
     Binding binding_;
 };
 
-// Sets the grid's five column widths from its current outer width, columns 0 to 4 in this order.
+// Sets the grid's five column widths from its current outer width by the width rule, none narrower than
+// its caption, and whether the columns scroll sideways.
 void FitGridColumns(StringGrid& grid);
 
 }  // namespace dd

@@ -27,34 +27,10 @@ TEST(LayoutViewer, PlacesTheListLeftAndTheGridRightWithAOnePixelMargin) {
     }
 }
 
-TEST(AnchorViewer, TheListFollowsTheHeightAndTheGridTheWidthOnly) {
-    const ViewerLayout placed = LayoutViewer(1032, 600);
-    struct Case {
-        int width;
-        int height;
-        Bounds list;
-        Bounds grid;
-    };
-    const Case cases[] = {
-        // 100 pixels wider and 50 less high: the grid 100 wider at its old height, the list 50 shorter.
-        {1132, 550, {1, 1, 230, 548}, {231, 1, 900, 598}},
-        {1032, 600, placed.list, placed.grid},
-        {200, 1, {1, 1, 230, 0}, {231, 1, 0, 598}},
-    };
-    for (const Case& c : cases) {
-        const ViewerLayout layout = AnchorViewer(placed, c.width, c.height);
-        EXPECT_EQ(layout.list, c.list) << c.width << "x" << c.height;
-        EXPECT_EQ(layout.grid, c.grid) << c.width << "x" << c.height;
-    }
-}
-
 TEST(LayoutViewer, AtTheirResolutionScalesTheMarginsAndTheList) {
     const ViewerLayout placed = LayoutViewer(2064, 1200, Dpi{192});
     EXPECT_EQ(placed.list, (Bounds{2, 2, 460, 1196}));
     EXPECT_EQ(placed.grid, (Bounds{462, 2, 1600, 1196}));
-    const ViewerLayout anchored = AnchorViewer(placed, 2264, 1100, Dpi{192});
-    EXPECT_EQ(anchored.list, (Bounds{2, 2, 460, 1096}));
-    EXPECT_EQ(anchored.grid, (Bounds{462, 2, 1800, 1196}));
 }
 
 TEST(ListWidths, DefaultAndMinimumsScaleWithTheResolution) {
@@ -96,6 +72,22 @@ TEST(LayoutViewerWithAListWidth, BothFollowTheWindowAndTheListKeepsItsWidthWithi
         EXPECT_EQ(layout.list, c.list) << c.what;
         EXPECT_EQ(layout.grid, c.grid) << c.what;
     }
+}
+
+TEST(RescaledListWidth, KeepsTheSplittersPlaceAtTheNewResolution) {
+    struct Case {
+        int width;
+        Dpi from, to;
+        int rescaled;
+    };
+    const Case cases[] = {
+        {230, Dpi{96}, Dpi{96}, 230},  {230, Dpi{96}, Dpi{192}, 460}, {460, Dpi{192}, Dpi{96}, 230},
+        {333, Dpi{96}, Dpi{192}, 666}, {345, Dpi{144}, Dpi{96}, 230}, {301, Dpi{192}, Dpi{96}, 151},
+        {60, Dpi{96}, Dpi{144}, 90},   {77, Dpi{0}, Dpi{192}, 154},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(RescaledListWidth(c.width, c.from, c.to), c.rescaled)
+            << c.width << " " << c.from.value << "->" << c.to.value;
 }
 
 // Wherever the grid gets its minimum at the default list width, the viewer opens as it always has.

@@ -15,20 +15,6 @@ LPARAM CellPoint(int column, int rowInView) {
     return MAKELPARAM(lefts[column] + 10, rowInView * kPitch + 9);
 }
 
-// Index of the table with the most fields in the sample: 55 fields, 57 rows.
-int BiggestTable(HWND viewer) {
-    const HWND list = ListOf(viewer);
-    const int count = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
-    int best = 0;
-    int bestRows = 0;
-    for (int i = 0; i < count; ++i) {
-        ChooseTable(viewer, i);
-        const int rows = ReadGrid(GridOf(viewer)).rowCount;
-        if (rows > bestRows) best = i, bestRows = rows;
-    }
-    return best;
-}
-
 struct MenuSeen {
     std::vector<std::string> captions;
     std::vector<UINT> commands;

@@ -1,6 +1,8 @@
 // The viewer window inside the Lister window: its creation, the placement of the list and the grid,
 // the column widths, and what follows a change of the window's size.
+#include <algorithm>
 #include <numeric>
+#include <string>
 
 #include "windows/support/PluginTestSupport.h"
 
@@ -13,8 +15,40 @@ LOGFONTA FontOf(HWND window) {
     return font;
 }
 
-void Resize(HWND window, int width, int height) {
-    SetWindowPos(window, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+// Each column's narrowest width: its caption in the grid's font and a 2-pixel text margin on both sides.
+std::vector<int> CaptionMinimums(HWND grid) {
+    std::vector<int> minimums;
+    for (int column = 0; column < 5; ++column) minimums.push_back(CaptionTextWidth(grid, column) + 4);
+    return minimums;
+}
+
+bool HasHorizontalBar(HWND grid) { return (GetWindowLongA(grid, GWL_STYLE) & WS_HSCROLL) != 0; }
+
+// Every column can be brought into the client area with at least its caption: by a position of the
+// horizontal scroll bar where there is one, as it stands where there is none.
+void ExpectEveryColumnReachable(HWND grid, const std::string& where) {
+    const GridState state = ReadGrid(grid);
+    const std::vector<int> minimums = CaptionMinimums(grid);
+    RECT client{};
+    GetClientRect(grid, &client);
+    const SCROLLINFO bar = ScrollBarOf(grid, SB_HORZ);
+    const int content = GridColumnLeft(state.widths, 5, 0);
+    const int lastPosition = HasHorizontalBar(grid) ? bar.nMax + 1 - static_cast<int>(bar.nPage) : 0;
+    if (HasHorizontalBar(grid)) {
+        EXPECT_EQ(bar.nMin, 0) << where;
+        EXPECT_EQ(bar.nMax + 1, content) << where;
+        EXPECT_EQ(static_cast<int>(bar.nPage), client.right) << where;
+    }
+    for (int column = 0; column < 5; ++column) {
+        EXPECT_GE(state.widths[static_cast<size_t>(column)], minimums[static_cast<size_t>(column)])
+            << where << ", column " << column;
+        const int left = GridColumnLeft(state.widths, column, 0);
+        // The position that shows the column's left edge, as far right as the bar goes: there the
+        // column shows its caption whole, or from its left edge where it is wider than the client area.
+        const int position = std::min(left, lastPosition);
+        const bool whole = left - position + minimums[static_cast<size_t>(column)] <= client.right;
+        EXPECT_TRUE(whole || left == position) << where << ", column " << column << " out of reach";
+    }
 }
 
 TEST_F(PluginTest, TheViewerIsAMaximizedChildFillingTheListerWindow) {
@@ -63,54 +97,158 @@ TEST_F(PluginTest, LayoutPlacesTheListLeftAndTheGridRightAndFitsTheColumnsToTheG
         int height;
         RECT list;
         RECT grid;
-        std::vector<int> widths;
+        // The rule's widths where they give every column its caption, or the rule's first two and the
+        // captions' minimums for the rest.
+        bool ruleIsEnough;
+        bool horizontalBar;
     };
     const Case cases[] = {
-        {1032, 600, {1, 1, 231, 599}, {231, 1, 1031, 599}, {200, 300, 100, 100, 100}},
-        {932, 500, {1, 1, 231, 499}, {231, 1, 931, 499}, {200, 300, 66, 66, 68}},
-        {732, 400, {1, 1, 231, 399}, {231, 1, 731, 399}, {200, 300, 0, 0, 0}},
-        {632, 400, {1, 1, 231, 399}, {231, 1, 631, 399}, {200, 300, -33, -33, -34}},
+        {1032, 600, {1, 1, 231, 599}, {231, 1, 1031, 599}, true, false},
+        // The rule's widths are enough, but the last caption would end under the grid's border: a
+        // short scroll bar reaches it.
+        {932, 500, {1, 1, 231, 499}, {231, 1, 931, 499}, true, true},
+        {732, 400, {1, 1, 231, 399}, {231, 1, 731, 399}, false, true},
+        {632, 400, {1, 1, 231, 399}, {231, 1, 631, 399}, false, true},
         // Narrower than 232 pixels: the grid's width stays 0 instead of going negative.
-        {200, 300, {1, 1, 231, 299}, {231, 1, 231, 299}, {200, 300, -166, -166, -168}},
+        {200, 300, {1, 1, 231, 299}, {231, 1, 231, 299}, false, false},
     };
     for (const Case& c : cases) {
         auto lister = MakeLister(false, c.width, c.height);
         const HWND viewer = lister->Load(WindowsSamplePath("1Cv7.DD"));
         ASSERT_NE(viewer, nullptr) << c.width;
+        const HWND grid = GridOf(viewer);
         EXPECT_EQ(WindowBounds(ListOf(viewer)), c.list) << c.width;
-        EXPECT_EQ(WindowBounds(GridOf(viewer)), c.grid) << c.width;
-        const GridState grid = ReadGrid(GridOf(viewer));
-        EXPECT_EQ(grid.widths, c.widths) << c.width;
-        EXPECT_EQ(std::accumulate(grid.widths.begin(), grid.widths.end(), 0), Width(c.grid)) << c.width;
+        EXPECT_EQ(WindowBounds(grid), c.grid) << c.width;
+        const std::vector<int> widths = ReadGrid(grid).widths;
+        const std::vector<int> rule = RuleWidths(Width(c.grid));
+        if (c.ruleIsEnough) {
+            EXPECT_EQ(widths, rule) << c.width;
+            EXPECT_EQ(std::accumulate(widths.begin(), widths.end(), 0), Width(c.grid)) << c.width;
+        } else {
+            const std::vector<int> minimums = CaptionMinimums(grid);
+            EXPECT_EQ(widths, (std::vector<int>{200, 300, minimums[2], minimums[3], minimums[4]})) << c.width;
+        }
+        if (Width(c.grid) > 0) {
+            EXPECT_EQ(HasHorizontalBar(grid), c.horizontalBar) << c.width;
+            ExpectEveryColumnReachable(grid, std::to_string(c.width));
+        }
     }
 }
 
-TEST_F(PluginTest, OnAResizeTheListFollowsTheHeightTheGridTheWidthAndTheColumnsTheNextPaint) {
+TEST_F(PluginTest, At1032PixelsTheColumnsAreTheRulesExactlyWithoutAHorizontalBar) {
     auto lister = MakeLister(false, 1032, 600);
     const HWND viewer = lister->Load(WindowsSamplePath("1Cv7.DD"));
     ASSERT_NE(viewer, nullptr);
     const HWND grid = GridOf(viewer);
+    for (int table = 0; table < 6; ++table) {  // tables with and without a vertical bar
+        ChooseTable(viewer, table);
+        EXPECT_EQ(ReadGrid(grid).widths, (std::vector<int>{200, 300, 100, 100, 100})) << table;
+        EXPECT_FALSE(HasHorizontalBar(grid)) << table;
+    }
+}
+
+// The host resizes the viewer with the Lister window; each size in turn, from one of 1040 x 700.
+TEST_F(PluginTest, OnEveryResizeBothCoverTheRowsFrom1ToHeightMinus2AndEveryColumnStaysReachable) {
+    auto lister = MakeLister(false, 1040, 700);
+    const HWND viewer = lister->Load(WindowsSamplePath("1Cv7.DD"));
+    ASSERT_NE(viewer, nullptr);
+    const HWND grid = GridOf(viewer);
+    const HWND list = ListOf(viewer);
     host::PumpMessages();
+    struct Case {
+        int width;
+        int height;
+        int listWidth;
+        bool ruleIsEnough;
+    };
+    const Case cases[] = {
+        {1040, 1000, 230, true},
+        {1040, 300, 230, true},
+        {520, 400, 230, false},
+        // Too narrow for the grid's 120 pixels beside a list of 230: the list gives way.
+        {300, 200, 178, false},
+        {1040, 700, 230, true},
+    };
+    // A short table, and the longest, which needs the vertical bar in the low sizes.
+    for (const int table : {0, BiggestTable(viewer)}) {
+        ChooseTable(viewer, table);
+        for (const Case& c : cases) {
+            const std::string where =
+                std::to_string(c.width) + "x" + std::to_string(c.height) + ", table " + std::to_string(table);
+            Resize(viewer, c.width, c.height);
+            EXPECT_EQ(WindowBounds(list), (RECT{1, 1, 1 + c.listWidth, c.height - 1})) << where;
+            EXPECT_EQ(WindowBounds(grid), (RECT{1 + c.listWidth, 1, c.width - 1, c.height - 1})) << where;
+            const int gridWidth = c.width - 2 - c.listWidth;
+            EXPECT_EQ(ReadGrid(grid).widths, FittedWidths(grid, gridWidth)) << where;
+            if (c.ruleIsEnough) {
+                EXPECT_EQ(ReadGrid(grid).widths, RuleWidths(gridWidth)) << where;
+            }
+            ExpectEveryColumnReachable(grid, where);
+            // Painting refits nothing: the columns were fitted with the resize.
+            const std::vector<int> before = ReadGrid(grid).widths;
+            UpdateWindow(grid);
+            EXPECT_EQ(ReadGrid(grid).widths, before) << where;
+        }
+    }
 
-    Resize(viewer, 1132, 550);
-    EXPECT_EQ(WindowBounds(ListOf(viewer)), (RECT{1, 1, 231, 549}));
-    EXPECT_EQ(WindowBounds(grid), (RECT{231, 1, 1131, 599}));  // its height stays
-    UpdateWindow(grid);
-    EXPECT_EQ(ReadGrid(grid).widths, (std::vector<int>{200, 300, 133, 133, 134}));
+    // Too narrow for both minimums: the list keeps its 60 pixels, the grid takes the rest; too low
+    // for anything: heights stay at 0.
+    Resize(viewer, 100, 1);
+    EXPECT_EQ(WindowBounds(list), (RECT{1, 1, 61, 1}));
+    EXPECT_EQ(WindowBounds(grid), (RECT{61, 1, 99, 1}));
+}
 
-    // The host resizes the viewer with the Lister window.
+// The horizontal bar takes from the rows' height, the vertical one from the columns' width: around the
+// sizes where either bar comes or goes, both settle at once on every resize, before any painting.
+TEST_F(PluginTest, TheTwoScrollBarsSettleTogetherOnEveryResize) {
+    auto lister = MakeLister(false, 1032, 600);
+    const HWND viewer = lister->Load(WindowsSamplePath("1Cv7.DD"));
+    ASSERT_NE(viewer, nullptr);
+    const HWND grid = GridOf(viewer);
+    ChooseTable(viewer, BiggestTable(viewer));
+    const int rows = ReadGrid(grid).rowCount;
+    const std::vector<int> minimums = CaptionMinimums(grid);
+    const int rowsHeight = rows * 19 - 1;  // every row and the lines between them
+    // Around the grid heights whose client area holds every row without the horizontal bar but not with
+    // it, and the grid widths whose columns fit without the vertical bar but not with it.
+    int seen[2][2] = {};  // sizes seen with and without each bar
+    for (const int extraHeight : {-2, 4, 10, 16, 22}) {
+        for (const int gridWidth : {700, 712, 716, 720, 728, 744, 760, 766, 768, 776}) {
+            const int height = rowsHeight + 2 + 4 + extraHeight;
+            const int width = 232 + gridWidth;
+            Resize(viewer, width, height);
+            const std::string where = std::to_string(width) + "x" + std::to_string(height);
+            RECT client{};
+            GetClientRect(grid, &client);
+            const std::vector<int> widths = ReadGrid(grid).widths;
+            ASSERT_EQ(widths, FittedWidths(grid, width - 232)) << where;
+            bool columnsFit = true;
+            for (int column = 0; column < 5; ++column) {
+                if (GridColumnLeft(widths, column, 0) + minimums[static_cast<size_t>(column)] > client.right)
+                    columnsFit = false;
+            }
+            ASSERT_EQ(HasHorizontalBar(grid), !columnsFit) << where;
+            const bool rowsFit = rows <= (client.bottom + 1) / 19;
+            ASSERT_EQ((GetWindowLongA(grid, GWL_STYLE) & WS_VSCROLL) != 0, !rowsFit) << where;
+            ++seen[columnsFit ? 0 : 1][rowsFit ? 0 : 1];
+        }
+    }
+    for (const auto& horizontal : seen) {
+        for (const int sizes : horizontal) EXPECT_GT(sizes, 0);
+    }
+}
+
+TEST_F(PluginTest, TheHostsResizeOfTheListerWindowReachesTheGridsHeightAndColumns) {
+    auto lister = MakeLister(false, 1032, 600);
+    const HWND viewer = lister->Load(WindowsSamplePath("1Cv7.DD"));
+    ASSERT_NE(viewer, nullptr);
     SetWindowPos(lister->Handle(), nullptr, 0, 0, 700, 500, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     RECT client;
     GetClientRect(lister->Handle(), &client);
     EXPECT_EQ(WindowBounds(viewer), client);
-    UpdateWindow(grid);
-    EXPECT_EQ(Width(WindowBounds(grid)), client.right - 232);
-    const GridState state = ReadGrid(grid);
-    EXPECT_EQ(std::accumulate(state.widths.begin(), state.widths.end(), 0), client.right - 232);
-
-    Resize(viewer, 100, 1);  // too small for the layout: sizes stay at 0
-    EXPECT_EQ(Width(WindowBounds(grid)), 0);
-    EXPECT_EQ(Height(WindowBounds(ListOf(viewer))), 0);
+    const HWND grid = GridOf(viewer);
+    EXPECT_EQ(WindowBounds(grid), (RECT{231, 1, client.right - 1, client.bottom - 1}));
+    ExpectEveryColumnReachable(grid, "700x500");
 }
 
 }  // namespace

@@ -1,14 +1,18 @@
 // ddhost: a small Lister for trying the plug-in by hand. It loads the plug-in as the file manager
-// does, makes a Lister window (top-level, or embedded in a "TTOTAL_CMD" main window), shows the file
-// in it and closes the plug-in on Esc.
-//   ddhost.exe [--embedded] [--plugin PATH] [--close-after MILLISECONDS] [--table N] FILE
+// does (aware of the screen's resolution, as the file manager is), makes a Lister window (top-level,
+// or embedded in a "TTOTAL_CMD" main window), shows the file in it and closes the plug-in on Esc.
+//   ddhost.exe [--embedded] [--plugin PATH] [--close-after MILLISECONDS] [--table N] [--size WxH]
+//              [--resize WxH] [--hover N] FILE
 // --table N moves the list's selection N tables down with the arrow key, as the user would.
+// --size gives the Lister window's client area at opening, --resize resizes it once the file is shown.
+// --hover N rests the mouse on the list's entry N, so that its tooltip shows.
 #include <windows.h>
 
 #include <cstdio>
 #include <memory>
 #include <string>
 
+#include "windows/host/DpiAwareness.h"
 #include "windows/host/HostWindows.h"
 #include "windows/host/PluginLibrary.h"
 
@@ -20,7 +24,20 @@ struct Options {
     bool embedded = false;
     UINT closeAfterMs = 0;
     int table = 0;
+    SIZE size{};    // 0 x 0: the default size
+    SIZE resize{};  // 0 x 0: no resize
+    int hover = -1;
 };
+
+// "WxH", both positive.
+bool ParseSize(const std::string& text, SIZE& size) {
+    int width = 0;
+    int height = 0;
+    char extra = 0;
+    if (std::sscanf(text.c_str(), "%dx%d%c", &width, &height, &extra) != 2 || width <= 0 || height <= 0) return false;
+    size = {width, height};
+    return true;
+}
 
 std::string DefaultPluginPath() {
     char exe[MAX_PATH] = {};
@@ -41,6 +58,12 @@ bool ParseOptions(int argc, char** argv, Options& options) {
             options.closeAfterMs = std::stoul(argv[++i]);
         else if (argument == "--table" && i + 1 < argc)
             options.table = std::stoi(argv[++i]);
+        else if (argument == "--size" && i + 1 < argc && ParseSize(argv[i + 1], options.size))
+            ++i;
+        else if (argument == "--resize" && i + 1 < argc && ParseSize(argv[i + 1], options.resize))
+            ++i;
+        else if (argument == "--hover" && i + 1 < argc)
+            options.hover = std::stoi(argv[++i]);
         else if (options.file.empty() && argument.rfind("--", 0) != 0)
             options.file = argument;
         else
@@ -48,6 +71,28 @@ bool ParseOptions(int argc, char** argv, Options& options) {
     }
     if (options.plugin.empty()) options.plugin = DefaultPluginPath();
     return !options.file.empty();
+}
+
+// Resizes a window so that its client area gets this size, as a user dragging its frame would.
+void ResizeClientArea(HWND window, SIZE size) {
+    RECT outer{0, 0, size.cx, size.cy};
+    const auto style = static_cast<DWORD>(GetWindowLongA(window, GWL_STYLE));
+    if ((style & WS_CHILD) == 0)
+        AdjustWindowRectEx(&outer, style, FALSE, static_cast<DWORD>(GetWindowLongA(window, GWL_EXSTYLE)));
+    SetWindowPos(window, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// Moves the mouse onto a list entry, as the user would, and tells the list.
+void RestMouseOn(HWND list, int entry) {
+    RECT item{};
+    if (SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(entry), reinterpret_cast<LPARAM>(&item)) == LB_ERR)
+        return;
+    POINT point{item.left + 20, (item.top + item.bottom) / 2};
+    const POINT client = point;
+    ClientToScreen(list, &point);
+    SetCursorPos(point.x, point.y);
+    SendMessageA(list, WM_MOUSEMOVE, 0, MAKELPARAM(client.x, client.y));
 }
 
 HWND topWindow = nullptr;
@@ -62,9 +107,12 @@ void CALLBACK CloseNow(HWND, UINT, UINT_PTR, DWORD) {
 int main(int argc, char** argv) {
     Options options;
     if (!ParseOptions(argc, argv, options)) {
-        std::fprintf(stderr, "usage: ddhost [--embedded] [--plugin PATH] [--close-after MS] [--table N] FILE\n");
+        std::fprintf(stderr,
+                     "usage: ddhost [--embedded] [--plugin PATH] [--close-after MS] [--table N] [--size WxH] "
+                     "[--resize WxH] [--hover N] FILE\n");
         return 2;
     }
+    dd::host::MakeProcessDpiAware();
     try {
         dd::host::PluginLibrary plugin(options.plugin);
         std::unique_ptr<dd::host::MainWindowStandIn> mainWindow;
@@ -80,6 +128,9 @@ int main(int argc, char** argv) {
             GetClientRect(mainWindow->Handle(), &client);
             args.parent = mainWindow->Handle();
             args.bounds = {0, client.bottom / 3, client.right, client.bottom};
+            if (options.size.cx > 0) args.bounds = {0, client.bottom - options.size.cy, options.size.cx, client.bottom};
+        } else if (options.size.cx > 0) {
+            args.bounds = {40, 40, 40 + options.size.cx, 40 + options.size.cy};
         }
         dd::host::ListerWindow lister(args);
         // A top-level Lister ends the program when it goes; an embedded one goes with the main window.
@@ -93,7 +144,9 @@ int main(int argc, char** argv) {
         }
         const HWND list = FindWindowExA(lister.PluginWindow(), nullptr, "ListBox", nullptr);
         for (int i = 0; i < options.table; ++i) SendMessageA(list, WM_KEYDOWN, VK_DOWN, 1);
+        if (options.resize.cx > 0) ResizeClientArea(lister.Handle(), options.resize);
         RedrawWindow(topWindow, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        if (options.hover >= 0) RestMouseOn(list, options.hover);
         std::printf("ddhost: showing %s\n", options.file.c_str());
         std::fflush(stdout);
         if (options.closeAfterMs > 0) SetTimer(nullptr, 0, options.closeAfterMs, CloseNow);

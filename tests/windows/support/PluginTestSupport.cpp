@@ -1,5 +1,6 @@
 #include "windows/support/PluginTestSupport.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cstring>
 #include <fstream>
@@ -7,6 +8,7 @@
 
 #include "support/TestPaths.h"
 #include "viewer/GridMessages.h"
+#include "windows/host/DpiAwareness.h"
 
 namespace dd::test {
 
@@ -32,6 +34,13 @@ const bool unmanagedWindows = [] {
     const bool set = RegSetValueExA(key, "Managed", 0, REG_SZ, reinterpret_cast<const BYTE*>("N"), 2) == ERROR_SUCCESS;
     RegCloseKey(key);
     return set;
+}();
+
+// The suites host the plug-in as the file manager does: aware of the screen's resolution, so that the
+// plug-in is told the resolution the screen has. Set before any window exists.
+const bool dpiAware = [] {
+    host::MakeProcessDpiAware();
+    return true;
 }();
 
 std::vector<CaughtBox>* caughtBoxes = nullptr;
@@ -99,7 +108,8 @@ LRESULT CALLBACK PostedProc(int code, WPARAM wParam, LPARAM lParam) {
 
 BOOL CALLBACK CountPluginWindow(HWND window, LPARAM count) {
     const std::string name = ClassOf(window);
-    if (name == "TfmMain" || name == "TDdStringGrid") ++*reinterpret_cast<int*>(count);
+    // The suites make no tooltips of their own: every one is the list's.
+    if (name == "TfmMain" || name == "TDdStringGrid" || name == "tooltips_class32") ++*reinterpret_cast<int*>(count);
     return TRUE;
 }
 
@@ -186,6 +196,19 @@ void ChooseTable(HWND viewer, int index) {
     SendMessageA(viewer, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
 }
 
+int BiggestTable(HWND viewer) {
+    const HWND list = ListOf(viewer);
+    const int count = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
+    int best = 0;
+    int bestRows = 0;
+    for (int i = 0; i < count; ++i) {
+        ChooseTable(viewer, i);
+        const int rows = ReadGrid(GridOf(viewer)).rowCount;
+        if (rows > bestRows) best = i, bestRows = rows;
+    }
+    return best;
+}
+
 int ListSelection(HWND list) { return static_cast<int>(SendMessageA(list, LB_GETCURSEL, 0, 0)); }
 
 GridState ReadGrid(HWND grid) {
@@ -247,6 +270,92 @@ RECT WindowBounds(HWND window) {
 
 int Width(const RECT& rect) { return rect.right - rect.left; }
 int Height(const RECT& rect) { return rect.bottom - rect.top; }
+
+void Resize(HWND window, int width, int height) {
+    SetWindowPos(window, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+SCROLLINFO ScrollBarOf(HWND window, int bar) {
+    SCROLLINFO info{};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_ALL;
+    if (!GetScrollInfo(window, bar, &info)) info = SCROLLINFO{sizeof info, 0, 0, 0, 0, 0, 0};
+    return info;
+}
+
+ClientPicture::ClientPicture(HWND window) {
+    RECT client{};
+    GetClientRect(window, &client);
+    width_ = client.right;
+    height_ = client.bottom;
+    if (width_ <= 0 || height_ <= 0) return;
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width_;
+    info.bmiHeader.biHeight = -height_;  // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    const HDC dc = CreateCompatibleDC(nullptr);
+    const HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    const HGDIOBJ previous = SelectObject(dc, bitmap);
+    SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+    GdiFlush();
+    const auto* pixels = static_cast<const uint32_t*>(bits);
+    pixels_.resize(static_cast<size_t>(width_) * static_cast<size_t>(height_));
+    for (size_t i = 0; i < pixels_.size(); ++i) {
+        const uint32_t bgr = pixels[i];  // 0x00RRGGBB in the DIB; a COLORREF is 0x00BBGGRR
+        pixels_[i] = RGB((bgr >> 16) & 0xFF, (bgr >> 8) & 0xFF, bgr & 0xFF);
+    }
+    SelectObject(dc, previous);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+}
+
+COLORREF ClientPicture::At(int x, int y) const {
+    if (x < 0 || y < 0 || x >= width_ || y >= height_) return CLR_INVALID;
+    return pixels_[static_cast<size_t>(y) * static_cast<size_t>(width_) + static_cast<size_t>(x)];
+}
+
+std::wstring WideFrom1251(const std::string& text) {
+    if (text.empty()) return {};
+    std::wstring wide(text.size(), L'\0');
+    const int length = MultiByteToWideChar(1251, 0, text.data(), static_cast<int>(text.size()), wide.data(),
+                                           static_cast<int>(wide.size()));
+    wide.resize(static_cast<size_t>(std::max(length, 0)));
+    return wide;
+}
+
+int GridColumnLeft(const std::vector<int>& widths, int column, int offset, int line) {
+    int left = -offset;
+    for (int c = 0; c < column && c < static_cast<int>(widths.size()); ++c)
+        left += widths[static_cast<size_t>(c)] + line;
+    return left;
+}
+
+int CaptionTextWidth(HWND grid, int column) {
+    const std::wstring caption = WideFrom1251(CellText(grid, column, 0));
+    const HDC dc = GetDC(grid);
+    const HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(grid, WM_GETFONT, 0, 0)));
+    SIZE size{};
+    GetTextExtentPoint32W(dc, caption.data(), static_cast<int>(caption.size()), &size);
+    SelectObject(dc, previous);
+    ReleaseDC(grid, dc);
+    return size.cx;
+}
+
+std::vector<int> RuleWidths(int outerWidth) {
+    const int third = (outerWidth - 500) / 3;
+    return {200, 300, third, third, outerWidth - 500 - 2 * third};
+}
+
+std::vector<int> FittedWidths(HWND grid, int outerWidth) {
+    std::vector<int> widths = RuleWidths(outerWidth);
+    for (size_t column = 0; column < widths.size(); ++column)
+        widths[column] = std::max(widths[column], CaptionTextWidth(grid, static_cast<int>(column)) + 4);
+    return widths;
+}
 
 int PluginWindowCount() {
     int count = 0;

@@ -93,6 +93,8 @@ std::vector<std::string> ListTexts(HWND list);
 // of -1 selects nothing).
 void ChooseTable(HWND viewer, int index);
 int ListSelection(HWND list);
+// The index of the table with the most rows (in the sample 1Cv7.DD: 55 fields, 57 rows); chooses tables on the way.
+int BiggestTable(HWND viewer);
 
 // The grid read through its messages.
 struct GridState {
@@ -119,9 +121,46 @@ void PressKey(HWND window, WORD key, Modifiers modifiers = {});
 RECT WindowBounds(HWND window);  // in the parent's client coordinates
 int Width(const RECT& rect);
 int Height(const RECT& rect);
+// Resizes a window (the viewer, as the host does) to this outer size.
+void Resize(HWND window, int width, int height);
 
-// Windows of this process whose class is one of the plug-in's: the form, the grid.
+// Windows of this process whose class is one of the plug-in's: the form, the grid, the list's tooltip.
 int PluginWindowCount();
+
+// A scroll bar of a window as GetScrollInfo reads it (range, page, position); all 0 when it has none.
+SCROLLINFO ScrollBarOf(HWND window, int bar);
+
+// A window's client area as the window paints it for WM_PRINTCLIENT, pixel by pixel.
+class ClientPicture {
+public:
+    explicit ClientPicture(HWND window);
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    // The pixel's colour as a COLORREF; CLR_INVALID outside the picture.
+    COLORREF At(int x, int y) const;
+
+private:
+    int width_ = 0;
+    int height_ = 0;
+    std::vector<COLORREF> pixels_;
+};
+
+// The grid's columns as it lays them out (its widths, one grid line after each), scrolled `offset`
+// pixels to the left: the left edge of a column, kGridColumns for the right end of the last grid line.
+int GridColumnLeft(const std::vector<int>& widths, int column, int offset, int line = 1);
+
+// A Windows-1251 text as the wide functions take it.
+std::wstring WideFrom1251(const std::string& text);
+
+// A caption's text width in the grid's own font, as the plug-in measures it for the column's minimum.
+int CaptionTextWidth(HWND grid, int column);
+
+// The width rule of the field grid at 96 DPI for a grid of this outer width: 200, 300 and the rest in
+// thirds, the remainder to the last.
+std::vector<int> RuleWidths(int outerWidth);
+// The columns as the plug-in fits them at 96 DPI: the rule's widths, none narrower than its caption
+// with a 2-pixel text margin on both sides.
+std::vector<int> FittedWidths(HWND grid, int outerWidth);
 
 // A fresh folder under the temporary folder, and a file written into it.
 std::string MakeTempFolder();

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <string>
+
+#include "viewer/CallbackGuard.h"
+#include "viewer/WinHandles.h"
+#include "viewer/WindowBase.h"
+
+namespace dd {
+
+// The table list's tooltip on the standard tooltip control of comctl32: one tool, the rectangle of the
+// item under the mouse with that item's text, moved from item to item as the mouse goes. The list hands
+// it its mouse messages, from which the control times its showing.
+//
+// The control is a pop-up, which Windows gives the list's top-level window as its owner; this object
+// owns it, so that it goes with the viewer, and lets go of it when Windows destroys it first (when its
+// owner goes). It is subclassed for that alone and finds its object in its user data, which the
+// control leaves to its user.
+class ListTooltip : WindowBase<ListTooltip> {
+public:
+    // Fails with the system's error when the control cannot be made or take its tool.
+    ListTooltip(HWND list, ExceptionSink* errors);
+
+    HWND Handle() const noexcept { return window_.get(); }
+    // The tool covers the item in `itemRect` (the list's client coordinates) and shows `text`.
+    void SetItem(const RECT& itemRect, const std::wstring& text);
+    // No item: the tooltip hides and shows nothing until the next SetItem.
+    void ClearItem();
+    // Hands one of the list's mouse messages to the control.
+    void Relay(UINT message, WPARAM wParam, LPARAM lParam) const;
+    // Lines longer than this wrap; the control breaks lines at CR LF only once it has a width.
+    void SetMaximumWidth(int pixels) const;
+
+private:
+    friend class WindowBase<ListTooltip>;
+    static constexpr ObjectSlot kObjectSlot{};
+
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+        return binding_.Default(message, wParam, lParam);
+    }
+    TTTOOLINFOW Tool() const noexcept;
+
+    HWND list_;
+    std::wstring text_;  // the control reads the text it is given when it shows it
+    UniqueWindow window_;
+    Binding binding_;  // last: the control's own procedure is back before any member goes
+};
+
+}  // namespace dd
