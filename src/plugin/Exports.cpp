@@ -7,6 +7,7 @@
 #include "plugin/ListerPath.h"
 #include "plugin/ListerPlugin.h"
 #include "plugin/PluginWindow.h"
+#include "plugin/ViewerCommand.h"
 #include "viewer/InfoMessage.h"
 #include "viewer/unMain.h"
 
@@ -88,19 +89,21 @@ int __stdcall ListLoadNextW(HWND ParentWin, HWND PluginWin, WCHAR* FileToLoad, i
 }
 
 int __stdcall ListSendCommand(HWND ListWin, int Command, int Parameter) {
-    try {
-        dd::TfmMain* viewer = dd::Application::Instance().Viewers().Find(ListWin);
-        if (viewer == nullptr) return LISTPLUGIN_ERROR;
+    return dd::RunViewerCommand(ListWin, [&](dd::TfmMain& viewer) {
         switch (Command) {
             case lc_newparams:
-                viewer->SetShowFlags(Parameter);
-                return LISTPLUGIN_OK;
-            default:
-                return LISTPLUGIN_ERROR;
+                viewer.SetShowFlags(Parameter);
+                return true;
+            case lc_copy:
+                viewer.CopySelection();
+                return true;
+            case lc_selectall:
+                viewer.SelectAllCells();
+                return true;
+            default:  // lc_setpercent among them: the viewer has no position to set
+                return false;
         }
-    } catch (...) {
-        return LISTPLUGIN_ERROR;
-    }
+    });
 }
 
 void __stdcall ListCloseWindow(HWND ListWin) { dd::ClosePluginWindow(ListWin); }

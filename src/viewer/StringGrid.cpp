@@ -7,6 +7,7 @@
 
 #include "layout/GridGeometry.h"
 #include "layout/GridNavigation.h"
+#include "layout/RightClick.h"
 #include "platform/win32/WideText.h"
 #include "viewer/GridMessages.h"
 #include "viewer/ModuleInstance.h"
@@ -77,8 +78,8 @@ LRESULT StringGrid::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             dragging_ = false;
             return 0;
         case WM_RBUTTONDOWN:
-            SetFocus(Handle());
-            return 0;  // the current cell stays where it is
+            OnRightButtonDown(lParam);
+            return 0;
         case WM_CONTEXTMENU:
             OnContextMenu(lParam);
             return 0;
@@ -187,9 +188,18 @@ void StringGrid::Repaint() const {
 
 void StringGrid::MoveCurrent(GridCell cell, bool extendSelection) {
     model_.SetCurrent(cell, extendSelection);
+    ScrollCurrentIntoView();
+    Repaint();
+}
+
+void StringGrid::ScrollCurrentIntoView() {
     ScrollTo(
         TopRowShowing(model_.Current().row, model_.TopRow(), model_.RowCount(), model_.FixedRows(), VisibleRows()));
-    Repaint();
+}
+
+std::optional<GridCell> StringGrid::CellUnder(LPARAM point) const {
+    return CellAt(GET_X_LPARAM(point), GET_Y_LPARAM(point), widths_, model_.RowCount(), model_.FixedRows(),
+                  model_.TopRow());
 }
 
 void StringGrid::ScrollTo(int32_t topRow) {
@@ -215,8 +225,7 @@ void StringGrid::OnKeyDown(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void StringGrid::OnLeftButtonDown(LPARAM lParam, WPARAM flags) {
     if (GetFocus() != Handle()) SetFocus(Handle());
-    const auto cell = CellAt(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), widths_, model_.RowCount(), model_.FixedRows(),
-                             model_.TopRow());
+    const auto cell = CellUnder(lParam);
     if (!cell || cell->row < model_.FixedRows()) return;
     MoveCurrent(*cell, (flags & MK_SHIFT) != 0);
     dragging_ = true;
@@ -225,9 +234,16 @@ void StringGrid::OnLeftButtonDown(LPARAM lParam, WPARAM flags) {
 
 void StringGrid::OnMouseMove(LPARAM lParam, WPARAM flags) {
     if (!dragging_ || (flags & MK_LBUTTON) == 0) return;
-    const auto cell = CellAt(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), widths_, model_.RowCount(), model_.FixedRows(),
-                             model_.TopRow());
+    const auto cell = CellUnder(lParam);
     if (cell && cell->row >= model_.FixedRows() && !(*cell == model_.Current())) MoveCurrent(*cell, true);
+}
+
+// The menu that follows works on what the click selected: the clicked cell, unless it lies in the range
+// already selected.
+void StringGrid::OnRightButtonDown(LPARAM lParam) {
+    SetFocus(Handle());
+    if (const auto cell = CellToSelectOnRightClick(CellUnder(lParam), model_.Selection(), model_.FixedRows()))
+        MoveCurrent(*cell, false);
 }
 
 void StringGrid::OnVerticalScroll(WORD request) {

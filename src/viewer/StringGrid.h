@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 
 #include "dictionary/GridModel.h"
 #include "layout/ColumnWidths.h"
@@ -42,6 +43,8 @@ public:
 
     // The model's rows or cells have changed: the scroll bar follows them and the grid is repainted.
     void ModelChanged();
+    // Scrolls as little as brings the current cell into view.
+    void ScrollCurrentIntoView();
 
     const ColumnWidths& Widths() const noexcept { return widths_; }
     // A width equal to the column's present one changes nothing; another is stored as given, and the
@@ -66,11 +69,14 @@ private:
     void OnKeyDown(UINT message, WPARAM wParam, LPARAM lParam);
     void OnLeftButtonDown(LPARAM lParam, WPARAM flags);
     void OnMouseMove(LPARAM lParam, WPARAM flags);
+    void OnRightButtonDown(LPARAM lParam);
     void OnVerticalScroll(WORD request);
     void OnMouseWheel(short delta);
     void OnContextMenu(LPARAM lParam);
     void OnFocusChange(bool gained, HWND other);
 
+    // The cell under a client point of a mouse message, if any.
+    std::optional<GridCell> CellUnder(LPARAM point) const;
     void MoveCurrent(GridCell cell, bool extendSelection);
     void ScrollTo(int32_t topRow);
     int32_t VisibleRows() const;

@@ -1,15 +1,21 @@
 // ddhost: a small Lister for trying the plug-in by hand. It loads the plug-in as the file manager
 // does, makes a Lister window (top-level, or embedded in a "TTOTAL_CMD" main window), shows the file
-// in it and closes the plug-in on Esc.
-//   ddhost.exe [--embedded] [--plugin PATH] [--close-after MILLISECONDS] [--table N] FILE
-// --table N moves the list's selection N tables down with the arrow key, as the user would.
+// in it and closes the plug-in on Esc. Like the Lister, F7 asks for a text to find and F3 or F5 find
+// the next hit (with Shift: the one before), through the plug-in's search.
+//   ddhost.exe [--embedded] [--plugin PATH] [--close-after MILLISECONDS] [--table N] [--find TEXT]
+//              [--print] FILE
+// --table N moves the list's selection N tables down with the arrow key, as the user would; --find
+// TEXT finds the first hit of the text once the file is shown, as F7 would; --print then prints as the
+// Lister's menu does (the print dialog, or the box that says there is no printer).
 #include <windows.h>
 
 #include <cstdio>
 #include <memory>
 #include <string>
 
+#include "windows/host/FindDialog.h"
 #include "windows/host/HostWindows.h"
+#include "windows/host/PluginCommands.h"
 #include "windows/host/PluginLibrary.h"
 
 namespace {
@@ -20,6 +26,8 @@ struct Options {
     bool embedded = false;
     UINT closeAfterMs = 0;
     int table = 0;
+    std::string find;
+    bool print = false;
 };
 
 std::string DefaultPluginPath() {
@@ -41,6 +49,10 @@ bool ParseOptions(int argc, char** argv, Options& options) {
             options.closeAfterMs = std::stoul(argv[++i]);
         else if (argument == "--table" && i + 1 < argc)
             options.table = std::stoi(argv[++i]);
+        else if (argument == "--find" && i + 1 < argc)
+            options.find = argv[++i];
+        else if (argument == "--print")
+            options.print = true;
         else if (options.file.empty() && argument.rfind("--", 0) != 0)
             options.file = argument;
         else
@@ -49,6 +61,68 @@ bool ParseOptions(int argc, char** argv, Options& options) {
     if (options.plugin.empty()) options.plugin = DefaultPluginPath();
     return !options.file.empty();
 }
+
+// The library is found again by its full path.
+std::string FullPath(const std::string& path) {
+    char full[MAX_PATH] = {};
+    const DWORD length = GetFullPathNameA(path.c_str(), MAX_PATH, full, nullptr);
+    return length > 0 && length < MAX_PATH ? std::string(full, length) : path;
+}
+
+std::wstring WideFromAnsi(const std::string& text) {
+    std::wstring wide(text.size(), L'\0');
+    wide.resize(static_cast<size_t>(MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
+                                                        wide.data(), static_cast<int>(wide.size()))));
+    return wide;
+}
+
+// The Lister's search: F7 asks for the text and finds its first hit; F3 and F5 find the next one in the
+// direction asked for, Shift+F3 and Shift+F5 in the other.
+class ListerSearch {
+public:
+    explicit ListerSearch(const dd::host::PluginCommands& commands) : commands_(commands) {}
+    // The Lister window whose plug-in is searched, once it is made.
+    void Attach(const dd::host::ListerWindow& lister) { lister_ = &lister; }
+
+    void OnKey(WPARAM key) {
+        if (lister_ == nullptr) return;
+        if (key == VK_F7) return Ask();
+        if (key != VK_F3 && key != VK_F5) return;
+        if (last_.text.empty()) return Ask();
+        const bool backwards = last_.backwards != (GetKeyState(VK_SHIFT) < 0);
+        Find(Flags(last_.matchCase, last_.wholeWords, backwards));
+    }
+
+    void FindFirst(const std::wstring& text) {
+        last_.text = text;
+        Find(dd::host::kFindFirst);
+    }
+
+private:
+    static int Flags(bool matchCase, bool wholeWords, bool backwards) {
+        return (matchCase ? dd::host::kMatchCase : 0) | (wholeWords ? dd::host::kWholeWords : 0) |
+               (backwards ? dd::host::kBackwards : 0);
+    }
+
+    void Ask() {
+        const auto request = dd::host::AskFindText(lister_->Handle(), last_);
+        if (!request) return;
+        last_ = *request;
+        Find(dd::host::kFindFirst | Flags(last_.matchCase, last_.wholeWords, last_.backwards));
+    }
+
+    void Find(int flags) {
+        if (lister_ == nullptr || lister_->PluginWindow() == nullptr) return;
+        if (commands_.SearchTextW(lister_->PluginWindow(), last_.text, flags) == dd::host::kPluginOk) return;
+        // As the Lister: the plug-in says nothing when there is no hit.
+        const std::wstring message = L"\"" + last_.text + L"\" not found.";
+        MessageBoxW(lister_->Handle(), message.c_str(), L"Lister", MB_OK | MB_ICONINFORMATION);
+    }
+
+    const dd::host::PluginCommands& commands_;
+    const dd::host::ListerWindow* lister_ = nullptr;
+    dd::host::FindRequest last_;
+};
 
 HWND topWindow = nullptr;
 
@@ -62,11 +136,19 @@ void CALLBACK CloseNow(HWND, UINT, UINT_PTR, DWORD) {
 int main(int argc, char** argv) {
     Options options;
     if (!ParseOptions(argc, argv, options)) {
-        std::fprintf(stderr, "usage: ddhost [--embedded] [--plugin PATH] [--close-after MS] [--table N] FILE\n");
+        std::fprintf(
+            stderr,
+            "usage: ddhost [--embedded] [--plugin PATH] [--close-after MS] [--table N] [--find TEXT] [--print] FILE\n");
         return 2;
     }
     try {
+        options.plugin = FullPath(options.plugin);
         dd::host::PluginLibrary plugin(options.plugin);
+        const dd::host::PluginCommands commands(options.plugin);
+        // As the file manager, once after loading: the plug-in keeps no settings and writes nothing.
+        dd::host::DefaultParams defaults{sizeof(dd::host::DefaultParams), 0, 2, "C:\\ddhost\\lsplugin.ini"};
+        commands.SetDefaultParams(defaults);
+        ListerSearch search(commands);
         std::unique_ptr<dd::host::MainWindowStandIn> mainWindow;
         if (options.embedded) {
             mainWindow = std::make_unique<dd::host::MainWindowStandIn>(true, RECT{0, 0, 1100, 760});
@@ -75,6 +157,7 @@ int main(int argc, char** argv) {
         dd::host::ListerWindowArgs args;
         args.plugin = &plugin;
         args.closesOnEscape = true;
+        args.onKey = [&search](WPARAM key) { search.OnKey(key); };
         if (mainWindow) {
             RECT client;
             GetClientRect(mainWindow->Handle(), &client);
@@ -82,6 +165,7 @@ int main(int argc, char** argv) {
             args.bounds = {0, client.bottom / 3, client.right, client.bottom};
         }
         dd::host::ListerWindow lister(args);
+        search.Attach(lister);
         // A top-level Lister ends the program when it goes; an embedded one goes with the main window.
         if (!mainWindow) lister.onDestroyed = [] { PostQuitMessage(0); };
         SetWindowTextA(lister.Handle(), ("Lister - " + options.file).c_str());
@@ -94,9 +178,11 @@ int main(int argc, char** argv) {
         const HWND list = FindWindowExA(lister.PluginWindow(), nullptr, "ListBox", nullptr);
         for (int i = 0; i < options.table; ++i) SendMessageA(list, WM_KEYDOWN, VK_DOWN, 1);
         RedrawWindow(topWindow, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        if (!options.find.empty()) search.FindFirst(WideFromAnsi(options.find));
         std::printf("ddhost: showing %s\n", options.file.c_str());
         std::fflush(stdout);
         if (options.closeAfterMs > 0) SetTimer(nullptr, 0, options.closeAfterMs, CloseNow);
+        if (options.print) commands.PrintW(lister.PluginWindow(), WideFromAnsi(options.file), L"");
         MSG message;
         while (GetMessageA(&message, nullptr, 0, 0) > 0) {
             // WM_CLOSE of a top-level Lister (the timer's) closes the plug-in first, as Esc does.
