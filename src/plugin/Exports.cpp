@@ -1,5 +1,7 @@
 // The functions the host calls. Paths go on as UTF-8 whichever form the host called, so that a path
-// under any name opens, and nothing escapes into the host.
+// under any name opens, and nothing escapes into the host. A file with the extension but no table marker
+// in its first 64 KB (a disk image named *.dd, say) is declined quietly, without being read further: in
+// Quick View a box would come up for every such file passed over.
 #include <string>
 
 #include "platform/win32/WideText.h"
@@ -10,12 +12,15 @@
 #include "plugin/ViewerCommand.h"
 #include "viewer/InfoMessage.h"
 #include "viewer/unMain.h"
+#include "viewmodel/DictionaryProbe.h"
 
 namespace dd {
 namespace {
 
+bool Takes(const std::string& path) { return HasDictionaryExtension(path) && MayBeDictionary(path); }
+
 HWND Load(HWND listerWnd, const std::string& path, int showFlags) {
-    if (!HasDictionaryExtension(path)) return nullptr;
+    if (!Takes(path)) return nullptr;
     TfmMain* viewer = nullptr;
     try {
         viewer = &OpenPluginWindow(listerWnd, path);
@@ -33,7 +38,7 @@ HWND Load(HWND listerWnd, const std::string& path, int showFlags) {
 }
 
 int LoadNext(HWND listerWnd, HWND pluginWnd, const std::string& path, int showFlags) {
-    if (!HasDictionaryExtension(path)) return LISTPLUGIN_ERROR;
+    if (!Takes(path)) return LISTPLUGIN_ERROR;
     try {
         if (!LoadIntoPluginWindow(pluginWnd, path)) return LISTPLUGIN_ERROR;
     } catch (const std::exception& error) {
