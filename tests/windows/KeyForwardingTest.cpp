@@ -98,6 +98,28 @@ TEST_F(KeyTest, TheTableListForwardsWhatTheViewerWindowForwardsAndTheListersFunc
 
 TEST_F(KeyTest, TheFieldGridForwardsTheSameKeysAndCopiesAndSelectsAll) { Run(Focus::Grid); }
 
+// A key that the list passes on leaves its character behind in the queue (with a Russian layout N
+// gives "т", P "з"); the list box must not take it as the first letter of an entry to select.
+TEST_F(PluginTest, TheCharacterOfAKeyTheListPassesOnDoesNotMoveTheListsSelection) {
+    auto lister = MakeLister();
+    const HWND viewer = lister->Load(WindowsSamplePath("1Cv7.DD"));
+    ASSERT_NE(viewer, nullptr);
+    const HWND list = ListOf(viewer);
+    SetFocus(list);
+    ASSERT_EQ(ListSelection(list), 0);
+    constexpr WPARAM kLetterEs = 0x0421;  // "С", as the entries after the first begin
+    PostMessageW(list, WM_KEYDOWN, 'N', 1);
+    PostMessageW(list, WM_CHAR, kLetterEs, 1);
+    host::PumpMessages();
+    EXPECT_EQ(lister->TakeKeys(), (Posts{{WM_KEYDOWN, 'N', 0}}));
+    EXPECT_EQ(ListSelection(list), 0);
+    // The character alone is the list box's to take: it selects the next entry that starts with it.
+    PostMessageW(list, WM_CHAR, kLetterEs, 1);
+    host::PumpMessages();
+    EXPECT_EQ(ListSelection(list), 1);
+    lister->ClosePlugin();
+}
+
 // A Lister window with no "TTOTAL_CMD" window anywhere, as under another host: Alt+X has no main
 // window to close. A post to window 0 would land in this thread's own queue instead.
 TEST(AltXWithoutAMainWindow, PostsNothingClearsTheApplicationsMainWindowAndLeavesTheTeardownWhole) {
