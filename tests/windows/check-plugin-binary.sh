@@ -4,7 +4,8 @@
 #   check-plugin-binary.sh OBJDUMP PLUGIN FORMAT      (FORMAT: pei-i386 or pei-x86-64)
 set -euo pipefail
 objdump=$1 plugin=$2 format=$3
-dump=$("$objdump" -p "$plugin")
+# objdump speaks the C locale here whatever the session sets (the Wine session sets a Russian one).
+dump=$(LC_ALL=C "$objdump" -p "$plugin")
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
