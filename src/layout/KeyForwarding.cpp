@@ -3,18 +3,40 @@
 #include "layout/VirtualKeys.h"
 
 namespace dd {
+namespace {
+
+using Action = FormKeyDecision::Action;
+
+bool IsListerKey(uint16_t key) noexcept {
+    return (key >= keys::kDigit1 && key <= keys::kDigit7) || key == keys::kN || key == keys::kP;
+}
+
+bool IsListerFunctionKey(uint16_t key, ShiftState shift) noexcept {
+    if (key < keys::kF2 || key > keys::kF12 || key == keys::kF10) return false;
+    return shift.None() || shift.ShiftAlone();
+}
+
+}  // namespace
 
 FormKeyDecision DecideFormKey(uint16_t key, ShiftState shift, bool listerIsEmbedded) noexcept {
-    using Action = FormKeyDecision::Action;
     if (shift.AltAlone() && key == keys::kX) return {Action::CloseHost, 0, false};
     if (!shift.None()) return {};
     if (key == keys::kEscape) return {Action::ForwardToLister, listerIsEmbedded ? keys::kTab : keys::kEscape, true};
-    const bool listerKey = (key >= keys::kDigit1 && key <= keys::kDigit7) || key == keys::kN || key == keys::kP;
-    if (listerKey) return {Action::ForwardToLister, key, true};
+    if (IsListerKey(key)) return {Action::ForwardToLister, key, true};
     if (key == keys::kF1) return {Action::About, 0, false};
     return {};
 }
 
-bool ControlForwardsKey(uint16_t key) noexcept { return key == keys::kEscape; }
+FormKeyDecision DecideControlKey(KeyControl control, uint16_t key, ShiftState shift) noexcept {
+    if (key == keys::kEscape) return {Action::ForwardToLister, keys::kEscape, false};
+    if (shift.AltAlone() && key == keys::kX) return {Action::CloseHost, 0, false};
+    if (IsListerFunctionKey(key, shift)) return {Action::ForwardToLister, key, true};
+    if (shift.None() && IsListerKey(key)) return {Action::ForwardToLister, key, true};
+    if (control == KeyControl::Grid && shift.CtrlAlone()) {
+        if (key == keys::kC || key == keys::kInsert) return {Action::Copy, 0, true};
+        if (key == keys::kA) return {Action::SelectAll, 0, true};
+    }
+    return {};
+}
 
 }  // namespace dd

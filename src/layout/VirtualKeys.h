@@ -15,11 +15,17 @@ inline constexpr uint16_t kLeft = 0x25;
 inline constexpr uint16_t kUp = 0x26;
 inline constexpr uint16_t kRight = 0x27;
 inline constexpr uint16_t kDown = 0x28;
+inline constexpr uint16_t kInsert = 0x2D;
 inline constexpr uint16_t kDigit1 = 0x31;
 inline constexpr uint16_t kDigit7 = 0x37;
+inline constexpr uint16_t kA = 0x41;
+inline constexpr uint16_t kC = 0x43;
 inline constexpr uint16_t kN = 0x4E;
 inline constexpr uint16_t kP = 0x50;
 inline constexpr uint16_t kX = 0x58;
 inline constexpr uint16_t kF1 = 0x70;
+inline constexpr uint16_t kF2 = 0x71;
+inline constexpr uint16_t kF10 = 0x79;
+inline constexpr uint16_t kF12 = 0x7B;
 
 }  // namespace dd::keys

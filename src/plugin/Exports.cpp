@@ -1,5 +1,7 @@
 // The functions the host calls. Paths go on as UTF-8 whichever form the host called, so that a path
-// under any name opens, and nothing escapes into the host.
+// under any name opens, and nothing escapes into the host. A file with the extension but no table marker
+// in its first 64 KB (a disk image named *.dd, say) is declined quietly, without being read further: in
+// Quick View a box would come up for every such file passed over.
 #include <string>
 
 #include "platform/win32/WideText.h"
@@ -7,14 +9,18 @@
 #include "plugin/ListerPath.h"
 #include "plugin/ListerPlugin.h"
 #include "plugin/PluginWindow.h"
+#include "plugin/ViewerCommand.h"
 #include "viewer/InfoMessage.h"
 #include "viewer/unMain.h"
+#include "viewmodel/DictionaryProbe.h"
 
 namespace dd {
 namespace {
 
+bool Takes(const std::string& path) { return HasDictionaryExtension(path) && MayBeDictionary(path); }
+
 HWND Load(HWND listerWnd, const std::string& path, int showFlags) {
-    if (!HasDictionaryExtension(path)) return nullptr;
+    if (!Takes(path)) return nullptr;
     TfmMain* viewer = nullptr;
     try {
         viewer = &OpenPluginWindow(listerWnd, path);
@@ -32,7 +38,7 @@ HWND Load(HWND listerWnd, const std::string& path, int showFlags) {
 }
 
 int LoadNext(HWND listerWnd, HWND pluginWnd, const std::string& path, int showFlags) {
-    if (!HasDictionaryExtension(path)) return LISTPLUGIN_ERROR;
+    if (!Takes(path)) return LISTPLUGIN_ERROR;
     try {
         if (!LoadIntoPluginWindow(pluginWnd, path)) return LISTPLUGIN_ERROR;
     } catch (const std::exception& error) {
@@ -88,19 +94,21 @@ int __stdcall ListLoadNextW(HWND ParentWin, HWND PluginWin, WCHAR* FileToLoad, i
 }
 
 int __stdcall ListSendCommand(HWND ListWin, int Command, int Parameter) {
-    try {
-        dd::TfmMain* viewer = dd::Application::Instance().Viewers().Find(ListWin);
-        if (viewer == nullptr) return LISTPLUGIN_ERROR;
+    return dd::RunViewerCommand(ListWin, [&](dd::TfmMain& viewer) {
         switch (Command) {
             case lc_newparams:
-                viewer->SetShowFlags(Parameter);
-                return LISTPLUGIN_OK;
-            default:
-                return LISTPLUGIN_ERROR;
+                viewer.SetShowFlags(Parameter);
+                return true;
+            case lc_copy:
+                viewer.CopySelection();
+                return true;
+            case lc_selectall:
+                viewer.SelectAllCells();
+                return true;
+            default:  // lc_setpercent among them: the viewer has no position to set
+                return false;
         }
-    } catch (...) {
-        return LISTPLUGIN_ERROR;
-    }
+    });
 }
 
 void __stdcall ListCloseWindow(HWND ListWin) { dd::ClosePluginWindow(ListWin); }

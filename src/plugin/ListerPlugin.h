@@ -18,7 +18,21 @@ inline constexpr int lc_newparams = 2;
 inline constexpr int lc_selectall = 3;
 inline constexpr int lc_setpercent = 4;
 
-// The results of ListLoadNext and ListSendCommand.
+// ListSearchText's flags.
+inline constexpr int lcs_findfirst = 1;
+inline constexpr int lcs_matchcase = 2;
+inline constexpr int lcs_wholewords = 4;
+inline constexpr int lcs_backwards = 8;
+
+// What the host tells the plug-in once it has loaded it.
+struct ListDefaultParamStruct {
+    int size;
+    DWORD PluginInterfaceVersionLow;
+    DWORD PluginInterfaceVersionHi;
+    char DefaultIniName[MAX_PATH];
+};
+
+// The results of ListLoadNext, ListSendCommand, ListSearchText and ListPrint.
 inline constexpr int LISTPLUGIN_OK = 0;
 inline constexpr int LISTPLUGIN_ERROR = 1;
 
@@ -41,4 +55,17 @@ int __stdcall ListSendCommand(HWND ListWin, int Command, int Parameter);
 
 // Tears down the viewer of a window that ListLoad returned.
 void __stdcall ListCloseWindow(HWND ListWin);
+
+// The Lister's search (its find dialog, F3, F5) for a text with the lcs_ flags: LISTPLUGIN_OK when the
+// viewer shows a hit, LISTPLUGIN_ERROR when there is none (nothing changes then; the host says so).
+int __stdcall ListSearchText(HWND ListWin, char* SearchString, int SearchParameter);
+int __stdcall ListSearchTextW(HWND ListWin, WCHAR* SearchString, int SearchParameter);
+
+// Print from the Lister's menu: the print dialog with DefPrinter chosen (the default printer when it is
+// empty), then the shown table. LISTPLUGIN_ERROR when cancelled or failed.
+int __stdcall ListPrint(HWND ListWin, char* FileToPrint, char* DefPrinter, int PrintFlags, RECT* Margins);
+int __stdcall ListPrintW(HWND ListWin, WCHAR* FileToPrint, WCHAR* DefPrinter, int PrintFlags, RECT* Margins);
+
+// Called once after loading; the plug-in keeps no settings.
+void __stdcall ListSetDefaultParams(ListDefaultParamStruct* dps);
 }

@@ -19,12 +19,6 @@ constexpr char kCannotCopy[] = "Cannot copy to clipboard";
 // The locale of CF_TEXT's bytes, Windows-1251: a program that pastes CF_TEXT converts them by it on any system.
 constexpr LCID kRussianLocale = 0x0419;
 
-struct GlobalFreer {
-    void operator()(HGLOBAL block) const noexcept { GlobalFree(block); }
-};
-// A global memory block that is ours until the clipboard takes it.
-using UniqueGlobal = std::unique_ptr<void, GlobalFreer>;
-
 // GlobalLock for a scope.
 class LockedGlobal {
 public:

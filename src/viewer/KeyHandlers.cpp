@@ -1,13 +1,13 @@
-// The viewer's keys: which of them go back to the host's windows, and the menu's close command.
+// The viewer's keys: which of them go back to the host's windows or run the grid's commands, and the
+// menu's close command.
 #include "viewer/unMain.h"
 
 namespace dd {
 
 void TfmMain::PostToLister(uint16_t key) const noexcept { PostMessageW(ListerWnd, WM_KEYDOWN, key, 0); }
 
-void TfmMain::FormKeyDown(uint16_t& key, ShiftState shift) {
+void TfmMain::RunKeyDecision(const FormKeyDecision& decision) {
     using Action = FormKeyDecision::Action;
-    const FormKeyDecision decision = DecideFormKey(key, shift, ListerIsEmbedded);
     switch (decision.action) {
         case Action::CloseHost:
             application_.DetachViewer();
@@ -21,18 +21,34 @@ void TfmMain::FormKeyDown(uint16_t& key, ShiftState shift) {
         case Action::About:
             AboutClick();
             break;
+        case Action::Copy:
+            CopySelection();
+            break;
+        case Action::SelectAll:
+            SelectAllCells();
+            break;
         case Action::Nothing:
             break;
     }
+}
+
+void TfmMain::FormKeyDown(uint16_t& key, ShiftState shift) {
+    const FormKeyDecision decision = DecideFormKey(key, shift, ListerIsEmbedded);
     if (decision.consumes) key = 0;
+    RunKeyDecision(decision);
 }
 
-void TfmMain::LBKeyDown(uint16_t& key, ShiftState) {
-    if (ControlForwardsKey(key)) PostToLister(key);
+// The focus is in the list or the grid from opening on, so they pass on the keys the host expects.
+void TfmMain::LBKeyDown(uint16_t& key, ShiftState shift) {
+    const FormKeyDecision decision = DecideControlKey(KeyControl::List, key, shift);
+    if (decision.consumes) key = 0;
+    RunKeyDecision(decision);
 }
 
-void TfmMain::SGKeyDown(uint16_t& key, ShiftState) {
-    if (ControlForwardsKey(key)) PostToLister(key);
+void TfmMain::SGKeyDown(uint16_t& key, ShiftState shift) {
+    const FormKeyDecision decision = DecideControlKey(KeyControl::Grid, key, shift);
+    if (decision.consumes) key = 0;
+    RunKeyDecision(decision);
 }
 
 void TfmMain::N5Click() { PostToLister(VK_ESCAPE); }

@@ -41,9 +41,23 @@ void TfmMain::N4Click() {
     PrintFieldGrid(Grid(), CurrentColumnWidths(), PrintTitle(View().IsSqlDictionary(), View().SelectedTableText()));
 }
 
+namespace {
+
+Printer::CommandBuilder FieldGridPages(const GridModel& grid, const ColumnWidths& widths, std::string_view title) {
+    return [&grid, widths, title](int printableHeight) {
+        return PrintFieldGridCommands(grid, title, widths, printableHeight);
+    };
+}
+
+}  // namespace
+
 void PrintFieldGrid(const GridModel& grid, const ColumnWidths& widths, std::string_view title) {
-    Printer::Instance().Print(
-        [&](int printableHeight) { return PrintFieldGridCommands(grid, title, widths, printableHeight); });
+    Printer::Instance().Print(FieldGridPages(grid, widths, title));
+}
+
+bool PrintFieldGrid(const GridModel& grid, const ColumnWidths& widths, std::string_view title,
+                    const Printer::DeviceOpener& open) {
+    return Printer::Instance().Print(FieldGridPages(grid, widths, title), open);
 }
 
 }  // namespace dd

@@ -4,6 +4,7 @@
 
 #include "dictionary/GridModel.h"
 #include "layout/ColumnWidths.h"
+#include "viewer/Printer.h"
 
 namespace dd {
 
@@ -11,5 +12,9 @@ namespace dd {
 // bold, then the cells column by column in rectangles as wide as the grid's current column widths,
 // on as many pages as the printer's printable height needs. Fails with the printer's errors.
 void PrintFieldGrid(const GridModel& grid, const ColumnWidths& widths, std::string_view title);
+// The same pages on the device that `open` makes (a printer chosen in the print dialog); nothing is
+// printed when it makes none: false.
+bool PrintFieldGrid(const GridModel& grid, const ColumnWidths& widths, std::string_view title,
+                    const Printer::DeviceOpener& open);
 
 }  // namespace dd

@@ -135,7 +135,7 @@ private:
     std::unique_ptr<SelectedObject> fontSelection_;
 };
 
-// The default printer's device context, with the document begun on it aborted if it is not ended.
+// A printer's device context, with the document begun on it aborted if it is not ended.
 class PrinterDcDevice final : public PrintDevice {
 public:
     explicit PrinterDcDevice(UniqueDc dc) : dc_(std::move(dc)) {}
@@ -211,11 +211,11 @@ class DefaultPrinter {
 public:
     std::unique_ptr<PrintDevice> Open() {
         if (!chosen_) chosen_ = FindDefaultPrinter();
-        if (!chosen_) throw Error("There is no default printer currently selected");
+        if (!chosen_) throw Error(kNoDefaultPrinterMessage);
         const auto* settings =
             chosen_->settings.empty() ? nullptr : reinterpret_cast<const DEVMODEW*>(chosen_->settings.data());
         UniqueDc dc(CreateDCW(nullptr, chosen_->name.c_str(), nullptr, settings));
-        if (!dc) throw Error("Printer selected is not valid");
+        if (!dc) throw Error(kPrinterNotValidMessage);
         return std::make_unique<PrinterDcDevice>(std::move(dc));
     }
 
@@ -248,12 +248,18 @@ Printer& Printer::Instance() {
     return printer;
 }
 
-void Printer::Print(const CommandBuilder& build) {
+void Printer::Print(const CommandBuilder& build) { Print(build, open_); }
+
+bool Printer::Print(const CommandBuilder& build, const DeviceOpener& open) {
     if (printing_) throw Error("Printing in progress");
     const PrintingScope scope(printing_);
-    const std::unique_ptr<PrintDevice> device = open_();
+    const std::unique_ptr<PrintDevice> device = open();
+    if (!device) return false;
     RunPrintCommands(*device, build(device->PrintableHeight()));
+    return true;
 }
+
+std::unique_ptr<PrintDevice> PrinterDevice(HDC dc) { return std::make_unique<PrinterDcDevice>(UniqueDc(dc)); }
 
 BOOL CALLBACK PrintAbortProc(HDC, int) noexcept {
     try {

@@ -11,6 +11,10 @@
 
 namespace dd {
 
+// The printer's failures.
+inline constexpr char kNoDefaultPrinterMessage[] = "There is no default printer currently selected";
+inline constexpr char kPrinterNotValidMessage[] = "Printer selected is not valid";
+
 // A device that a print is drawn on: the default printer, or a bitmap or metafile to look at a page.
 class PrintDevice {
 public:
@@ -59,11 +63,18 @@ public:
     // commands for its printable height and carries them out. A document left unfinished by a
     // failure is aborted.
     void Print(const CommandBuilder& build);
+    // The same on the device that `open` makes in place of the printer's own (a printer chosen in the
+    // print dialog). An opener that makes none (the dialog was cancelled) prints nothing: false.
+    bool Print(const CommandBuilder& build, const DeviceOpener& open);
 
 private:
     DeviceOpener open_;
     bool printing_ = false;
 };
+
+// A printer's device context that the caller made (the print dialog's) as a device to print on; the
+// device deletes it when done.
+std::unique_ptr<PrintDevice> PrinterDevice(HDC dc);
 
 // The abort callback of a printer's device context: dispatches every waiting window message, so
 // that the viewer and the host stay responsive while a page is spooled, and always answers that

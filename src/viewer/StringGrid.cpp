@@ -8,6 +8,7 @@
 #include "layout/GridGeometry.h"
 #include "layout/GridNavigation.h"
 #include "layout/HorizontalScroll.h"
+#include "layout/RightClick.h"
 #include "platform/win32/WideText.h"
 #include "viewer/GridMessages.h"
 #include "viewer/ModuleInstance.h"
@@ -111,8 +112,8 @@ LRESULT StringGrid::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             dragging_ = false;
             return 0;
         case WM_RBUTTONDOWN:
-            SetFocus(Handle());
-            return 0;  // the current cell stays where it is
+            OnRightButtonDown(lParam);
+            return 0;
         case WM_CONTEXTMENU:
             OnContextMenu(lParam);
             return 0;
@@ -303,6 +304,11 @@ void StringGrid::Repaint() const {
 
 void StringGrid::MoveCurrent(GridCell cell, bool extendSelection) {
     model_.SetCurrent(cell, extendSelection);
+    ScrollCurrentIntoView();
+    Repaint();
+}
+
+void StringGrid::ScrollCurrentIntoView() {
     ScrollTo(
         TopRowShowing(model_.Current().row, model_.TopRow(), model_.RowCount(), model_.FixedRows(), VisibleRows()));
     ScrollHorizontallyTo(
@@ -361,6 +367,14 @@ void StringGrid::OnMouseMove(LPARAM lParam, WPARAM flags) {
     if (!dragging_ || (flags & MK_LBUTTON) == 0) return;
     const auto cell = CellAtPoint(lParam);
     if (cell && cell->row >= model_.FixedRows() && !(*cell == model_.Current())) MoveCurrent(*cell, true);
+}
+
+// The menu that follows works on what the click selected: the clicked cell, unless it lies in the range
+// already selected.
+void StringGrid::OnRightButtonDown(LPARAM lParam) {
+    SetFocus(Handle());
+    if (const auto cell = CellToSelectOnRightClick(CellAtPoint(lParam), model_.Selection(), model_.FixedRows()))
+        MoveCurrent(*cell, false);
 }
 
 void StringGrid::OnVerticalScroll(WORD request) {

@@ -53,6 +53,8 @@ public:
 
     // The model's rows or cells have changed: the scroll bars follow them and the grid is repainted.
     void ModelChanged();
+    // Scrolls as little as brings the current cell into view.
+    void ScrollCurrentIntoView();
 
     const ColumnWidths& Widths() const noexcept { return columns_.widths; }
     // Takes the columns' widths and whether they scroll; the scroll bars follow and the grid repaints.
@@ -87,6 +89,7 @@ private:
     void OnKeyDown(UINT message, WPARAM wParam, LPARAM lParam);
     void OnLeftButtonDown(LPARAM lParam, WPARAM flags);
     void OnMouseMove(LPARAM lParam, WPARAM flags);
+    void OnRightButtonDown(LPARAM lParam);
     void OnVerticalScroll(WORD request);
     void OnHorizontalScroll(WORD request);
     void OnMouseWheel(short delta, WORD keys);

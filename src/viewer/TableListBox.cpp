@@ -58,8 +58,12 @@ LRESULT TableListBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
 LRESULT TableListBox::OnKeyDown(UINT message, WPARAM wParam, LPARAM lParam) {
     auto key = static_cast<uint16_t>(wParam);
     args_.onKeyDown(key, ShiftStateOf(lParam));
-    if (key == 0) return 0;
-    return binding_.Default(message, key, lParam);
+    if (key != 0) return binding_.Default(message, key, lParam);
+    // The character that the keyboard made of a key handled here (N, P, a digit) waits in the queue
+    // already; the list box would select the next entry that starts with it.
+    MSG character;
+    if (message == WM_KEYDOWN) PeekMessageW(&character, Handle(), WM_CHAR, WM_CHAR, PM_REMOVE);
+    return 0;
 }
 
 LRESULT TableListBox::OnHitTest(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -22,6 +22,9 @@ struct WindowDeleter {
 struct LocalMemoryDeleter {
     void operator()(void* memory) const noexcept { LocalFree(memory); }
 };
+struct GlobalMemoryDeleter {
+    void operator()(HGLOBAL block) const noexcept { GlobalFree(block); }
+};
 
 // Owners of the handles the viewer makes: each releases its handle on every path.
 using UniqueFont = std::unique_ptr<std::remove_pointer_t<HFONT>, GdiObjectDeleter>;
@@ -31,6 +34,8 @@ using UniqueMenu = std::unique_ptr<std::remove_pointer_t<HMENU>, MenuDeleter>;
 using UniqueWindow = std::unique_ptr<std::remove_pointer_t<HWND>, WindowDeleter>;
 // Text that the system allocated with LocalAlloc for us (FormatMessage's buffer).
 using UniqueLocalText = std::unique_ptr<wchar_t, LocalMemoryDeleter>;
+// A global memory block that is ours until the system takes it (the clipboard, a common dialog).
+using UniqueGlobal = std::unique_ptr<void, GlobalMemoryDeleter>;
 
 // Selects a GDI object into a device context for a scope and puts the previous one back.
 class SelectedObject {

@@ -6,6 +6,7 @@
 #include <exception>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "layout/ColumnWidths.h"
 #include "layout/Dpi.h"
@@ -78,6 +79,18 @@ public:
     void AboutClick();
     void FormPaint();
 
+    // The Lister's commands (ListerCommands.cpp). A search for a Windows-1251 text with the Lister's flags
+    // (kFindFirst, ...), by DictionaryView::Find's rules: a hit selects its table in the list, makes its
+    // cell current and the selection, scrolls it into view and returns true; no hit changes nothing.
+    bool FindText(std::string_view text, int flags);
+    // Copy (Ctrl+C, the Lister's lc_copy): the selected range, or else the current cell, to the clipboard.
+    void CopySelection();
+    // Select all (Ctrl+A, the Lister's lc_selectall): every cell of the grid, without scrolling.
+    void SelectAllCells();
+    // Print from the Lister's menu: the print dialog with the named printer chosen (the default one for
+    // an empty name), then the pages of "Печать" on the printer chosen. False when the user cancels.
+    bool PrintWithDialog(const std::wstring& printerName);
+
 private:
     friend class WindowBase<TfmMain>;
     // The form finds its object through a window property: its user data belongs to the host link
@@ -91,6 +104,7 @@ private:
     void OnSize(int width, int height);
     void ShowPopupMenu(POINT screenPoint);
     void PostToLister(uint16_t key) const noexcept;
+    void RunKeyDecision(const FormKeyDecision& decision);
 
     // Placement (LayoutHandlers.cpp): the list and the grid where a layout puts them, the grid's columns
     // fitted to its new width; the layout of the window's present size with the list's width; a change

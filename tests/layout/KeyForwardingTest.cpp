@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "layout/KeyForwarding.h"
 #include "support/KeyForwardingTable.h"
 
@@ -17,6 +19,8 @@ ShiftState ShiftStateOf(table::KeyModifiers modifiers) {
 FormKeyDecision DecisionOf(const table::KeyOutcome& outcome) {
     if (outcome.closesHost) return {Action::CloseHost, 0, outcome.consumed};
     if (outcome.asksAbout) return {Action::About, 0, outcome.consumed};
+    if (outcome.copies) return {Action::Copy, 0, outcome.consumed};
+    if (outcome.selectsAll) return {Action::SelectAll, 0, outcome.consumed};
     if (outcome.toLister != 0) return {Action::ForwardToLister, outcome.toLister, outcome.consumed};
     return {Action::Nothing, 0, outcome.consumed};
 }
@@ -29,13 +33,33 @@ TEST(DecideFormKey, FollowsTheKeyTableOfTheViewerWindow) {
     }
 }
 
-// The list and the grid only ever hand the key itself back, whatever the modifiers, and keep it.
-TEST(ControlForwardsKey, FollowsTheKeyTableOfTheListAndTheGrid) {
+// The controls' rule does not depend on where the Lister window stands.
+TEST(DecideControlKey, FollowsTheKeyTableOfTheListAndTheGrid) {
     for (const table::KeyRow& row : table::KeyForwardingRows()) {
-        for (const table::KeyOutcome& outcome :
-             {row.list.topLevel, row.list.embedded, row.grid.topLevel, row.grid.embedded}) {
-            EXPECT_EQ(ControlForwardsKey(row.key) ? row.key : 0, outcome.toLister) << row.name;
-            EXPECT_FALSE(outcome.closesHost || outcome.asksAbout || outcome.consumed) << row.name;
+        const ShiftState shift = ShiftStateOf(row.modifiers);
+        for (const auto& [control, outcomes, name] :
+             {std::tuple{KeyControl::List, row.list, "list"}, std::tuple{KeyControl::Grid, row.grid, "grid"}}) {
+            const FormKeyDecision decision = DecideControlKey(control, row.key, shift);
+            EXPECT_EQ(decision, DecisionOf(outcomes.topLevel)) << row.name << ", " << name << ", top-level";
+            EXPECT_EQ(decision, DecisionOf(outcomes.embedded)) << row.name << ", " << name << ", embedded";
+        }
+    }
+}
+
+// Every function key with every combination of modifiers: only F2 to F12 without F10, alone or with
+// Shift, go to the Lister window, so that Alt+F4 still closes the window and F10 opens the menu.
+TEST(DecideControlKey, ForwardsTheFunctionKeysTheListerUsesAndNoOthers) {
+    for (uint16_t key = table::FunctionKey(1); key <= table::FunctionKey(24); ++key) {
+        for (int bits = 0; bits < 8; ++bits) {
+            const ShiftState shift{.shift = (bits & 1) != 0, .alt = (bits & 2) != 0, .ctrl = (bits & 4) != 0};
+            const bool listerKey = key >= table::FunctionKey(2) && key <= table::FunctionKey(12) &&
+                                   key != table::kF10 && !shift.alt && !shift.ctrl;
+            const FormKeyDecision expected =
+                listerKey ? FormKeyDecision{Action::ForwardToLister, key, true} : FormKeyDecision{};
+            for (const KeyControl control : {KeyControl::List, KeyControl::Grid}) {
+                EXPECT_EQ(DecideControlKey(control, key, shift), expected)
+                    << "F" << key - table::kF1 + 1 << " modifiers " << bits;
+            }
         }
     }
 }

@@ -1,19 +1,29 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
-// The keys that go back to the host, written once: the native test checks the key rules against this
-// table and the Windows test the messages that the built plug-in posts.
+// The keys that go back to the host or run a command of the viewer, written once: the native test
+// checks the key rules against this table and the Windows test the messages that the built plug-in
+// posts and what it copies and selects.
 namespace dd::test::key_table {
 
 // The virtual-key codes of the table, with the values of the Windows constants (the Windows test
 // checks them against <windows.h>).
 inline constexpr uint16_t kTab = 0x09;
 inline constexpr uint16_t kEscape = 0x1B;
+inline constexpr uint16_t kInsert = 0x2D;
 inline constexpr uint16_t kX = 0x58;
 inline constexpr uint16_t kNumpad1 = 0x61;
 inline constexpr uint16_t kF1 = 0x70;
+inline constexpr uint16_t kF3 = 0x72;
+inline constexpr uint16_t kF5 = 0x74;
+inline constexpr uint16_t kF7 = 0x76;
+inline constexpr uint16_t kF10 = 0x79;
+
+// F1 to F12.
+inline constexpr uint16_t FunctionKey(int number) { return static_cast<uint16_t>(kF1 + number - 1); }
 
 struct KeyModifiers {
     bool shift = false;
@@ -27,6 +37,8 @@ struct KeyOutcome {
     bool closesHost = false;  // SC_CLOSE posted to the main window ("TTOTAL_CMD")
     bool asksAbout = false;   // the about box is asked for (it shows nothing)
     bool consumed = false;    // the key gets no further processing
+    bool copies = false;      // the grid's selection is copied to the clipboard
+    bool selectsAll = false;  // every cell of the grid is selected
 };
 
 // The outcome in a top-level Lister window and in one embedded in another window.
@@ -36,7 +48,7 @@ struct ByLister {
 };
 
 struct KeyRow {
-    const char* name;
+    std::string name;
     uint16_t key;
     KeyModifiers modifiers;
     ByLister viewer;  // the viewer window has the focus
@@ -50,19 +62,20 @@ inline constexpr KeyModifiers kCtrl{.ctrl = true};
 inline constexpr KeyModifiers kAlt{.alt = true};
 inline constexpr KeyModifiers kCtrlAlt{.ctrl = true, .alt = true};
 inline constexpr KeyModifiers kShiftAlt{.shift = true, .alt = true};
+inline constexpr KeyModifiers kShiftCtrl{.shift = true, .ctrl = true};
+
+inline constexpr ByLister Both(KeyOutcome outcome) { return {outcome, outcome}; }
 
 inline constexpr ByLister kNothing{};
-// The viewer window hands the key to the Lister window and keeps nothing of it.
-inline constexpr ByLister ForwardedAndConsumed(uint16_t key) {
-    return {{key, false, false, true}, {key, false, false, true}};
-}
+// The key is handed to the Lister window and gets no further processing.
+inline constexpr ByLister ForwardedAndConsumed(uint16_t key) { return Both({.toLister = key, .consumed = true}); }
 // The list and the grid hand the key to the Lister window and keep it themselves too.
-inline constexpr ByLister ForwardedAndKept(uint16_t key) {
-    return {{key, false, false, false}, {key, false, false, false}};
-}
-// Alt+X on the viewer window: the host is told to close; the key goes on.
-inline constexpr ByLister kClosesHost{{0, true, false, false}, {0, true, false, false}};
-inline constexpr ByLister kAsksAbout{{0, false, true, false}, {0, false, true, false}};
+inline constexpr ByLister ForwardedAndKept(uint16_t key) { return Both({.toLister = key}); }
+// Alt+X: the host is told to close; the key goes on.
+inline constexpr ByLister kClosesHost = Both({.closesHost = true});
+inline constexpr ByLister kAsksAbout = Both({.asksAbout = true});
+inline constexpr ByLister kCopies = Both({.consumed = true, .copies = true});
+inline constexpr ByLister kSelectsAll = Both({.consumed = true, .selectsAll = true});
 
 inline std::vector<KeyRow> KeyForwardingRows() {
     const ByLister escFromViewer = {{kEscape, false, false, true}, {kTab, false, false, true}};  // Tab when embedded
@@ -71,25 +84,53 @@ inline std::vector<KeyRow> KeyForwardingRows() {
         {"Shift+Esc", kEscape, kShift, kNothing, ForwardedAndKept(kEscape), ForwardedAndKept(kEscape)},
         {"Ctrl+Esc", kEscape, kCtrl, kNothing, ForwardedAndKept(kEscape), ForwardedAndKept(kEscape)},
         {"Alt+Esc", kEscape, kAlt, kNothing, ForwardedAndKept(kEscape), ForwardedAndKept(kEscape)},
-        {"N", 'N', kNone, ForwardedAndConsumed('N'), kNothing, kNothing},
-        {"P", 'P', kNone, ForwardedAndConsumed('P'), kNothing, kNothing},
+        {"N", 'N', kNone, ForwardedAndConsumed('N'), ForwardedAndConsumed('N'), ForwardedAndConsumed('N')},
+        {"P", 'P', kNone, ForwardedAndConsumed('P'), ForwardedAndConsumed('P'), ForwardedAndConsumed('P')},
         {"Shift+N", 'N', kShift, kNothing, kNothing, kNothing},
         {"Ctrl+P", 'P', kCtrl, kNothing, kNothing, kNothing},
         {"8", '8', kNone, kNothing, kNothing, kNothing},
         {"9", '9', kNone, kNothing, kNothing, kNothing},
         {"0", '0', kNone, kNothing, kNothing, kNothing},
         {"keypad 1", kNumpad1, kNone, kNothing, kNothing, kNothing},
-        {"Alt+X", kX, kAlt, kClosesHost, kNothing, kNothing},
+        {"Alt+X", kX, kAlt, kClosesHost, kClosesHost, kClosesHost},
         {"Ctrl+Alt+X", kX, kCtrlAlt, kNothing, kNothing, kNothing},
         {"Shift+Alt+X", kX, kShiftAlt, kNothing, kNothing, kNothing},
         {"X", kX, kNone, kNothing, kNothing, kNothing},
         {"F1", kF1, kNone, kAsksAbout, kNothing, kNothing},
         {"Shift+F1", kF1, kShift, kNothing, kNothing, kNothing},
         {"Tab", kTab, kNone, kNothing, kNothing, kNothing},
+        // The Lister's search and its other function keys; F10 and Shift+F10 open menus.
+        {"F10", kF10, kNone, kNothing, kNothing, kNothing},
+        {"Shift+F10", kF10, kShift, kNothing, kNothing, kNothing},
+        {"Shift+F3", kF3, kShift, kNothing, ForwardedAndConsumed(kF3), ForwardedAndConsumed(kF3)},
+        {"Shift+F5", kF5, kShift, kNothing, ForwardedAndConsumed(kF5), ForwardedAndConsumed(kF5)},
+        {"Ctrl+F7", kF7, kCtrl, kNothing, kNothing, kNothing},
+        {"Alt+F7", kF7, kAlt, kNothing, kNothing, kNothing},
+        {"Shift+Ctrl+F3", kF3, kShiftCtrl, kNothing, kNothing, kNothing},
+        // Copy and select all, in the grid only.
+        {"Ctrl+C", 'C', kCtrl, kNothing, kNothing, kCopies},
+        {"Ctrl+Insert", kInsert, kCtrl, kNothing, kNothing, kCopies},
+        {"Ctrl+A", 'A', kCtrl, kNothing, kNothing, kSelectsAll},
+        {"C", 'C', kNone, kNothing, kNothing, kNothing},
+        {"A", 'A', kNone, kNothing, kNothing, kNothing},
+        {"Shift+Ctrl+C", 'C', kShiftCtrl, kNothing, kNothing, kNothing},
+        {"Alt+C", 'C', kAlt, kNothing, kNothing, kNothing},
+        {"Shift+Insert", kInsert, kShift, kNothing, kNothing, kNothing},
     };
+    for (int number = 2; number <= 12; ++number) {
+        if (number == 10) continue;
+        const uint16_t key = FunctionKey(number);
+        std::string name = "F";
+        name += std::to_string(number);
+        rows.push_back({name, key, kNone, kNothing, ForwardedAndConsumed(key), ForwardedAndConsumed(key)});
+    }
     for (uint16_t digit = '1'; digit <= '7'; ++digit) {
-        rows.push_back({"digit", digit, kNone, ForwardedAndConsumed(digit), kNothing, kNothing});
-        rows.push_back({"Alt+digit", digit, kAlt, kNothing, kNothing, kNothing});
+        const std::string name(1, static_cast<char>(digit));
+        rows.push_back({name, digit, kNone, ForwardedAndConsumed(digit), ForwardedAndConsumed(digit),
+                        ForwardedAndConsumed(digit)});
+        std::string withAlt = "Alt+";  // appended, as GCC 12 warns falsely (-Wrestrict) of "Alt+" + name
+        withAlt += name;
+        rows.push_back({withAlt, digit, kAlt, kNothing, kNothing, kNothing});
     }
     return rows;
 }

@@ -7,7 +7,9 @@
 namespace dd::test {
 namespace {
 
-const std::string kTableFree = "line 1\r\n#==table no 1\r\nno marker in this file\r\n";
+// A table marker in the first 64 KB, so the file is read whole, but only after the Ctrl-Z that ends
+// its text: it holds no table.
+const std::string kTableFree = "line 1\r\n\x1A\r\n#==TABLE no 1\r\n";
 
 struct OpenCase {
     const char* name;

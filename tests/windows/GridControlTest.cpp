@@ -2,6 +2,7 @@
 // clicks and drags, the navigation keys, scrolling, the right click and its context menu.
 #include "support/TestText.h"
 #include "viewer/GridMessages.h"
+#include "windows/support/OutputTestSupport.h"
 #include "windows/support/PluginTestSupport.h"
 
 namespace dd::test {
@@ -146,14 +147,15 @@ TEST_F(GridTest, ScrollingShowsLaterRowsAndTakesTheCaptionRowOutOfView) {
     EXPECT_GT(SendMessageA(grid_, grid::kGetTopRow, 0, 0), 0);  // the current cell is kept in view
 }
 
-TEST_F(GridTest, ARightClickFocusesTheGridAndOpensTheMenuWithoutMovingTheCurrentCell) {
+TEST_F(GridTest, ARightClickFocusesTheGridMakesTheCellClickedCurrentAndOpensTheMenu) {
     MenuSeen seen;
     menuSeen = &seen;
     SetFocus(list_);
     SetTimer(nullptr, 0, 20, ReadOpenMenu);
     Click(WM_RBUTTONDOWN, WM_RBUTTONUP, CellPoint(1, 2));
     menuSeen = nullptr;
-    EXPECT_EQ(Current(), std::make_pair(0, 0));
+    EXPECT_EQ(Current(), std::make_pair(1, 2));
+    EXPECT_EQ(Selection(), (RECT{1, 2, 1, 2}));
     EXPECT_EQ(GetFocus(), grid_);
     const std::vector<std::string> captions = {Cp(u8"Копировать ячейку"), Cp(u8"Копировать строку"), Cp(u8"Печать"),
                                                Cp(u8"Сохранить в файл"), Cp(u8"Закрыть")};
@@ -170,6 +172,46 @@ TEST_F(GridTest, ARightClickFocusesTheGridAndOpensTheMenuWithoutMovingTheCurrent
     for (size_t item = 0; item < 2; ++item) SendMessageA(viewer_, WM_COMMAND, seen.commands[item], 0);
     host::PumpMessages();
     EXPECT_TRUE(lister_->TakeKeys().empty());
+}
+
+// The menu works on what the right click leaves selected: a range of several cells clicked inside
+// stays for the menu, a cell outside the range becomes the current cell and the selection. The menu
+// key and Shift+F10 open the menu at the current cell and move nothing.
+TEST_F(GridTest, ARightClickKeepsARangeClickedInsideAndSelectsACellOutsideIt) {
+    struct Case {
+        const char* name;
+        UINT message;  // WM_RBUTTONDOWN (then up), or WM_CONTEXTMENU from the keyboard
+        LPARAM point;
+        RECT selection;  // afterwards
+        std::pair<int, int> current;
+    };
+    const LPARAM onARowLine = MAKELPARAM(10, 2 * kPitch + 18);
+    const Case cases[] = {
+        {"inside the range", WM_RBUTTONDOWN, CellPoint(1, 2), {0, 1, 2, 3}, {2, 3}},
+        {"on the range's first corner", WM_RBUTTONDOWN, CellPoint(0, 1), {0, 1, 2, 3}, {2, 3}},
+        {"right of the range", WM_RBUTTONDOWN, CellPoint(3, 2), {3, 2, 3, 2}, {3, 2}},
+        {"below the range", WM_RBUTTONDOWN, CellPoint(0, 4), {0, 4, 0, 4}, {0, 4}},
+        {"on a grid line, where no cell is", WM_RBUTTONDOWN, onARowLine, {0, 1, 2, 3}, {2, 3}},
+        {"the menu key", WM_CONTEXTMENU, MAKELPARAM(-1, -1), {0, 1, 2, 3}, {2, 3}},
+    };
+    ChooseTable(viewer_, BiggestTable(viewer_));
+    DialogDriver dialogs;
+    for (const Case& c : cases) {
+        SendMessageA(grid_, WM_LBUTTONDOWN, MK_LBUTTON, CellPoint(0, 1));
+        SendMessageA(grid_, WM_MOUSEMOVE, MK_LBUTTON, CellPoint(2, 3));
+        SendMessageA(grid_, WM_LBUTTONUP, 0, CellPoint(2, 3));
+        ASSERT_EQ(Selection(), (RECT{0, 1, 2, 3}));
+        if (c.message == WM_CONTEXTMENU) {
+            SendMessageA(grid_, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(grid_), c.point);
+            host::PumpMessages();
+        } else {
+            Click(WM_RBUTTONDOWN, WM_RBUTTONUP, c.point);
+        }
+        EXPECT_EQ(dialogs.TakeMenus(), 1) << c.name;
+        EXPECT_EQ(Selection(), c.selection) << c.name;
+        EXPECT_EQ(Current(), c.current) << c.name;
+    }
+    EXPECT_TRUE(dialogs.TakeBoxes().empty());
 }
 
 }  // namespace

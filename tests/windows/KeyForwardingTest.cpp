@@ -1,8 +1,10 @@
-// The keys that go back to the host: every row of the shared key table, seen as the messages that
-// arrive at the Lister window and at the host's main window. Whether a key is consumed shows nowhere
-// outside the viewer; the native test checks that column.
+// The keys that go back to the host or run the grid's commands: every row of the shared key table,
+// seen as the messages that arrive at the Lister window and at the host's main window, and as what the
+// clipboard and the grid's selection hold afterwards. Whether a key is consumed shows nowhere outside
+// the viewer; the native test checks that column.
 #include "support/KeyForwardingTable.h"
 #include "support/TestText.h"
+#include "viewer/GridMessages.h"
 #include "viewer/PopupMenu.h"
 #include "windows/support/OutputTestSupport.h"
 #include "windows/support/PluginTestSupport.h"
@@ -15,7 +17,17 @@ using Posts = std::vector<ReceivedMessage>;
 namespace table = key_table;
 
 static_assert(table::kTab == VK_TAB && table::kEscape == VK_ESCAPE && table::kX == 'X' &&
-              table::kNumpad1 == VK_NUMPAD1 && table::kF1 == VK_F1);
+              table::kNumpad1 == VK_NUMPAD1 && table::kF1 == VK_F1 && table::kF3 == VK_F3 && table::kF5 == VK_F5 &&
+              table::kF7 == VK_F7 && table::kF10 == VK_F10 && table::kInsert == VK_INSERT &&
+              table::FunctionKey(12) == VK_F12);
+
+constexpr char kOwnText[] = "on the clipboard before the key";
+
+RECT SelectionOf(HWND grid) {
+    RECT range{};
+    SendMessageA(grid, grid::kGetSelection, 0, reinterpret_cast<LPARAM>(&range));
+    return range;
+}
 
 enum class Focus { Viewer, List, Grid };
 
@@ -34,9 +46,16 @@ protected:
             const HWND target = focus == Focus::Viewer ? viewer
                                 : focus == Focus::List ? ListOf(viewer)
                                                        : GridOf(viewer);
+            const HWND grid = GridOf(viewer);
             for (const table::KeyRow& row : rows) {
                 const table::ByLister& outcomes = OutcomesFor(row, focus);
                 const table::KeyOutcome& expected = embedded ? outcomes.embedded : outcomes.topLevel;
+                // One cell selected, the identifier of row 1, so that copying and selecting all show.
+                PressKey(grid, VK_HOME, {false, true});
+                PressKey(grid, VK_DOWN);
+                const RECT oneCell = SelectionOf(grid);
+                ASSERT_EQ(oneCell, (RECT{0, 1, 0, 1}));
+                PutOwnText(kOwnText);
                 SetFocus(target);
                 host::PumpMessages();
                 lister->TakeKeys();
@@ -48,6 +67,10 @@ protected:
                 const Posts toMainWindow = expected.closesHost ? Posts{{WM_SYSCOMMAND, SC_CLOSE, 0}} : Posts{};
                 EXPECT_EQ(lister->TakeKeys(), toLister) << row.name << " " << row.key << ", " << where;
                 EXPECT_EQ(MainWindow().TakeSystemCommands(), toMainWindow) << row.name << ", " << where;
+                const std::string copied = expected.copies ? CellText(grid, 0, 1) : kOwnText;
+                EXPECT_EQ(ReadClipboard().text, copied) << row.name << ", " << where;
+                const RECT everyCell{0, 0, 4, ReadGrid(grid).rowCount - 1};
+                EXPECT_EQ(SelectionOf(grid), expected.selectsAll ? everyCell : oneCell) << row.name << ", " << where;
                 // The about box shows nothing, nor does any other key.
                 EXPECT_EQ(CountTopLevelWindows(), topLevelWindows) << row.name << ": a window was shown";
                 EXPECT_TRUE(IsWindow(viewer)) << row.name;
@@ -71,9 +94,31 @@ protected:
 
 TEST_F(KeyTest, TheViewerWindowForwardsEscDigitsNAndPAndClosesTheHostOnAltX) { Run(Focus::Viewer); }
 
-TEST_F(KeyTest, TheTableListForwardsEscWhateverTheModifiers) { Run(Focus::List); }
+TEST_F(KeyTest, TheTableListForwardsWhatTheViewerWindowForwardsAndTheListersFunctionKeys) { Run(Focus::List); }
 
-TEST_F(KeyTest, TheFieldGridForwardsEscWhateverTheModifiers) { Run(Focus::Grid); }
+TEST_F(KeyTest, TheFieldGridForwardsTheSameKeysAndCopiesAndSelectsAll) { Run(Focus::Grid); }
+
+// A key that the list passes on leaves its character behind in the queue (with a Russian layout N
+// gives "т", P "з"); the list box must not take it as the first letter of an entry to select.
+TEST_F(PluginTest, TheCharacterOfAKeyTheListPassesOnDoesNotMoveTheListsSelection) {
+    auto lister = MakeLister();
+    const HWND viewer = lister->Load(WindowsSamplePath("1Cv7.DD"));
+    ASSERT_NE(viewer, nullptr);
+    const HWND list = ListOf(viewer);
+    SetFocus(list);
+    ASSERT_EQ(ListSelection(list), 0);
+    constexpr WPARAM kLetterEs = 0x0421;  // "С", as the entries after the first begin
+    PostMessageW(list, WM_KEYDOWN, 'N', 1);
+    PostMessageW(list, WM_CHAR, kLetterEs, 1);
+    host::PumpMessages();
+    EXPECT_EQ(lister->TakeKeys(), (Posts{{WM_KEYDOWN, 'N', 0}}));
+    EXPECT_EQ(ListSelection(list), 0);
+    // The character alone is the list box's to take: it selects the next entry that starts with it.
+    PostMessageW(list, WM_CHAR, kLetterEs, 1);
+    host::PumpMessages();
+    EXPECT_EQ(ListSelection(list), 1);
+    lister->ClosePlugin();
+}
 
 // A Lister window with no "TTOTAL_CMD" window anywhere, as under another host: Alt+X has no main
 // window to close. A post to window 0 would land in this thread's own queue instead.

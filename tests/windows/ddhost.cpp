@@ -1,11 +1,15 @@
 // ddhost: a small Lister for trying the plug-in by hand. It loads the plug-in as the file manager
 // does (aware of the screen's resolution, as the file manager is), makes a Lister window (top-level,
-// or embedded in a "TTOTAL_CMD" main window), shows the file in it and closes the plug-in on Esc.
+// or embedded in a "TTOTAL_CMD" main window), shows the file in it and closes the plug-in on Esc. Like
+// the Lister, F7 asks for a text to find and F3 or F5 find the next hit (with Shift: the one before),
+// through the plug-in's search.
 //   ddhost.exe [--embedded] [--plugin PATH] [--close-after MILLISECONDS] [--table N] [--size WxH]
-//              [--resize WxH] [--hover N] FILE
+//              [--resize WxH] [--hover N] [--find TEXT] [--print] FILE
 // --table N moves the list's selection N tables down with the arrow key, as the user would.
 // --size gives the Lister window's client area at opening, --resize resizes it once the file is shown.
 // --hover N rests the mouse on the list's entry N, so that its tooltip shows.
+// --find TEXT finds the first hit of the text once the file is shown, as F7 would; --print then prints
+// as the Lister's menu does (the print dialog, or the box that says there is no printer).
 #include <windows.h>
 
 #include <cstdio>
@@ -14,6 +18,8 @@
 
 #include "windows/host/DpiAwareness.h"
 #include "windows/host/HostWindows.h"
+#include "windows/host/ListerSearch.h"
+#include "windows/host/PluginCommands.h"
 #include "windows/host/PluginLibrary.h"
 
 namespace {
@@ -27,6 +33,8 @@ struct Options {
     SIZE size{};    // 0 x 0: the default size
     SIZE resize{};  // 0 x 0: no resize
     int hover = -1;
+    std::string find;
+    bool print = false;
 };
 
 // "WxH", both positive.
@@ -64,6 +72,10 @@ bool ParseOptions(int argc, char** argv, Options& options) {
             ++i;
         else if (argument == "--hover" && i + 1 < argc)
             options.hover = std::stoi(argv[++i]);
+        else if (argument == "--find" && i + 1 < argc)
+            options.find = argv[++i];
+        else if (argument == "--print")
+            options.print = true;
         else if (options.file.empty() && argument.rfind("--", 0) != 0)
             options.file = argument;
         else
@@ -95,6 +107,20 @@ void RestMouseOn(HWND list, int entry) {
     SendMessageA(list, WM_MOUSEMOVE, 0, MAKELPARAM(client.x, client.y));
 }
 
+// The library is found again by its full path.
+std::string FullPath(const std::string& path) {
+    char full[MAX_PATH] = {};
+    const DWORD length = GetFullPathNameA(path.c_str(), MAX_PATH, full, nullptr);
+    return length > 0 && length < MAX_PATH ? std::string(full, length) : path;
+}
+
+std::wstring WideFromAnsi(const std::string& text) {
+    std::wstring wide(text.size(), L'\0');
+    wide.resize(static_cast<size_t>(MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
+                                                        wide.data(), static_cast<int>(wide.size()))));
+    return wide;
+}
+
 HWND topWindow = nullptr;
 
 void CALLBACK CloseNow(HWND, UINT, UINT_PTR, DWORD) {
@@ -109,12 +135,18 @@ int main(int argc, char** argv) {
     if (!ParseOptions(argc, argv, options)) {
         std::fprintf(stderr,
                      "usage: ddhost [--embedded] [--plugin PATH] [--close-after MS] [--table N] [--size WxH] "
-                     "[--resize WxH] [--hover N] FILE\n");
+                     "[--resize WxH] [--hover N] [--find TEXT] [--print] FILE\n");
         return 2;
     }
     dd::host::MakeProcessDpiAware();
     try {
+        options.plugin = FullPath(options.plugin);
         dd::host::PluginLibrary plugin(options.plugin);
+        const dd::host::PluginCommands commands(options.plugin);
+        // As the file manager, once after loading: the plug-in keeps no settings and writes nothing.
+        dd::host::DefaultParams defaults{sizeof(dd::host::DefaultParams), 0, 2, "C:\\ddhost\\lsplugin.ini"};
+        commands.SetDefaultParams(defaults);
+        dd::host::ListerSearch search(commands);
         std::unique_ptr<dd::host::MainWindowStandIn> mainWindow;
         if (options.embedded) {
             mainWindow = std::make_unique<dd::host::MainWindowStandIn>(true, RECT{0, 0, 1100, 760});
@@ -123,6 +155,7 @@ int main(int argc, char** argv) {
         dd::host::ListerWindowArgs args;
         args.plugin = &plugin;
         args.closesOnEscape = true;
+        args.onKey = [&search](WPARAM key) { search.OnKey(key); };
         if (mainWindow) {
             RECT client;
             GetClientRect(mainWindow->Handle(), &client);
@@ -133,6 +166,7 @@ int main(int argc, char** argv) {
             args.bounds = {40, 40, 40 + options.size.cx, 40 + options.size.cy};
         }
         dd::host::ListerWindow lister(args);
+        search.Attach(lister);
         // A top-level Lister ends the program when it goes; an embedded one goes with the main window.
         if (!mainWindow) lister.onDestroyed = [] { PostQuitMessage(0); };
         SetWindowTextA(lister.Handle(), ("Lister - " + options.file).c_str());
@@ -147,9 +181,11 @@ int main(int argc, char** argv) {
         if (options.resize.cx > 0) ResizeClientArea(lister.Handle(), options.resize);
         RedrawWindow(topWindow, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
         if (options.hover >= 0) RestMouseOn(list, options.hover);
+        if (!options.find.empty()) search.FindFirst(WideFromAnsi(options.find));
         std::printf("ddhost: showing %s\n", options.file.c_str());
         std::fflush(stdout);
         if (options.closeAfterMs > 0) SetTimer(nullptr, 0, options.closeAfterMs, CloseNow);
+        if (options.print) commands.PrintW(lister.PluginWindow(), WideFromAnsi(options.file), L"");
         MSG message;
         while (GetMessageA(&message, nullptr, 0, 0) > 0) {
             // WM_CLOSE of a top-level Lister (the timer's) closes the plug-in first, as Esc does.

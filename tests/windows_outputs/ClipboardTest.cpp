@@ -117,11 +117,14 @@ TEST_F(ClipboardTest, TheCurrentCellAndRowAreCopiedWhereverTheCurrentCellHasMove
     const auto [cell, row] = CopyCellAndRow(viewer);
     EXPECT_EQ(cell.text, "1SSYSTEM    ");  // the identifier keeps the blanks of its field
     EXPECT_EQ(row.text, Cp(u8"1SSYSTEM    ; Идентификатор SQL-таблицы; ; ; ;"));
-    // A right click on another cell opens the menu (closed by the driver) and changes nothing that is copied.
+    // A right click on another cell (column 1 of row 3) makes it current before the menu opens (closed
+    // by the driver), so that the menu copies the cell clicked.
     SendMessageA(grid, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(250, 60));
     SendMessageA(grid, WM_RBUTTONUP, 0, MAKELPARAM(250, 60));
     EXPECT_EQ(dialogs.TakeMenus(), 1);
-    EXPECT_EQ(CopyCellAndRow(viewer).first.text, "1SSYSTEM    ");
+    const auto [clickedCell, clickedRow] = CopyCellAndRow(viewer);
+    EXPECT_EQ(clickedCell.text, cells.at(3).at(1));
+    EXPECT_EQ(clickedRow.text, rows.at(3));
     EXPECT_TRUE(dialogs.TakeBoxes().empty());
 }
 

@@ -138,7 +138,9 @@ LRESULT ListerWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
             if (wParam == VK_ESCAPE && args_.closesOnEscape) {
                 ClosePlugin();
                 DestroyWindow(window_);
+                return 0;
             }
+            if (args_.onKey) args_.onKey(wParam);
             return 0;
         case WM_NCDESTROY: {
             const HWND window = window_;

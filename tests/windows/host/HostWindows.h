@@ -46,6 +46,9 @@ struct ListerWindowArgs {
     HWND parent = nullptr;  // a window to embed the Lister in, or 0 for a top-level Lister window
     RECT bounds{40, 40, 1072, 640};
     bool closesOnEscape = false;  // as the real host: Esc closes the plug-in and the Lister window
+    // Called for every key that reaches the Lister window (after it is kept), as the real host acts on
+    // its own keys (F7: find).
+    std::function<void(WPARAM key)> onKey;
 };
 
 // The Lister window stand-in: the parent of the plug-in's window. Like the host, it keeps the

@@ -316,6 +316,10 @@ std::string BuiltCopiedRow(const ReferenceTable& table, int row) {
     return RowClipboardText(GridOfReference(table), row);
 }
 
+std::string BuiltCopiedRange(const ReferenceTable& table, GridRange range) {
+    return RangeClipboardText(GridOfReference(table), range);
+}
+
 std::wstring Utf16FromCp1251(const std::string& text) {
     if (text.empty()) return {};
     std::wstring wide(text.size(), L'\0');

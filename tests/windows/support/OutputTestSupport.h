@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "dictionary/GridModel.h"
 #include "support/OutputFixtures.h"
 #include "windows/support/PluginTestSupport.h"
 
@@ -98,10 +99,12 @@ struct ReferenceTable {
 ReferenceTable ReadReferenceTable(const std::string& path, int table);
 
 // What the portable builders (pinned natively by their own tests) make of a reference table: the
-// export file and the copied text of one row. For dictionaries that no fixture pins, the plug-in
+// export file and the copied text of one row or of a range. For dictionaries that no fixture pins, the plug-in
 // must hand over exactly these.
 std::string BuiltExport(bool isSql, const ReferenceTable& table);
 std::string BuiltCopiedRow(const ReferenceTable& table, int row);
+// What "Copy" copies of a range of the reference table's cells (all of them with select all).
+std::string BuiltCopiedRange(const ReferenceTable& table, GridRange range);
 
 // The same text in UTF-16, read as Windows-1251.
 std::wstring Utf16FromCp1251(const std::string& text);
