@@ -42,7 +42,7 @@ fuzz: deps
 run: deps build-native build-win64
 	@cmake/run-viewer.sh samples/1Cv7.DD
 
-bench: deps build-native
+bench: deps build-native build-win64
 	@cmake/run-bench.sh
 
 dist: deps build-win32 build-win64

@@ -106,9 +106,22 @@ void ListerWindow::Destroy() noexcept {
     if (window_ != nullptr) DestroyWindow(window_);
 }
 
-HWND ListerWindow::Load(const std::string& path) {
-    pluginWindow_ = args_.plugin->Load(window_, path);
+HWND ListerWindow::Load(const std::string& path, int showFlags) {
+    pluginWindow_ = args_.plugin->Load(window_, path, showFlags);
     return pluginWindow_;
+}
+
+HWND ListerWindow::LoadW(const std::wstring& path, int showFlags) {
+    pluginWindow_ = args_.plugin->LoadW(window_, path, showFlags);
+    return pluginWindow_;
+}
+
+int ListerWindow::LoadNext(const std::string& path, int showFlags) {
+    return args_.plugin->LoadNext(window_, pluginWindow_, path, showFlags);
+}
+
+int ListerWindow::LoadNextW(const std::wstring& path, int showFlags) {
+    return args_.plugin->LoadNextW(window_, pluginWindow_, path, showFlags);
 }
 
 void ListerWindow::ClosePlugin() {
