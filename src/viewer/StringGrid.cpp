@@ -8,6 +8,7 @@
 #include "layout/GridGeometry.h"
 #include "layout/GridNavigation.h"
 #include "platform/win32/WideText.h"
+#include "viewer/DarkControls.h"
 #include "viewer/GridMessages.h"
 #include "viewer/ModuleInstance.h"
 #include "viewer/OsError.h"
@@ -23,7 +24,11 @@ constexpr int kWheelRows = 3;
 }  // namespace
 
 StringGrid::StringGrid(const StringGridArgs& args)
-    : args_(args), model_(*args.model), font_(CreateInterfaceFont(true)), binding_(*this, args.errors, window_) {
+    : args_(args),
+      model_(*args.model),
+      palette_(*args.palette),
+      font_(CreateInterfaceFont(true)),
+      binding_(*this, args.errors, window_) {
     widths_.fill(kDefaultColumnWidth);
     const wchar_t* className = RegisterWindowClassOnce(grid::kClassName, &WindowProc, 0, nullptr);
     // The grid is the window's creation parameter: WindowProc makes window_ own the window and binds it
@@ -49,6 +54,11 @@ LRESULT StringGrid::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         case WM_ERASEBKGND:
             return 1;  // painting covers the whole client area
+        case WM_NCPAINT: {
+            const LRESULT result = binding_.Default(message, wParam, lParam);
+            PaintDarkClientEdge(Handle(), palette_);
+            return result;
+        }
         case WM_SIZE:
             UpdateScrollBar();
             Repaint();
@@ -314,7 +324,7 @@ RECT StringGrid::CellRect(GridCell cell) const {
 }
 
 void StringGrid::Paint(HDC dc, const RECT& client) {
-    FillRect(dc, &client, GetSysColorBrush(COLOR_WINDOW));
+    FillSolid(dc, client, palette_.Colour(PaintRole::Background));
     SelectedObject font(dc, font_.get());
     SetBkMode(dc, OPAQUE);
     const ColumnWidths widths = widths_;  // the handler of each painted cell may change the widths
@@ -342,19 +352,19 @@ void StringGrid::PaintCell(HDC dc, GridCell cell, const RECT& rect, bool fixed) 
     // The grid lines: the pixel column right of the cell and the pixel row below it.
     const RECT right{rect.right, rect.top, rect.right + kGridLineWidth, rect.bottom + kGridLineWidth};
     const RECT below{rect.left, rect.bottom, rect.right, rect.bottom + kGridLineWidth};
-    FillRect(dc, &right, GetSysColorBrush(COLOR_BTNFACE));
-    FillRect(dc, &below, GetSysColorBrush(COLOR_BTNFACE));
+    FillSolid(dc, right, palette_.Colour(PaintRole::GridLine));
+    FillSolid(dc, below, palette_.Colour(PaintRole::GridLine));
 
     const bool current = cell == model_.Current();
     const bool highlighted = !fixed && model_.Selection().Contains(cell) && !(current && isActiveControl_);
-    int background = COLOR_WINDOW;
-    int foreground = COLOR_WINDOWTEXT;
+    PaintRole background = PaintRole::Background;
+    PaintRole foreground = PaintRole::Text;
     if (fixed)
-        background = COLOR_BTNFACE;
+        background = PaintRole::FixedCell;
     else if (highlighted)
-        background = COLOR_HIGHLIGHT, foreground = COLOR_HIGHLIGHTTEXT;
-    SetBkColor(dc, GetSysColor(background));
-    SetTextColor(dc, GetSysColor(foreground));
+        background = PaintRole::Selection, foreground = PaintRole::SelectionText;
+    SetBkColor(dc, palette_.Colour(background));
+    SetTextColor(dc, palette_.Colour(foreground));
     // No character is narrower than a pixel, so no more of a cell's text than its width can show.
     const size_t room = static_cast<size_t>(std::max<LONG>(rect.right - rect.left, 0));
     const std::wstring text = WideFromCp1251(model_.Cell(cell.column, cell.row).substr(0, room));

@@ -9,6 +9,7 @@
 #include "layout/ViewerLayout.h"
 #include "viewer/CallbackGuard.h"
 #include "viewer/KeyEvents.h"
+#include "viewer/Palette.h"
 #include "viewer/WinHandles.h"
 #include "viewer/WindowBase.h"
 
@@ -19,6 +20,8 @@ struct StringGridArgs {
     HWND parent = nullptr;
     // What the grid shows: its cells, fixed rows, current cell, selection and top row.
     GridModel* model = nullptr;
+    // The colours it paints in: the form's palette, which may change while the grid lives.
+    const Palette* palette = nullptr;
     int controlId = 0;
     Bounds bounds;
     ExceptionSink* errors = nullptr;
@@ -81,6 +84,7 @@ private:
 
     StringGridArgs args_;
     GridModel& model_;
+    const Palette& palette_;
     ColumnWidths widths_;
     UniqueFont font_;
     bool isActiveControl_ = false;  // the control that has the focus within its form, even while the form has not

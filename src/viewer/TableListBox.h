@@ -8,6 +8,7 @@
 #include "layout/ViewerLayout.h"
 #include "viewer/CallbackGuard.h"
 #include "viewer/KeyEvents.h"
+#include "viewer/Palette.h"
 #include "viewer/WinHandles.h"
 #include "viewer/WindowBase.h"
 
@@ -21,6 +22,8 @@ struct TableListBoxArgs {
     HFONT font = nullptr;
     // What the list shows: the entries and the selection.
     const TableListModel* model = nullptr;
+    // The colours it is drawn in: the form's palette, which may change while the list lives.
+    const Palette* palette = nullptr;
     ExceptionSink* errors = nullptr;
     // Raised before the list box handles a key itself; a key set to 0 is not handled.
     KeyDownHandler onKeyDown;
@@ -29,7 +32,9 @@ struct TableListBoxArgs {
 // The table list on a standard list box: rows of 14 pixels, entries in the order of the model,
 // single selection. The list box notifies its parent of every selection the user makes
 // (LBN_SELCHANGE); a selection shown from the model notifies nothing. The list box is subclassed: its
-// keys go to onKeyDown first, everything else to the list box's own procedure.
+// keys go to onKeyDown first, everything else to the list box's own procedure. It is owner-drawn so
+// that its selection takes the palette's colours, and keeps its strings (LBS_HASSTRINGS), so that
+// LB_GETTEXT reads every entry, as screen readers and automation read them.
 class TableListBox : WindowBase<TableListBox> {
 public:
     explicit TableListBox(const TableListBoxArgs& args);
@@ -43,6 +48,8 @@ public:
     void ShowSelection();
     // The entry that the list box has selected (the user's choice); -1 for none.
     int32_t SelectedIndex() const;
+    // Draws one entry for the owner's WM_DRAWITEM, as the standard list box draws it, in the palette's colours.
+    void DrawItem(const DRAWITEMSTRUCT& item) const;
 
 private:
     friend class WindowBase<TableListBox>;
@@ -56,6 +63,7 @@ private:
 
     TableListBoxArgs args_;
     const TableListModel& model_;
+    const Palette& palette_;
     UniqueWindow window_;
     Binding binding_;  // last: the list box's own procedure is back before any member goes
 };

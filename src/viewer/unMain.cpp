@@ -45,9 +45,9 @@ TfmMain::TfmMain(HWND listerWnd, const std::string& path, ViewerApplication& app
       HostMainWnd(FindWindowW(L"TTOTAL_CMD", nullptr)),
       ListerWnd(listerWnd),
       ListerIsEmbedded(GetParent(listerWnd) != nullptr),
-      LB({window_.get(), kListId, kListBounds, font_.get(), &view_.List(), &application,
+      LB({window_.get(), kListId, kListBounds, font_.get(), &view_.List(), &palette_, &application,
           [this](uint16_t& key, ShiftState shift) { LBKeyDown(key, shift); }}),
-      SG({window_.get(), &view_.Grid(), kGridId, kGridBounds, &application,
+      SG({window_.get(), &view_.Grid(), &palette_, kGridId, kGridBounds, &application,
           [this](int column, int32_t row, const RECT& rect) { SGDrawCell(column, row, rect); },
           [this](uint16_t& key, ShiftState shift) { SGKeyDown(key, shift); },
           [this](POINT point) { ShowPopupMenu(point); }}),
@@ -66,6 +66,14 @@ LRESULT TfmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_SIZE:
             OnSize(LOWORD(lParam), HIWORD(lParam));
+            break;
+        case WM_ERASEBKGND:
+            OnEraseBackground(reinterpret_cast<HDC>(wParam));
+            return 1;
+        case WM_CTLCOLORLISTBOX:
+            return reinterpret_cast<LRESULT>(OnListColours(reinterpret_cast<HDC>(wParam)));
+        case WM_DRAWITEM:
+            if (OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
             break;
         case WM_KEYDOWN:
         case WM_SYSKEYDOWN:
@@ -122,8 +130,6 @@ void TfmMain::LoadNext(const std::string& path) {
     SG.ModelChanged();
     LayoutViewerWindow();
 }
-
-void TfmMain::SetShowFlags(int flags) { showFlags_ = flags; }
 
 void TfmMain::DestroyViewerWindow() {
     if (!window_) return;

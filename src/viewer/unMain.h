@@ -8,6 +8,7 @@
 
 #include "layout/KeyForwarding.h"
 #include "layout/ViewerLayout.h"
+#include "viewer/Palette.h"
 #include "viewer/PopupMenu.h"
 #include "viewer/StringGrid.h"
 #include "viewer/TableListBox.h"
@@ -38,7 +39,9 @@ public:
     // Shows the dictionary at the path in place of the one shown, as opening shows it (the first table,
     // the current cell on the captions, the list focused). A failure leaves the viewer showing its file.
     void LoadNext(const std::string& path);
-    // The host's flags of how to show files (lcp_darkmode, lcp_darkmodenative).
+    // The host's flags of how to show files: with lcp_darkmode the form, the list and the grid repaint
+    // at once in the dark palette (and with lcp_darkmodenative the scroll bars take Windows' dark
+    // theme), without it in the system's colours again.
     void SetShowFlags(int flags);
     // Destroys the viewer window with its controls; fails with the system's error when Windows refuses.
     void DestroyViewerWindow();
@@ -82,6 +85,11 @@ private:
     LRESULT OnKeyDown(UINT message, WPARAM wParam, LPARAM lParam);
     void OnCommand(WPARAM wParam, LPARAM lParam);
     void OnSize(int width, int height);
+    // The form's colours (ColourHandlers.cpp): its margins, the list's ground and the list's entries.
+    void OnEraseBackground(HDC dc) const;
+    HBRUSH OnListColours(HDC dc) const;
+    bool OnDrawItem(const DRAWITEMSTRUCT& item) const;
+    void ApplyColourScheme(ColourScheme scheme);
     void ShowPopupMenu(POINT screenPoint);
     void PostToLister(uint16_t key) const noexcept;
 
@@ -98,6 +106,7 @@ public:
     std::string SaveDialog1FileName;
 
 private:
+    Palette palette_;  // before the controls, which paint with it
     DictionaryView view_;
     TableListBox LB;
     StringGrid SG;
