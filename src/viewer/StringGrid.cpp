@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <cwchar>
 
 #include "layout/GridGeometry.h"
 #include "layout/GridNavigation.h"
@@ -105,7 +106,7 @@ LRESULT StringGrid::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             OnFocusChange(false, reinterpret_cast<HWND>(wParam));
             return 0;
         default:
-            if (message >= grid::kGetRowCount && message <= grid::kGetSelection)
+            if ((message >= grid::kGetRowCount && message <= grid::kGetSelection) || message == grid::kGetCellTextW)
                 return HandleQuery(message, wParam, lParam);
             return binding_.Default(message, wParam, lParam);
     }
@@ -135,6 +136,17 @@ LRESULT StringGrid::HandleQuery(UINT message, WPARAM wParam, LPARAM lParam) cons
                 const size_t count = std::min(text.size(), static_cast<size_t>(request->bufferSize) - 1);
                 std::memcpy(request->buffer, text.data(), count);
                 request->buffer[count] = '\0';
+            }
+            return static_cast<LRESULT>(text.size());
+        }
+        case grid::kGetCellTextW: {
+            auto* request = reinterpret_cast<grid::CellTextW*>(lParam);
+            if (request == nullptr) return 0;
+            const std::wstring text = WideFromCp1251(model_.Cell(request->column, request->row));
+            if (request->buffer != nullptr && request->bufferSize > 0) {
+                const size_t count = std::min(text.size(), static_cast<size_t>(request->bufferSize) - 1);
+                std::wmemcpy(request->buffer, text.data(), count);
+                request->buffer[count] = L'\0';
             }
             return static_cast<LRESULT>(text.size());
         }
