@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Shows a dictionary in the plug-in through ddhost.exe (the Lister stand-in) under 64-bit Wine.
 # With a display the window stays until it is closed (Esc). Without one the viewer is shown on a
-# virtual display, photographed into build/screenshot.png, and closed.
+# virtual display, photographed into build/screenshot.png, and closed. DD_LOCALE sets the locale Wine
+# runs under, and so its ANSI code page (default ru_RU.UTF-8: 1251; ja_JP.UTF-8 gives 932).
 #   cmake/run-viewer.sh FILE [ddhost options...]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -11,18 +12,19 @@ build=${DD_WIN64_BUILD:-$root/build/win64}
 host=$build/tests/windows/ddhost.exe
 [[ -f "$host" ]] || { echo "run-viewer: $host is not built (cmake --build --preset win64)" >&2; exit 1; }
 export WINEPREFIX=${WINEPREFIX:-$build/wineprefix}
+export DD_LOCALE=${DD_LOCALE:-ru_RU.UTF-8}
 windows_path="Z:${file//\//\\}"
 
 if [[ -n "${DISPLAY:-}" ]]; then
-  exec "$root/cmake/wine-session.sh" /usr/lib/wine/wine64 "$host" "$@" "$windows_path"
+  exec "$root/cmake/wine-session.sh" env LC_ALL="$DD_LOCALE" /usr/lib/wine/wine64 "$host" "$@" "$windows_path"
 fi
 
 screenshot=$root/build/screenshot.png
 export DD_HOST=$host DD_FILE=$windows_path DD_SCREENSHOT=$screenshot
-# The shell runs without the Russian locale (which need not be installed); Wine gets it.
+# The shell runs without the Russian locale; Wine gets the one asked for.
 "$root/cmake/wine-session.sh" env -u LC_ALL bash -c '
   log=$(mktemp)
-  env LC_ALL=ru_RU.UTF-8 /usr/lib/wine/wine64 "$DD_HOST" --close-after 4000 "$@" "$DD_FILE" >"$log" 2>&1 &
+  env LC_ALL="$DD_LOCALE" /usr/lib/wine/wine64 "$DD_HOST" --close-after 4000 "$@" "$DD_FILE" >"$log" 2>&1 &
   host_pid=$!
   for _ in $(seq 300); do
     grep -q "ddhost: showing" "$log" && break
