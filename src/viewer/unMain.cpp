@@ -75,6 +75,8 @@ LRESULT TfmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_DRAWITEM:
             if (OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
             break;
+        case WM_DELETEITEM:
+            return TRUE;  // the list's entries hold nothing to free
         case WM_KEYDOWN:
         case WM_SYSKEYDOWN:
             return OnKeyDown(message, wParam, lParam);
