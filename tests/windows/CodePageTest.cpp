@@ -184,7 +184,7 @@ TEST(CodePage, TheSuiteRunsUnderTheCodePageItWasMeantFor) {
 
 TEST_F(CodePageTest, DictionariesInAFolderOfAnyName_ShowTheirTextsDecodedFromWindows1251) {
     const UnicodeFolder folder;
-    const std::wstring target = folder.Folder(Wide(u8"Словари ไทย"));
+    const std::wstring& target = folder.Path();
     for (const std::string& source : DictionarySources()) {
         const std::wstring path = UnicodeFolder::Copy(source, target, NameOf(source));
         Expected expected(source);
