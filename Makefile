@@ -5,7 +5,9 @@ PACKAGES := cmake ninja-build g++ make binutils \
 	g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 xvfb xauth \
 	googletest libgtest-dev libbenchmark-dev imagemagick clang clang-format libclang-rt-14-dev time \
 	g++-multilib qemu-user-static \
-	libcli11-dev nlohmann-json3-dev help2man dpkg-dev
+	libcli11-dev nlohmann-json3-dev help2man dpkg-dev locales
+# The locales the Windows tests run Wine under: Russian (1251), Western (1252), Japanese (932).
+LOCALES := ru_RU.UTF-8 en_US.UTF-8 ja_JP.UTF-8
 
 PRESETS := native native32 win32 win64
 WINE := cmake/wine-session.sh
@@ -15,6 +17,7 @@ WINE := cmake/wine-session.sh
 
 deps:
 	@cmake/install-deps.sh $(PACKAGES)
+	@cmake/install-locales.sh $(LOCALES)
 
 build-%:
 	@cmake --preset $* >/dev/null
@@ -42,7 +45,7 @@ fuzz: deps
 run: deps build-native build-win64
 	@cmake/run-viewer.sh samples/1Cv7.DD
 
-bench: deps build-native
+bench: deps build-native build-win64
 	@cmake/run-bench.sh
 
 dist: deps build-win32 build-win64

@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
-# make bench: the Google Benchmark suite over a generated 200 MB dictionary, then ddview side by side
-# with grep on the same file, and the same on a 1 GB file:
+# make bench: the Google Benchmark suite over a generated 200 MB dictionary, the viewer's opening of
+# the same file under Wine beside the core's load in the same process (when the win64 preset is
+# built), then ddview side by side with grep on the same file, and the same on a 1 GB file:
+#   viewer   ListLoadW (and the first painting) against the core's load, best of BENCH_RUNS runs; the
+#            goal: at most 2 times the core's load
 #   time     ddview list and ddview show of the last table against grep -c -F '#==TABLE no', the three
 #            taken in turn, best of BENCH_RUNS runs each (default 7), standard output to a file (GNU grep
 #            stops at its first match when its output is /dev/null)
@@ -17,6 +20,20 @@ dictionary=$work/1Cv7.DD
 
 echo "== Google Benchmark ($dictionary)"
 DD_BENCH_DICTIONARY=$dictionary "$bin/bench/ddbench" --benchmark_counters_tabular=true
+
+open_bench=$root/build/win64/bench/ddopenbench.exe
+if [[ -f "$open_bench" ]]; then
+  windows_path() { local path; path=$(realpath "$1"); echo "Z:${path//\//\\}"; }
+  echo "== The viewer under Wine: ListLoadW against the core's load ($dictionary)"
+  "$root/cmake/wine-session.sh" /usr/lib/wine/wine64 "$open_bench" \
+    "$(windows_path "$root/build/win64/src/plugin/ddlister.wlx64")" "$(windows_path "$dictionary")" "$runs" \
+    >"$work/open.txt" 2>&1 || { cat "$work/open.txt" >&2; exit 1; }
+  cat "$work/open.txt"
+  awk '/ListLoadW and painting/ { exit !($(NF - 2) <= 2) }' "$work/open.txt" && echo "  within 2x the core's load" ||
+    echo "  OUTSIDE 2x the core's load"
+else
+  echo "== The viewer under Wine: skipped, build the win64 preset first"
+fi
 
 ddview=$bin/src/cli/ddview
 now_ns() { date +%s%N; }
@@ -64,4 +81,4 @@ compare "200 MB dictionary" "$dictionary"
 big=$work/1Cv7-1GB.DD
 "$bin/bench/ddgen" "$big" 1024 >/dev/null
 compare "1 GB dictionary" "$big"
-rm -f "$big" "$work/out.txt"
+rm -f "$big" "$work/out.txt" "$work/open.txt"

@@ -5,7 +5,8 @@
 #   cmake/run-viewer.sh FILE [--dpi N] [ddhost options...]
 # --dpi N shows it at a screen resolution of N dots per inch (Wine's LogPixels, set back afterwards);
 # ddhost's --size WxH and --resize WxH give the Lister window's size. DD_SCREEN (default 1280x900)
-# is the virtual display's size.
+# is the virtual display's size. DD_LOCALE sets the locale Wine runs under, and so its ANSI code page
+# (default ru_RU.UTF-8: 1251; ja_JP.UTF-8 gives 932).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 file=$(realpath "${1:?usage: run-viewer.sh FILE}")
@@ -25,20 +26,22 @@ build=${DD_WIN64_BUILD:-$root/build/win64}
 host=$build/tests/windows/ddhost.exe
 [[ -f "$host" ]] || { echo "run-viewer: $host is not built (cmake --build --preset win64)" >&2; exit 1; }
 export WINEPREFIX=${WINEPREFIX:-$build/wineprefix}
+export DD_LOCALE=${DD_LOCALE:-ru_RU.UTF-8}
 windows_path="Z:${file//\//\\}"
 with_dpi=()
 [[ -n "$dpi" ]] && with_dpi=("$root/cmake/with-dpi.sh" "$dpi")
 
 if [[ -n "${DISPLAY:-}" ]]; then
-  exec "$root/cmake/wine-session.sh" "${with_dpi[@]}" /usr/lib/wine/wine64 "$host" "${host_options[@]}" "$windows_path"
+  exec "$root/cmake/wine-session.sh" "${with_dpi[@]}" env LC_ALL="$DD_LOCALE" /usr/lib/wine/wine64 "$host" \
+    "${host_options[@]}" "$windows_path"
 fi
 
 screenshot=${DD_SCREENSHOT:-$root/build/screenshot.png}
 export DD_HOST=$host DD_FILE=$windows_path DD_SCREENSHOT=$screenshot
-# The shell runs without the Russian locale (which need not be installed); Wine gets it.
+# The shell runs without the Russian locale (which need not be installed); Wine gets the one asked for.
 "$root/cmake/wine-session.sh" "${with_dpi[@]}" env -u LC_ALL bash -c '
   log=$(mktemp)
-  env LC_ALL=ru_RU.UTF-8 /usr/lib/wine/wine64 "$DD_HOST" --close-after 4000 "$@" "$DD_FILE" >"$log" 2>&1 &
+  env LC_ALL="$DD_LOCALE" /usr/lib/wine/wine64 "$DD_HOST" --close-after 4000 "$@" "$DD_FILE" >"$log" 2>&1 &
   host_pid=$!
   for _ in $(seq 300); do
     grep -q "ddhost: showing" "$log" && break

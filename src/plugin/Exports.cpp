@@ -23,13 +23,12 @@ HWND Load(HWND listerWnd, const std::string& path, int showFlags) {
     if (!Takes(path)) return nullptr;
     TfmMain* viewer = nullptr;
     try {
-        viewer = &OpenPluginWindow(listerWnd, path);
+        viewer = &OpenPluginWindow(listerWnd, path, showFlags);
     } catch (const std::exception& error) {
         ShowReport(listerWnd, kOpenErrorPrefix, MessageOf(error));
         return nullptr;
     }
     try {
-        viewer->SetShowFlags(showFlags);
         viewer->LayoutViewerWindow();
     } catch (const std::exception& error) {  // the viewer is open: its route reports the failure
         Application::Instance().HandleException(error);

@@ -54,10 +54,11 @@ void TearDown(HWND window, Teardown mode) noexcept {
 
 }  // namespace
 
-TfmMain& OpenPluginWindow(HWND listerWnd, const std::string& path) {
+TfmMain& OpenPluginWindow(HWND listerWnd, const std::string& path, int showFlags) {
     ChangeToFolder(std::string(FolderOf(path)));
     Application& application = Application::Instance();
     auto form = std::make_unique<TfmMain>(listerWnd, path, application);
+    form->SetShowFlags(showFlags);  // before it shows, so that a dark viewer is never seen light
     form->Show();
     application.SetMainWindow(listerWnd);
     application.SetExceptionRoute(form.get());

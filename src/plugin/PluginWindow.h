@@ -15,9 +15,10 @@ struct WindowLink {
 };
 
 // The open steps of ListLoad: the file's folder becomes the current directory, the viewer is made,
-// shown, linked to its window and handed to the application object, which owns it from then on. Fails
-// with the step's error; a viewer made before the failure is destroyed again.
-TfmMain& OpenPluginWindow(HWND listerWnd, const std::string& path);
+// takes the host's show flags, is shown, linked to its window and handed to the application object,
+// which owns it from then on. Fails with the step's error; a viewer made before the failure is
+// destroyed again.
+TfmMain& OpenPluginWindow(HWND listerWnd, const std::string& path, int showFlags);
 
 // The open steps of ListLoadNext: the file's folder becomes the current directory and the viewer of
 // `pluginWnd` shows the file in place of the one it showed. False when `pluginWnd` is no live viewer's

@@ -28,10 +28,22 @@ inline constexpr UINT kGetCellText = WM_USER + 0x107;
 // lParam: a RECT that receives the selected range: left and right columns, top and bottom rows.
 inline constexpr UINT kGetSelection = WM_USER + 0x108;
 
+// lParam: a CellTextW. The cell's text as the grid shows it, in UTF-16 (decoded from Windows-1251 whatever
+// the system's code page): copies up to bufferSize - 1 characters and a zero when a buffer is given, and
+// answers the text's full length in characters.
+inline constexpr UINT kGetCellTextW = WM_USER + 0x110;
+
 struct CellText {
     int column = 0;
     int32_t row = 0;
     char* buffer = nullptr;
+    int bufferSize = 0;
+};
+
+struct CellTextW {
+    int column = 0;
+    int32_t row = 0;
+    wchar_t* buffer = nullptr;
     int bufferSize = 0;
 };
 

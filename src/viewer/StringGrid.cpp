@@ -4,12 +4,14 @@
 
 #include <algorithm>
 #include <cstring>
+#include <cwchar>
 
 #include "layout/GridGeometry.h"
 #include "layout/GridNavigation.h"
 #include "layout/HorizontalScroll.h"
 #include "layout/RightClick.h"
 #include "platform/win32/WideText.h"
+#include "viewer/DarkControls.h"
 #include "viewer/GridMessages.h"
 #include "viewer/ModuleInstance.h"
 #include "viewer/OsError.h"
@@ -53,6 +55,7 @@ private:
 StringGrid::StringGrid(const StringGridArgs& args)
     : args_(args),
       model_(*args.model),
+      palette_(*args.palette),
       dpi_(args.dpi),
       columns_(DefaultColumns(args.dpi)),
       font_(CreateInterfaceFont(true, args.dpi)),
@@ -83,6 +86,11 @@ LRESULT StringGrid::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         case WM_ERASEBKGND:
             return 1;  // painting covers the whole client area
+        case WM_NCPAINT: {
+            const LRESULT result = binding_.Default(message, wParam, lParam);
+            PaintDarkClientEdge(Handle(), palette_);
+            return result;
+        }
         case WM_SIZE:
             OnSize();
             return 0;
@@ -136,7 +144,7 @@ LRESULT StringGrid::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             OnFocusChange(false, reinterpret_cast<HWND>(wParam));
             return 0;
         default:
-            if (message >= grid::kGetRowCount && message <= grid::kGetSelection)
+            if ((message >= grid::kGetRowCount && message <= grid::kGetSelection) || message == grid::kGetCellTextW)
                 return HandleQuery(message, wParam, lParam);
             return binding_.Default(message, wParam, lParam);
     }
@@ -166,6 +174,17 @@ LRESULT StringGrid::HandleQuery(UINT message, WPARAM wParam, LPARAM lParam) cons
                 const size_t count = std::min(text.size(), static_cast<size_t>(request->bufferSize) - 1);
                 std::memcpy(request->buffer, text.data(), count);
                 request->buffer[count] = '\0';
+            }
+            return static_cast<LRESULT>(text.size());
+        }
+        case grid::kGetCellTextW: {
+            auto* request = reinterpret_cast<grid::CellTextW*>(lParam);
+            if (request == nullptr) return 0;
+            const std::wstring text = WideFromCp1251(model_.Cell(request->column, request->row));
+            if (request->buffer != nullptr && request->bufferSize > 0) {
+                const size_t count = std::min(text.size(), static_cast<size_t>(request->bufferSize) - 1);
+                std::wmemcpy(request->buffer, text.data(), count);
+                request->buffer[count] = L'\0';
             }
             return static_cast<LRESULT>(text.size());
         }
@@ -508,7 +527,7 @@ RECT StringGrid::CellRect(GridCell cell) const {
 }
 
 void StringGrid::Paint(HDC dc, const RECT& client) {
-    FillRect(dc, &client, GetSysColorBrush(COLOR_WINDOW));
+    FillSolid(dc, client, palette_.Colour(PaintRole::Background));
     SelectedObject font(dc, font_.get());
     SetBkMode(dc, OPAQUE);
     const ColumnWidths widths = columns_.widths;  // the handler of each painted cell may change the widths
@@ -539,19 +558,19 @@ void StringGrid::PaintCell(HDC dc, GridCell cell, const RECT& rect, bool fixed) 
     const int line = GridLineWidth(dpi_);
     const RECT right{rect.right, rect.top, rect.right + line, rect.bottom + line};
     const RECT below{rect.left, rect.bottom, rect.right, rect.bottom + line};
-    FillRect(dc, &right, GetSysColorBrush(COLOR_BTNFACE));
-    FillRect(dc, &below, GetSysColorBrush(COLOR_BTNFACE));
+    FillSolid(dc, right, palette_.Colour(PaintRole::GridLine));
+    FillSolid(dc, below, palette_.Colour(PaintRole::GridLine));
 
     const bool current = cell == model_.Current();
     const bool highlighted = !fixed && model_.Selection().Contains(cell) && !(current && isActiveControl_);
-    int background = COLOR_WINDOW;
-    int foreground = COLOR_WINDOWTEXT;
+    PaintRole background = PaintRole::Background;
+    PaintRole foreground = PaintRole::Text;
     if (fixed)
-        background = COLOR_BTNFACE;
+        background = PaintRole::FixedCell;
     else if (highlighted)
-        background = COLOR_HIGHLIGHT, foreground = COLOR_HIGHLIGHTTEXT;
-    SetBkColor(dc, GetSysColor(background));
-    SetTextColor(dc, GetSysColor(foreground));
+        background = PaintRole::Selection, foreground = PaintRole::SelectionText;
+    SetBkColor(dc, palette_.Colour(background));
+    SetTextColor(dc, palette_.Colour(foreground));
     // No character is narrower than a pixel, so no more of a cell's text than its width can show.
     const size_t room = static_cast<size_t>(std::max<LONG>(rect.right - rect.left, 0));
     const std::wstring text = WideFromCp1251(model_.Cell(cell.column, cell.row).substr(0, room));

@@ -14,6 +14,7 @@
 #include "layout/ViewerLayout.h"
 #include "viewer/CallbackGuard.h"
 #include "viewer/KeyEvents.h"
+#include "viewer/Palette.h"
 #include "viewer/WinHandles.h"
 #include "viewer/WindowBase.h"
 
@@ -24,6 +25,8 @@ struct StringGridArgs {
     HWND parent = nullptr;
     // What the grid shows: its cells, fixed rows, current cell, selection and top row.
     GridModel* model = nullptr;
+    // The colours it paints in: the form's palette, which may change while the grid lives.
+    const Palette* palette = nullptr;
     int controlId = 0;
     Bounds bounds;
     Dpi dpi;
@@ -112,6 +115,7 @@ private:
 
     StringGridArgs args_;
     GridModel& model_;
+    const Palette& palette_;
     Dpi dpi_;
     GridColumnLayout columns_;
     int horizontalOffset_ = 0;  // pixels of the columns scrolled out to the left

@@ -7,6 +7,7 @@
 #include "dictionary/Error.h"
 #include "layout/ListItemIndex.h"
 #include "platform/win32/WideText.h"
+#include "viewer/DarkControls.h"
 #include "viewer/ModuleInstance.h"
 #include "viewer/OsError.h"
 
@@ -18,11 +19,12 @@ constexpr int kRowHeight = 14;
 constexpr int kTooltipMaximumWidth = 600;
 
 UniqueWindow CreateListBox(const TableListBoxArgs& args) {
-    UniqueWindow window(
-        CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", L"",
-                        WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
-                        args.bounds.left, args.bounds.top, args.bounds.width, args.bounds.height, args.parent,
-                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.controlId)), ModuleInstance(), nullptr));
+    UniqueWindow window(CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", L"",
+                                        WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY |
+                                            LBS_NOINTEGRALHEIGHT | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS,
+                                        args.bounds.left, args.bounds.top, args.bounds.width, args.bounds.height,
+                                        args.parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.controlId)),
+                                        ModuleInstance(), nullptr));
     if (!window) throw LastOsError();
     return window;
 }
@@ -34,11 +36,27 @@ bool MayScrollTheEntries(UINT message) noexcept {
     return message == WM_VSCROLL || message == WM_MOUSEWHEEL || IsKeyDownMessage(message);
 }
 
+// Every entry's text in UTF-16, one after the other, each ended by a zero: one conversion and one
+// block for the whole list instead of a string per entry.
+std::wstring WideEntryTexts(const TableListModel& model) {
+    const int32_t count = model.EntryCount();
+    size_t length = 0;
+    for (int32_t i = 0; i < count; ++i) length += model.EntryTextView(i).size() + 1;
+    std::wstring texts;
+    texts.reserve(length);
+    for (int32_t i = 0; i < count; ++i) {
+        AppendWideFromCp1251(texts, model.EntryTextView(i));
+        texts.push_back(L'\0');
+    }
+    return texts;
+}
+
 }  // namespace
 
 TableListBox::TableListBox(const TableListBoxArgs& args)
     : args_(args),
       model_(*args.model),
+      palette_(*args.palette),
       window_(CreateListBox(args)),
       tooltip_(window_.get(), args.errors),
       binding_(*this, args.errors, window_) {
@@ -52,6 +70,11 @@ LRESULT TableListBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
     if (message == WM_MOUSEMOVE || IsMouseButtonMessage(message)) tooltip_.Relay(message, wParam, lParam);
     if (MayScrollTheEntries(message)) ForgetHoveredEntry();
     if (IsKeyDownMessage(message) && args_.onKeyDown) return OnKeyDown(message, wParam, lParam);
+    if (message == WM_NCPAINT) {
+        const LRESULT result = binding_.Default(message, wParam, lParam);
+        PaintDarkClientEdge(Handle(), palette_);
+        return result;
+    }
     return binding_.Default(message, wParam, lParam);
 }
 
@@ -116,19 +139,22 @@ void TableListBox::SetFont(HFONT font, Dpi dpi) {
 void TableListBox::ShowEntries() {
     ForgetHoveredEntry();
     const int32_t count = model_.EntryCount();
-    size_t bytes = 0;
-    for (int32_t i = 0; i < count; ++i) bytes += (model_.EntryTextView(i).size() + 1) * sizeof(wchar_t);
+    const std::wstring texts = WideEntryTexts(model_);
     // One reservation and no repainting while a dictionary of any size is listed.
     SendMessageW(Handle(), WM_SETREDRAW, FALSE, 0);
     SendMessageW(Handle(), LB_RESETCONTENT, 0, 0);
-    SendMessageW(Handle(), LB_INITSTORAGE, static_cast<WPARAM>(count), static_cast<LPARAM>(bytes));
+    SendMessageW(Handle(), LB_INITSTORAGE, static_cast<WPARAM>(count),
+                 static_cast<LPARAM>(texts.size() * sizeof(wchar_t)));
+    // Each entry goes straight to the list box's own procedure: the way through SendMessageW and this
+    // object's procedure costs, under Wine, a third of what adding the entry itself costs.
+    const wchar_t* text = texts.c_str();
     for (int32_t i = 0; i < count; ++i) {
-        const std::wstring text = WideFromCp1251(model_.EntryTextView(i));
-        const LRESULT added = SendMessageW(Handle(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+        const LRESULT added = binding_.Default(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
         if (added == LB_ERR || added == LB_ERRSPACE) {
             SendMessageW(Handle(), WM_SETREDRAW, TRUE, 0);
             throw Error("Unable to insert a line");
         }
+        text += model_.EntryTextView(i).size() + 1;  // an entry's text may hold a zero of its own
     }
     SendMessageW(Handle(), WM_SETREDRAW, TRUE, 0);
     ShowSelection();

@@ -12,6 +12,7 @@
 #include "viewer/CallbackGuard.h"
 #include "viewer/KeyEvents.h"
 #include "viewer/ListTooltip.h"
+#include "viewer/Palette.h"
 #include "viewer/WinHandles.h"
 #include "viewer/WindowBase.h"
 
@@ -26,6 +27,8 @@ struct TableListBoxArgs {
     Dpi dpi;
     // What the list shows: the entries and the selection.
     const TableListModel* model = nullptr;
+    // The colours it is drawn in: the form's palette, which may change while the list lives.
+    const Palette* palette = nullptr;
     ExceptionSink* errors = nullptr;
     // Raised before the list box handles a key itself; a key set to 0 is not handled.
     KeyDownHandler onKeyDown;
@@ -39,7 +42,9 @@ struct TableListBoxArgs {
 // model, single selection, a tooltip with the text of the entry under the mouse. The list box notifies
 // its parent of every selection the user makes (LBN_SELCHANGE); a selection shown from the model
 // notifies nothing. The list box is subclassed: its keys go to onKeyDown first, its mouse messages to
-// the tooltip, everything else to the list box's own procedure.
+// the tooltip, everything else to the list box's own procedure. It is owner-drawn so that its
+// selection takes the palette's colours, and keeps its strings (LBS_HASSTRINGS), so that LB_GETTEXT
+// reads every entry, as screen readers and automation read them.
 class TableListBox : WindowBase<TableListBox> {
 public:
     explicit TableListBox(const TableListBoxArgs& args);
@@ -57,6 +62,8 @@ public:
     // Shows the entries in this font at this resolution (rows scaled with it). The font must live
     // until the next call or the list's end.
     void SetFont(HFONT font, Dpi dpi);
+    // Draws one entry for the owner's WM_DRAWITEM, as the standard list box draws it, in the palette's colours.
+    void DrawItem(const DRAWITEMSTRUCT& item) const;
 
 private:
     friend class WindowBase<TableListBox>;
@@ -75,6 +82,7 @@ private:
 
     TableListBoxArgs args_;
     const TableListModel& model_;
+    const Palette& palette_;
     UniqueWindow window_;
     ListTooltip tooltip_;
     int32_t hoveredEntry_ = -1;  // the entry the tooltip covers

@@ -12,7 +12,8 @@ namespace dd {
 struct ObjectSlot {
     // The name of the window property that holds the object; none for the window's user data
     // (GWLP_USERDATA). A property leaves the user data to others, but every read of it is a trip to
-    // Wine's server; the user data is read inside the process.
+    // Wine's server (the last one read is kept, so a run of messages to one window makes one trip);
+    // the user data is read inside the process.
     const wchar_t* property = nullptr;
 
     void* Load(HWND window) const noexcept;

@@ -56,14 +56,14 @@ TfmMain::TfmMain(HWND listerWnd, const std::string& path, ViewerApplication& app
       HostMainWnd(FindWindowW(L"TTOTAL_CMD", nullptr)),
       ListerWnd(listerWnd),
       ListerIsEmbedded(GetParent(listerWnd) != nullptr),
-      LB({window_.get(), kListId, Scaled(kListBounds, dpi_), font_.get(), dpi_, &view_.List(), &application,
+      LB({window_.get(), kListId, Scaled(kListBounds, dpi_), font_.get(), dpi_, &view_.List(), &palette_, &application,
           [this](uint16_t& key, ShiftState shift) {
               TabKeyDown(ViewerControl::List, key, shift);
               if (key != 0) LBKeyDown(key, shift);
           },
           [this](int32_t entry) { return TableTooltipText(view_, entry); },
           [this](POINT point) { return IsSplitterAtScreenPoint(point); }}),
-      SG({window_.get(), &view_.Grid(), kGridId, Scaled(kGridBounds, dpi_), dpi_, &application,
+      SG({window_.get(), &view_.Grid(), &palette_, kGridId, Scaled(kGridBounds, dpi_), dpi_, &application,
           [this](int column, int32_t row, const RECT& rect) { SGDrawCell(column, row, rect); },
           [this](uint16_t& key, ShiftState shift) {
               TabKeyDown(ViewerControl::Grid, key, shift);
@@ -87,6 +87,16 @@ LRESULT TfmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_SIZE:
             OnSize(LOWORD(lParam), HIWORD(lParam));
             break;
+        case WM_ERASEBKGND:
+            OnEraseBackground(reinterpret_cast<HDC>(wParam));
+            return 1;
+        case WM_CTLCOLORLISTBOX:
+            return reinterpret_cast<LRESULT>(OnListColours(reinterpret_cast<HDC>(wParam)));
+        case WM_DRAWITEM:
+            if (OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
+            break;
+        case WM_DELETEITEM:
+            return TRUE;  // the list's entries hold nothing to free
         case WM_KEYDOWN:
         case WM_SYSKEYDOWN:
             return OnKeyDown(message, wParam, lParam);
@@ -164,8 +174,6 @@ void TfmMain::LoadNext(const std::string& path) {
     SG.ModelChanged();
     LayoutViewerWindow();
 }
-
-void TfmMain::SetShowFlags(int flags) { showFlags_ = flags; }
 
 void TfmMain::DestroyViewerWindow() {
     if (!window_) return;

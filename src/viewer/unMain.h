@@ -14,6 +14,7 @@
 #include "layout/Splitter.h"
 #include "layout/TabOrder.h"
 #include "layout/ViewerLayout.h"
+#include "viewer/Palette.h"
 #include "viewer/PopupMenu.h"
 #include "viewer/StringGrid.h"
 #include "viewer/TableListBox.h"
@@ -45,7 +46,9 @@ public:
     // Shows the dictionary at the path in place of the one shown, as opening shows it (the first table,
     // the current cell on the captions, the list focused). A failure leaves the viewer showing its file.
     void LoadNext(const std::string& path);
-    // The host's flags of how to show files (lcp_darkmode, lcp_darkmodenative).
+    // The host's flags of how to show files: with lcp_darkmode the form, the list and the grid repaint
+    // at once in the dark palette (and with lcp_darkmodenative the scroll bars take Windows' dark
+    // theme), without it in the system's colours again.
     void SetShowFlags(int flags);
     // Destroys the viewer window with its controls; fails with the system's error when Windows refuses.
     void DestroyViewerWindow();
@@ -94,14 +97,20 @@ public:
 private:
     friend class WindowBase<TfmMain>;
     // The form finds its object through a window property: its user data belongs to the host link
-    // (WindowLink), which the plug-in's HostWndProc keeps there. The form takes few messages, so the
-    // property's trip to Wine's server per message costs nothing that shows.
+    // (WindowLink), which the plug-in's HostWndProc keeps there. The form takes few messages but for
+    // the list's WM_DELETEITEM, one per entry, which come in a run and find the form without a trip to
+    // Wine's server after the first.
     static constexpr ObjectSlot kObjectSlot{L"ddlister.TfmMain"};
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnKeyDown(UINT message, WPARAM wParam, LPARAM lParam);
     void OnCommand(WPARAM wParam, LPARAM lParam);
     void OnSize(int width, int height);
+    // The form's colours (ColourHandlers.cpp): its margins, the list's ground and the list's entries.
+    void OnEraseBackground(HDC dc) const;
+    HBRUSH OnListColours(HDC dc) const;
+    bool OnDrawItem(const DRAWITEMSTRUCT& item) const;
+    void ApplyColourScheme(ColourScheme scheme);
     void ShowPopupMenu(POINT screenPoint);
     void PostToLister(uint16_t key) const noexcept;
     void RunKeyDecision(const FormKeyDecision& decision);
@@ -146,6 +155,7 @@ public:
     std::string SaveDialog1FileName;
 
 private:
+    Palette palette_;  // before the controls, which paint with it
     DictionaryView view_;
     TableListBox LB;
     StringGrid SG;

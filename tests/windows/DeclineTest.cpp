@@ -7,7 +7,7 @@
 #include <random>
 #include <utility>
 
-#include "windows/host/PluginCommands.h"
+#include "windows/host/ListerInterface.h"
 #include "windows/support/PluginTestSupport.h"
 
 namespace dd::test {
@@ -113,7 +113,6 @@ TEST_F(PluginTest, ARandom100MbFileNamedDdIsDeclinedByEveryLoadWithoutABoxAndWit
     const std::string folder = MakeTempFolder();
     const std::string path = folder + "x.dd";
     const RandomFile image(path, "", kLargeFileBytes);
-    const host::PluginCommands commands(PluginPath());
     auto lister = MakeLister();
     const HWND viewer = lister->Load(WindowsSamplePath("1Cv7.DD"));
     ASSERT_NE(viewer, nullptr);
@@ -127,10 +126,10 @@ TEST_F(PluginTest, ARandom100MbFileNamedDdIsDeclinedByEveryLoadWithoutABoxAndWit
     };
     const Case cases[] = {
         {"ListLoad", [&] { return other->Load(path) == nullptr; }},
-        {"ListLoadW", [&] { return commands.LoadW(other->Handle(), Wide(path)) == nullptr; }},
-        {"ListLoadNext", [&] { return commands.LoadNext(lister->Handle(), viewer, path) == host::kPluginError; }},
+        {"ListLoadW", [&] { return Plugin().LoadW(other->Handle(), Wide(path)) == nullptr; }},
+        {"ListLoadNext", [&] { return Plugin().LoadNext(lister->Handle(), viewer, path) == host::kPluginError; }},
         {"ListLoadNextW",
-         [&] { return commands.LoadNextW(lister->Handle(), viewer, Wide(path)) == host::kPluginError; }},
+         [&] { return Plugin().LoadNextW(lister->Handle(), viewer, Wide(path)) == host::kPluginError; }},
     };
     for (const Case& c : cases) {
         EXPECT_TRUE(c.declines()) << c.name;

@@ -83,7 +83,7 @@ protected:
         ASSERT_NE(viewer_, nullptr) << path;
         list_ = ListOf(viewer_);
         grid_ = GridOf(viewer_);
-        commands_ = std::make_unique<host::PluginCommands>(PluginPath());
+        commands_ = std::make_unique<host::PluginCommands>(Plugin());
         const std::optional<std::string> bytes = ReadWholeFile(path);
         ASSERT_TRUE(bytes) << path;
         const bool isSql = path.size() >= 4 && path.substr(path.size() - 4) == ".DDS";
@@ -104,7 +104,7 @@ protected:
     }
 
     Shown Now() const {
-        EXPECT_EQ(commands_->SendCommand(viewer_, host::kCopyCommand), host::kPluginOk);
+        EXPECT_EQ(Plugin().SendCommand(viewer_, host::kCopyCommand), host::kPluginOk);
         const GridState grid = ReadGrid(grid_);
         return {ListSelection(list_), grid.currentColumn, grid.currentRow, Selection(),
                 ReadClipboard().unicode.value_or(L"")};

@@ -3,6 +3,7 @@
 # under their plain names, and imports from Windows' own DLLs only.
 #   check-plugin-binary.sh OBJDUMP PLUGIN FORMAT      (FORMAT: pei-i386 or pei-x86-64)
 set -euo pipefail
+export LC_ALL=C  # objdump's own words are matched below: never translated
 objdump=$1 plugin=$2 format=$3
 # objdump speaks the locale's language (the Wine session runs under ru_RU), and the checks read its English.
 dump=$(LC_ALL=C "$objdump" -p "$plugin")

@@ -40,12 +40,10 @@ protected:
         lister_ = MakeLister(false, 1032, 600);
         viewer_ = lister_->Load(path);
         EXPECT_NE(viewer_, nullptr) << path;
-        commands_ = std::make_unique<host::PluginCommands>(PluginPath());
+        commands_ = std::make_unique<host::PluginCommands>(Plugin());
         return viewer_;
     }
-    int SendCommand(int command, int parameter = 0) const {
-        return commands_->SendCommand(viewer_, command, parameter);
-    }
+    int SendCommand(int command, int parameter = 0) const { return Plugin().SendCommand(viewer_, command, parameter); }
 
     std::unique_ptr<host::ListerWindow> lister_;
     HWND viewer_ = nullptr;
@@ -173,8 +171,8 @@ TEST_F(CommandsTest, CommandsTheViewerDoesNotHaveAndWindowsThatAreNoViewerAnswer
     EXPECT_EQ(SendCommand(0), host::kPluginError);
     EXPECT_EQ(SendCommand(77), host::kPluginError);
     EXPECT_EQ(SendCommand(host::kNewParamsCommand, 0), host::kPluginOk);
-    EXPECT_EQ(commands_->SendCommand(lister_->Handle(), host::kSelectAllCommand, 0), host::kPluginError);
-    EXPECT_EQ(commands_->SendCommand(nullptr, host::kCopyCommand, 0), host::kPluginError);
+    EXPECT_EQ(Plugin().SendCommand(lister_->Handle(), host::kSelectAllCommand, 0), host::kPluginError);
+    EXPECT_EQ(Plugin().SendCommand(nullptr, host::kCopyCommand, 0), host::kPluginError);
     EXPECT_EQ(commands_->SearchTextW(lister_->Handle(), L"SP74", host::kFindFirst), host::kPluginError);
     EXPECT_EQ(SelectionOf(GridOf(viewer_)), before);
     EXPECT_TRUE(dialogs.TakeBoxes().empty());

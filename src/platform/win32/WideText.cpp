@@ -22,9 +22,15 @@ std::wstring Widen(UINT codePage, std::string_view text) {
 }  // namespace
 
 std::wstring WideFromCp1251(std::string_view text) {
-    std::wstring wide(text.size(), L'\0');
-    for (size_t i = 0; i < text.size(); ++i) wide[i] = Utf16OfCp1251(static_cast<unsigned char>(text[i]));
+    std::wstring wide;
+    AppendWideFromCp1251(wide, text);
     return wide;
+}
+
+void AppendWideFromCp1251(std::wstring& out, std::string_view text) {
+    const size_t start = out.size();
+    out.resize(start + text.size());
+    for (size_t i = 0; i < text.size(); ++i) out[start + i] = Utf16OfCp1251(static_cast<unsigned char>(text[i]));
 }
 
 std::wstring WideFromUtf8(std::string_view text) { return Widen(CP_UTF8, text); }

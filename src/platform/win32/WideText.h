@@ -9,6 +9,8 @@ namespace dd {
 // texts are Windows-1251 whatever the system's ANSI code page; paths and messages are UTF-8 inside the
 // system, so that a path under any name and a message that carries it survive.
 std::wstring WideFromCp1251(std::string_view text);
+// The same appended to `out`, for many texts converted into one block.
+void AppendWideFromCp1251(std::wstring& out, std::string_view text);
 std::wstring WideFromUtf8(std::string_view text);
 std::string Utf8FromWide(std::wstring_view text);
 // A text of the system's ANSI code page, as the ANSI exports receive their paths.

@@ -7,35 +7,36 @@
 namespace dd::host {
 namespace {
 
-constexpr char kMainClass[] = "TTOTAL_CMD";
-constexpr char kListerClass[] = "TDdListerStandIn";
+constexpr wchar_t kMainClass[] = L"TTOTAL_CMD";
+constexpr wchar_t kListerClass[] = L"TDdListerStandIn";
 
-void RegisterOnce(const char* name, WNDPROC procedure) {
-    WNDCLASSEXA existing{};
+void RegisterOnce(const wchar_t* name, WNDPROC procedure) {
+    WNDCLASSEXW existing{};
     existing.cbSize = sizeof existing;
-    if (GetClassInfoExA(GetModuleHandleA(nullptr), name, &existing)) return;
-    WNDCLASSEXA windowClass{};
+    if (GetClassInfoExW(GetModuleHandleW(nullptr), name, &existing)) return;
+    WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = procedure;
-    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.hInstance = GetModuleHandleW(nullptr);
     windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_APPWORKSPACE + 1));
     windowClass.lpszClassName = name;
-    if (RegisterClassExA(&windowClass) == 0) throw std::runtime_error(std::string("cannot register ") + name);
+    if (RegisterClassExW(&windowClass) == 0) throw std::runtime_error("cannot register a stand-in window class");
 }
 
 }  // namespace
 
-// Hands a message to the object of a stand-in window.
+// Hands a message to the object of a stand-in window. The stand-ins are Unicode windows, as the file
+// manager's are, so that a title names a file under any name.
 struct WindowDispatch {
     template <typename Window>
     static LRESULT Run(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
         if (message == WM_NCCREATE) {
-            auto* self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-            SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+            auto* self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+            SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
         }
-        auto* self = reinterpret_cast<Window*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-        if (self == nullptr) return DefWindowProcA(window, message, wParam, lParam);
+        auto* self = reinterpret_cast<Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+        if (self == nullptr) return DefWindowProcW(window, message, wParam, lParam);
         try {
             return self->HandleMessage(message, wParam, lParam);
         } catch (...) {  // a host of tests must not unwind into Windows either
@@ -47,16 +48,16 @@ struct WindowDispatch {
 MainWindowStandIn::MainWindowStandIn(bool closesOnCloseCommand, const RECT& bounds)
     : closesOnCloseCommand_(closesOnCloseCommand) {
     RegisterOnce(kMainClass, WindowProc);
-    CreateWindowExA(0, kMainClass, "Total Commander stand-in", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, bounds.left,
+    CreateWindowExW(0, kMainClass, L"Total Commander stand-in", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, bounds.left,
                     bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, nullptr, nullptr,
-                    GetModuleHandleA(nullptr), this);
+                    GetModuleHandleW(nullptr), this);
     if (window_ == nullptr) throw std::runtime_error("cannot create the main window stand-in");
     ShowWindow(window_, SW_SHOWNOACTIVATE);
 }
 
 MainWindowStandIn::~MainWindowStandIn() {
     if (window_ != nullptr) {
-        SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
+        SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
         DestroyWindow(window_);
     }
 }
@@ -65,7 +66,7 @@ std::vector<ReceivedMessage> MainWindowStandIn::TakeSystemCommands() { return st
 
 LRESULT CALLBACK MainWindowStandIn::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
-        static_cast<MainWindowStandIn*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams)->window_ = window;
+        static_cast<MainWindowStandIn*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams)->window_ = window;
     }
     return WindowDispatch::Run<MainWindowStandIn>(window, message, wParam, lParam);
 }
@@ -78,15 +79,15 @@ LRESULT MainWindowStandIn::HandleMessage(UINT message, WPARAM wParam, LPARAM lPa
             break;
         case WM_NCDESTROY: {
             const HWND window = window_;
-            SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+            SetWindowLongPtrW(window, GWLP_USERDATA, 0);
             window_ = nullptr;
             if (onDestroyed) onDestroyed();
-            return DefWindowProcA(window, message, wParam, lParam);
+            return DefWindowProcW(window, message, wParam, lParam);
         }
         default:
             break;
     }
-    return DefWindowProcA(window_, message, wParam, lParam);
+    return DefWindowProcW(window_, message, wParam, lParam);
 }
 
 ListerWindow::ListerWindow(const ListerWindowArgs& args) : args_(args) {
@@ -95,8 +96,8 @@ ListerWindow::ListerWindow(const ListerWindowArgs& args) : args_(args) {
                                                : WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN;
     RECT outer = args.bounds;
     if (args.parent == nullptr) AdjustWindowRectEx(&outer, style, FALSE, 0);  // bounds give the client area
-    CreateWindowExA(0, kListerClass, "Lister stand-in", style, outer.left, outer.top, outer.right - outer.left,
-                    outer.bottom - outer.top, args.parent, nullptr, GetModuleHandleA(nullptr), this);
+    CreateWindowExW(0, kListerClass, L"Lister stand-in", style, outer.left, outer.top, outer.right - outer.left,
+                    outer.bottom - outer.top, args.parent, nullptr, GetModuleHandleW(nullptr), this);
     if (window_ == nullptr) throw std::runtime_error("cannot create the Lister window stand-in");
 }
 
@@ -106,9 +107,22 @@ void ListerWindow::Destroy() noexcept {
     if (window_ != nullptr) DestroyWindow(window_);
 }
 
-HWND ListerWindow::Load(const std::string& path) {
-    pluginWindow_ = args_.plugin->Load(window_, path);
+HWND ListerWindow::Load(const std::string& path, int showFlags) {
+    pluginWindow_ = args_.plugin->Load(window_, path, showFlags);
     return pluginWindow_;
+}
+
+HWND ListerWindow::LoadW(const std::wstring& path, int showFlags) {
+    pluginWindow_ = args_.plugin->LoadW(window_, path, showFlags);
+    return pluginWindow_;
+}
+
+int ListerWindow::LoadNext(const std::string& path, int showFlags) {
+    return args_.plugin->LoadNext(window_, pluginWindow_, path, showFlags);
+}
+
+int ListerWindow::LoadNextW(const std::wstring& path, int showFlags) {
+    return args_.plugin->LoadNextW(window_, pluginWindow_, path, showFlags);
 }
 
 void ListerWindow::ClosePlugin() {
@@ -120,7 +134,7 @@ std::vector<ReceivedMessage> ListerWindow::TakeKeys() { return std::exchange(key
 
 LRESULT CALLBACK ListerWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
-        static_cast<ListerWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams)->window_ = window;
+        static_cast<ListerWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams)->window_ = window;
     }
     return WindowDispatch::Run<ListerWindow>(window, message, wParam, lParam);
 }
@@ -144,16 +158,16 @@ LRESULT ListerWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
             return 0;
         case WM_NCDESTROY: {
             const HWND window = window_;
-            SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+            SetWindowLongPtrW(window, GWLP_USERDATA, 0);
             window_ = nullptr;
             pluginWindow_ = nullptr;
             if (onDestroyed) onDestroyed();
-            return DefWindowProcA(window, message, wParam, lParam);
+            return DefWindowProcW(window, message, wParam, lParam);
         }
         default:
             break;
     }
-    return DefWindowProcA(window_, message, wParam, lParam);
+    return DefWindowProcW(window_, message, wParam, lParam);
 }
 
 void PumpMessages() {

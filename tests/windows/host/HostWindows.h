@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "windows/host/PluginLibrary.h"
@@ -61,8 +62,12 @@ public:
     ListerWindow& operator=(const ListerWindow&) = delete;
 
     HWND Handle() const noexcept { return window_; }
-    // Calls ListLoad for the file; the plug-in's window, or 0.
-    HWND Load(const std::string& path);
+    // Calls ListLoad (ListLoadW) for the file; the plug-in's window, or 0.
+    HWND Load(const std::string& path, int showFlags = 0);
+    HWND LoadW(const std::wstring& path, int showFlags = 0);
+    // Calls ListLoadNext (ListLoadNextW) for the plug-in's window and the file; the plug-in's answer.
+    int LoadNext(const std::string& path, int showFlags = 0);
+    int LoadNextW(const std::wstring& path, int showFlags = 0);
     HWND PluginWindow() const noexcept { return pluginWindow_; }
     // Calls ListCloseWindow for the plug-in's window.
     void ClosePlugin();

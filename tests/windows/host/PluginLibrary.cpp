@@ -3,14 +3,15 @@
 #include <stdexcept>
 #include <vector>
 
+#include "windows/host/ExportLookup.h"
+
 namespace dd::host {
 namespace {
 
 template <typename Fn>
-Fn Export(HMODULE module, const char* name) {
-    auto* address = GetProcAddress(module, name);
-    if (address == nullptr) throw std::runtime_error(std::string("the plug-in does not export ") + name);
-    return reinterpret_cast<Fn>(reinterpret_cast<void*>(address));
+Fn Present(Fn function, const char* name) {
+    if (function == nullptr) throw std::logic_error(std::string("the plug-in does not export ") + name);
+    return function;
 }
 
 }  // namespace
@@ -27,6 +28,10 @@ PluginLibrary::PluginLibrary(const std::string& path) : module_(LoadLibraryA(pat
         FreeLibrary(module_);
         throw;
     }
+    loadW_ = OptionalExport<ListLoadWFn>(module_, "ListLoadW");
+    loadNext_ = OptionalExport<ListLoadNextFn>(module_, "ListLoadNext");
+    loadNextW_ = OptionalExport<ListLoadNextWFn>(module_, "ListLoadNextW");
+    sendCommand_ = OptionalExport<ListSendCommandFn>(module_, "ListSendCommand");
 }
 
 PluginLibrary::~PluginLibrary() { Unload(); }
@@ -42,9 +47,30 @@ std::string PluginLibrary::DetectString(int maxlen) const {
     return buffer.data();
 }
 
-HWND PluginLibrary::Load(HWND listerWindow, const std::string& path) const {
-    std::string writable = path;  // the host hands a writable zero-terminated string
-    return load_(listerWindow, writable.data(), 0);
+// The host hands writable zero-terminated strings, hence the copies.
+
+HWND PluginLibrary::Load(HWND listerWindow, const std::string& path, int showFlags) const {
+    std::string writable = path;
+    return load_(listerWindow, writable.data(), showFlags);
+}
+
+HWND PluginLibrary::LoadW(HWND listerWindow, const std::wstring& path, int showFlags) const {
+    std::wstring writable = path;
+    return Present(loadW_, "ListLoadW")(listerWindow, writable.data(), showFlags);
+}
+
+int PluginLibrary::LoadNext(HWND listerWindow, HWND pluginWindow, const std::string& path, int showFlags) const {
+    std::string writable = path;
+    return Present(loadNext_, "ListLoadNext")(listerWindow, pluginWindow, writable.data(), showFlags);
+}
+
+int PluginLibrary::LoadNextW(HWND listerWindow, HWND pluginWindow, const std::wstring& path, int showFlags) const {
+    std::wstring writable = path;
+    return Present(loadNextW_, "ListLoadNextW")(listerWindow, pluginWindow, writable.data(), showFlags);
+}
+
+int PluginLibrary::SendCommand(HWND pluginWindow, int command, int parameter) const {
+    return Present(sendCommand_, "ListSendCommand")(pluginWindow, command, parameter);
 }
 
 }  // namespace dd::host

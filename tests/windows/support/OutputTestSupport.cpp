@@ -182,6 +182,12 @@ ClipboardContent ReadClipboard() {
             GlobalUnlock(data);
         }
     }
+    if (HANDLE data = GetClipboardData(CF_LOCALE)) {
+        if (const auto* locale = static_cast<const LCID*>(GlobalLock(data))) {
+            content.locale = *locale;
+            GlobalUnlock(data);
+        }
+    }
     CloseClipboard();
     return content;
 }

@@ -23,6 +23,7 @@ struct ClipboardContent {
     std::vector<UINT> formats;            // in the order the clipboard lists them
     std::optional<std::string> text;      // CF_TEXT, up to its zero byte
     std::optional<std::wstring> unicode;  // CF_UNICODETEXT, up to its zero character
+    std::optional<LCID> locale;           // CF_LOCALE: the locale whose code page CF_TEXT is in
 };
 ClipboardContent ReadClipboard();
 // Puts a text of the test's own on the clipboard, so that a later copy is seen to replace it.

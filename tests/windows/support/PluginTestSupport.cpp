@@ -71,6 +71,12 @@ LRESULT CALLBACK AfterWindowProc(int code, WPARAM wParam, LPARAM lParam) {
         char caption[256] = {};
         GetWindowTextA(call->hwnd, caption, sizeof caption);
         box.caption = caption;
+        wchar_t wideText[4096] = {};
+        GetWindowTextW(GetDlgItem(call->hwnd, 0xFFFF), wideText, 4096);
+        box.wideText = wideText;
+        wchar_t wideCaption[256] = {};
+        GetWindowTextW(call->hwnd, wideCaption, 256);
+        box.wideCaption = wideCaption;
         box.owner = GetWindow(call->hwnd, GW_OWNER);
         EnumChildWindows(call->hwnd, CountButton, reinterpret_cast<LPARAM>(&box.buttons));
         caughtBoxes->push_back(box);
@@ -190,6 +196,18 @@ std::vector<std::string> ListTexts(HWND list) {
     return texts;
 }
 
+std::vector<std::wstring> ListTextsW(HWND list) {
+    std::vector<std::wstring> texts;
+    const auto count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        std::wstring text(static_cast<size_t>(SendMessageW(list, LB_GETTEXTLEN, i, 0)) + 1, L'\0');
+        const LRESULT copied = SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data()));
+        text.resize(copied == LB_ERR ? 0 : static_cast<size_t>(copied));
+        texts.push_back(text);
+    }
+    return texts;
+}
+
 void ChooseTable(HWND viewer, int index) {
     const HWND list = ListOf(viewer);
     SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
@@ -231,6 +249,17 @@ std::string CellText(HWND grid, int column, int row) {
     request.buffer = text.data();
     request.bufferSize = static_cast<int>(text.size());
     SendMessageA(grid, grid::kGetCellText, 0, reinterpret_cast<LPARAM>(&request));
+    text.resize(static_cast<size_t>(length));
+    return text;
+}
+
+std::wstring CellTextW(HWND grid, int column, int row) {
+    grid::CellTextW request{column, row, nullptr, 0};
+    const auto length = SendMessageW(grid, grid::kGetCellTextW, 0, reinterpret_cast<LPARAM>(&request));
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    request.buffer = text.data();
+    request.bufferSize = static_cast<int>(text.size());
+    SendMessageW(grid, grid::kGetCellTextW, 0, reinterpret_cast<LPARAM>(&request));
     text.resize(static_cast<size_t>(length));
     return text;
 }

@@ -32,8 +32,10 @@ std::string WindowsSamplePath(const std::string& name);
 
 // A message box as the plug-in showed it.
 struct CaughtBox {
-    std::string text;
+    std::string text;  // in the system's ANSI code page, as a program of that code page reads it
     std::string caption;
+    std::wstring wideText;  // as the box shows it
+    std::wstring wideCaption;
     HWND owner = nullptr;
     int buttons = 0;  // the box's push buttons
 };
@@ -75,6 +77,7 @@ class PluginTest : public ::testing::Test {
 protected:
     PluginTest();
     host::PluginLibrary& Plugin() { return *plugin_; }
+    const host::PluginLibrary& Plugin() const { return *plugin_; }
     host::MainWindowStandIn& MainWindow() { return *mainWindow_; }
     // A top-level Lister window, or one embedded in the main window, with a client area of this size.
     std::unique_ptr<host::ListerWindow> MakeLister(bool embedded = false, int width = 1032, int height = 600);
@@ -89,6 +92,8 @@ HWND ListOf(HWND viewer);
 HWND GridOf(HWND viewer);
 
 std::vector<std::string> ListTexts(HWND list);
+// The list's entries as the list box holds and shows them (LB_GETTEXTW), as screen readers read them.
+std::vector<std::wstring> ListTextsW(HWND list);
 // Selects a list entry and notifies the viewer as the list does for the user's selections (an index
 // of -1 selects nothing).
 void ChooseTable(HWND viewer, int index);
@@ -107,6 +112,8 @@ struct GridState {
 };
 GridState ReadGrid(HWND grid);
 std::string CellText(HWND grid, int column, int row);
+// A cell as the grid shows it, in UTF-16 (its wide query).
+std::wstring CellTextW(HWND grid, int column, int row);
 std::vector<std::vector<std::string>> GridCells(HWND grid);
 
 // Posts a key-down to a window as the keyboard would deliver it, with Shift, Ctrl and Alt as given

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace dd::host {
+
+// The dictionaries (.DD and .DDS files, any letter case) of the folder of `path`, full paths, in the
+// order the Lister's N and P walk a folder: by name, letter case ignored.
+std::vector<std::wstring> DictionariesBeside(const std::wstring& path);
+
+// The dictionary after (step 1) or before (step -1) `path` in that order; empty at either end, or when
+// the folder cannot be read.
+std::wstring NeighbourDictionary(const std::wstring& path, int step);
+
+}  // namespace dd::host
