@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <stdexcept>
 
 namespace dd {
@@ -77,6 +78,7 @@ struct Utf8Table {
         unsigned char size;
     };
     Entry entries[256];
+    static_assert(sizeof(Entry) == 4);
 
     explicit Utf8Table(bool forTerminal) {
         for (int byte = 0; byte < 256; ++byte) {
@@ -99,12 +101,13 @@ void AppendUtf8FromCp1251(std::string& out, std::string_view text, bool forTermi
     // Three bytes a byte at most. Past a third of the largest string (about 700 MB in 32 bits) that length
     // is refused, as std::string refuses it, before the product can wrap round (past 1.4 GB in 32 bits).
     const size_t start = out.size();
-    if (text.size() > (out.max_size() - start) / 3) throw std::length_error("Utf8FromCp1251");
-    out.resize(start + text.size() * 3);
+    if (text.size() > (out.max_size() - start - 1) / 3) throw std::length_error("Utf8FromCp1251");
+    // Each entry is copied whole, its size byte too (one byte of room more), which the next one overwrites.
+    out.resize(start + text.size() * 3 + 1);
     char* end = out.data() + start;
     for (char ch : text) {
         const Utf8Table::Entry& entry = table.entries[static_cast<unsigned char>(ch)];
-        end[0] = entry.bytes[0], end[1] = entry.bytes[1], end[2] = entry.bytes[2];
+        std::memcpy(end, &entry, sizeof entry);
         end += entry.size;
     }
     out.resize(static_cast<size_t>(end - out.data()));

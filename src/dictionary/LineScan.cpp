@@ -107,8 +107,20 @@ void LineScanner::Feed(std::string_view window, size_t windowStart) {
     size_t scanned = scanned_;
     State state = state_;
     while (scanned + 64 + kKernelLookahead <= windowEnd) {
-        const size_t blocks = std::min(kBatch, (windowEnd - kKernelLookahead - scanned) / 64);
-        kernel_(window.data() + (scanned - windowStart), blocks, masks);
+        size_t blocks = std::min(kBatch, (windowEnd - kKernelLookahead - scanned) / 64);
+        if (!indexLines_) {
+            // Without a line index, plain blocks need no more than their line feeds counted.
+            const size_t available = (windowEnd - kKernelLookahead - scanned) / 64;
+            const PlainRun run = kernel_->plainRun(window.data() + (scanned - windowStart), available,
+                                                   irregular_ != IrregularBytes::kIgnore);
+            state.lineFeeds += run.lineFeeds;
+            if (run.lastLineFeed >= 0) state.segmentStart = scanned + static_cast<size_t>(run.lastLineFeed) + 1;
+            if (run.blocks > 0) state.atSegmentStart = window[scanned - windowStart + 64 * run.blocks - 1] == '\n';
+            scanned += 64 * run.blocks;
+            if (run.blocks == available) break;
+            blocks = 1;  // the block that is not plain
+        }
+        kernel_->masks(window.data() + (scanned - windowStart), blocks, masks);
         for (size_t b = 0; b < blocks; ++b, scanned += 64) {
             const BlockMasks& m = masks[b];
             const uint64_t segmentStarts = (m.lineFeeds << 1) | (state.atSegmentStart ? 1u : 0u);

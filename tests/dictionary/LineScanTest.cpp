@@ -31,25 +31,71 @@ void ExpectSameScan(const std::string& bytes, bool findIrregular, MaskKernel ker
     EXPECT_EQ(vector.ctrlZLines, scalar.ctrlZLines) << label;
 }
 
-// The vector scans work on 64-byte blocks; random texts put every byte that matters on every
-// position of a block and across block edges, fed whole or in stretches as they are read.
-TEST(LineScan, VectorScansAgreeWithTheScalarOne) {
-    const auto kernels = AvailableMaskKernels();
-    if (kernels.empty()) GTEST_SKIP() << "no vector kernel on this processor";
+// Random texts that put every byte that matters on every position of a 64-byte block and across block
+// edges; round 0 is empty, and some rounds are long runs of plain lines with a rare byte among them.
+std::string RandomText(std::mt19937& random, int round) {
     static const std::string kPieces[] = {"\n",  "\n\n\n\n\n\n\n\n", "\r\n",         "\r",   "\x1A",
                                           "x",   "abcdefghijklmnop", "#==TABLE no ", "#==T", "#=",
                                           "\0"s, "#==TABLE no 5\n"};
-    std::mt19937 random(64);
     std::uniform_int_distribution<size_t> pick(0, std::size(kPieces) - 1);
+    std::string bytes;
+    const int pieces = round % 400;
+    const bool mostlyPlain = round % 5 == 4;
+    for (int i = 0; i < pieces; ++i) {
+        if (mostlyPlain && i % 16 != 0) {
+            bytes += "F=SP" + std::to_string(i) + "  |# (P)x|C  |9  |0  \r\n";
+            continue;
+        }
+        bytes += kPieces[pick(random)];
+    }
+    return bytes;
+}
+
+// The vector scans work on 64-byte blocks, fed whole or in stretches as they are read.
+TEST(LineScan, VectorScansAgreeWithTheScalarOne) {
+    const auto kernels = AvailableMaskKernels();
+    if (kernels.empty()) GTEST_SKIP() << "no vector kernel on this processor";
+    std::mt19937 random(64);
     for (int round = 0; round < 2000; ++round) {
-        std::string bytes;
-        const int pieces = round % 400;
-        for (int i = 0; i < pieces; ++i) bytes += kPieces[pick(random)];
+        const std::string bytes = RandomText(random, round);
         const size_t step = round % 3 == 0 ? bytes.size() + 1 : 1 + round % 150;
         for (size_t k = 0; k < kernels.size(); ++k) {
             const std::string label = "round " + std::to_string(round) + " kernel " + std::to_string(k);
             ExpectSameScan(bytes, true, kernels[k], step, label);
             ExpectSameScan(bytes, false, kernels[k], step, label);
+        }
+    }
+}
+
+// The stream reader's scan keeps no line index and notes irregular lines instead of stopping: it counts
+// the line feeds of plain blocks alone, and must still find what the byte-by-byte scan finds.
+TEST(LineScan, StreamScansInWindowsAgreeWithTheScalarOne) {
+    const auto kernels = AvailableMaskKernels();
+    if (kernels.empty()) GTEST_SKIP() << "no vector kernel on this processor";
+    std::mt19937 random(65);
+    for (int round = 0; round < 2000; ++round) {
+        const std::string bytes = RandomText(random, round);
+        const std::string_view text = bytes;
+        LineScanner scalar(IrregularBytes::kReport, false, nullptr);
+        scalar.FinishWindow(text, 0);
+        const LineScan& expected = scalar.Found();
+        const size_t step = round % 3 == 0 ? bytes.size() + 1 : 1 + round % 150;
+        for (size_t k = 0; k < kernels.size(); ++k) {
+            LineScanner scanner(IrregularBytes::kReport, false, kernels[k]);
+            for (size_t read = step; read < bytes.size(); read += step) {
+                const size_t start = scanner.CurrentLineStart();
+                scanner.Feed(text.substr(start, read - start), start);
+            }
+            const size_t start = scanner.CurrentLineStart();
+            scanner.FinishWindow(text.substr(start), start);
+            const LineScan& found = scanner.Found();
+            const std::string label = "round " + std::to_string(round) + " kernel " + std::to_string(k);
+            EXPECT_EQ(found.segmentCount, expected.segmentCount) << label;
+            EXPECT_EQ(found.markerLines, expected.markerLines) << label;
+            EXPECT_EQ(found.markerLineStarts, expected.markerLineStarts) << label;
+            EXPECT_EQ(found.ctrlZLines, expected.ctrlZLines) << label;
+            EXPECT_EQ(found.irregularLines, expected.irregularLines) << label;
+            EXPECT_EQ(found.irregularLineStarts, expected.irregularLineStarts) << label;
         }
     }
 }
