@@ -18,6 +18,7 @@ void TfmMain::ApplyColourScheme(ColourScheme scheme) {
     // theme Windows gave it.
     if (scheme.nativeDarkControls != themed) {
         UseDarkControlTheme(LB.Handle(), scheme.nativeDarkControls);
+        UseDarkControlTheme(LB.TooltipHandle(), scheme.nativeDarkControls);
         UseDarkControlTheme(SG.Handle(), scheme.nativeDarkControls);
     }
     RedrawWindow(window_.get(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
