@@ -21,6 +21,18 @@
 namespace dd {
 namespace {
 
+// Sets a scroll bar's range, page and position at once.
+void ApplyScrollRange(HWND window, int bar, const GridScrollRange& range) {
+    SCROLLINFO info{};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    info.nMin = 0;
+    info.nMax = range.maximum;
+    info.nPage = static_cast<UINT>(range.page);
+    info.nPos = range.position;
+    SetScrollInfo(window, bar, &info, TRUE);
+}
+
 constexpr int kDefaultColumnWidth = 64;
 constexpr int kWheelRows = 3;
 
@@ -275,30 +287,15 @@ bool StringGrid::UpdateScrollBars() {
 void StringGrid::SetVerticalScrollBar() {
     const int32_t visible = VisibleRows();
     model_.SetTopRow(std::min(model_.TopRow(), MaxTopRow(model_.RowCount(), model_.FixedRows(), visible)));
-    const GridScrollRange range = ScrollRangeFor(model_.RowCount(), model_.FixedRows(), model_.TopRow(), visible);
-    SCROLLINFO info{};
-    info.cbSize = sizeof info;
-    info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
-    info.nMin = 0;
-    info.nMax = range.maximum;
-    info.nPage = static_cast<UINT>(range.page);
-    info.nPos = range.position;
-    SetScrollInfo(Handle(), SB_VERT, &info, TRUE);
+    ApplyScrollRange(Handle(), SB_VERT,
+                     ScrollRangeFor(model_.RowCount(), model_.FixedRows(), model_.TopRow(), visible));
 }
 
 void StringGrid::SetHorizontalScrollBar() {
     const int client = ClientWidth();
     horizontalOffset_ = ClampHorizontalOffset(horizontalOffset_, columns_, client);
     // An empty range hides the bar: the columns fit.
-    const GridScrollRange range = HorizontalScrollRangeFor(columns_, client, horizontalOffset_);
-    SCROLLINFO info{};
-    info.cbSize = sizeof info;
-    info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
-    info.nMin = 0;
-    info.nMax = range.maximum;
-    info.nPage = static_cast<UINT>(range.page);
-    info.nPos = range.position;
-    SetScrollInfo(Handle(), SB_HORZ, &info, TRUE);
+    ApplyScrollRange(Handle(), SB_HORZ, HorizontalScrollRangeFor(columns_, client, horizontalOffset_));
 }
 
 void StringGrid::OnSize() {
