@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <stdexcept>
 #include <string>
@@ -37,5 +38,10 @@ std::string ExerciseDictionary(std::string_view bytes, std::string_view path, co
 // The same for both editions (a path without and with ".DDS"); also scans the bytes in stretches as
 // a file read does and checks the scan against the byte-by-byte one. Returns the DBF load's error message.
 std::string ExerciseBothEditions(std::string_view bytes, const ExerciseLimits& limits = {});
+
+// The stream reader's way of scanning: windows of `step` more bytes that begin where the line being read
+// begins, irregular lines noted instead of stopping at the first. Every vector kernel must find what the
+// byte-by-byte scan finds; raises ExerciseFailure where one does not.
+void CheckScanInWindows(std::string_view bytes, size_t step);
 
 }  // namespace dd::fuzz

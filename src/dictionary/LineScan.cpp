@@ -107,10 +107,10 @@ void LineScanner::Feed(std::string_view window, size_t windowStart) {
     size_t scanned = scanned_;
     State state = state_;
     while (scanned + 64 + kKernelLookahead <= windowEnd) {
-        size_t blocks = std::min(kBatch, (windowEnd - kKernelLookahead - scanned) / 64);
+        const size_t available = (windowEnd - kKernelLookahead - scanned) / 64;
+        size_t blocks = std::min(kBatch, available);
         if (!indexLines_) {
             // Without a line index, plain blocks need no more than their line feeds counted.
-            const size_t available = (windowEnd - kKernelLookahead - scanned) / 64;
             const PlainRun run = kernel_->plainRun(window.data() + (scanned - windowStart), available,
                                                    irregular_ != IrregularBytes::kIgnore);
             state.lineFeeds += run.lineFeeds;

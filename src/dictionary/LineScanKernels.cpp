@@ -29,11 +29,12 @@ inline int SwarPopCount(uint64_t x) {
     return static_cast<int>((x * 0x0101010101010101ULL) >> 56);
 }
 
-// Where the line feeds of a plain block go: counted, and the last one's offset kept.
+// Where the line feeds of a plain block go: counted, and the last one's offset kept. Without a branch:
+// whether a block holds a line feed is as hard to guess as the line lengths are varied.
 inline void CountLineFeeds(uint64_t lineFeeds, size_t block, int count, PlainRun& run) {
-    if (lineFeeds == 0) return;
     run.lineFeeds += static_cast<size_t>(count);
-    run.lastLineFeed = static_cast<long long>(64 * block) + 63 - __builtin_clzll(lineFeeds);
+    const long long last = static_cast<long long>(64 * block) + 63 - __builtin_clzll(lineFeeds | 1);
+    run.lastLineFeed = lineFeeds != 0 ? last : run.lastLineFeed;
 }
 
 // Carriage returns followed by neither CR nor LF, the byte after the block included.
@@ -127,9 +128,7 @@ __attribute__((target("avx2,popcnt,lzcnt"))) PlainRun PlainRunAvx2(const char* p
                                       _mm256_or_si256(_mm256_cmpeq_epi8(x, ctrlZ), _mm256_or_si256(markers, lonely)));
         }
         if (!_mm256_testz_si256(special, special)) break;
-        run.lineFeeds += static_cast<size_t>(__builtin_popcountll(lineFeeds));
-        const long long last = static_cast<long long>(64 * run.blocks) + 63 - __builtin_clzll(lineFeeds | 1);
-        run.lastLineFeed = lineFeeds != 0 ? last : run.lastLineFeed;
+        CountLineFeeds(lineFeeds, run.blocks, __builtin_popcountll(lineFeeds), run);
     }
     return run;
 }
@@ -174,9 +173,7 @@ __attribute__((target("avx512f,avx512bw,popcnt,lzcnt"))) PlainRun PlainRunAvx512
         const uint64_t markers = _mm512_cmpeq_epi8_mask(x, hash) & _mm512_cmpeq_epi8_mask(next, equals) &
                                  _mm512_cmpeq_epi8_mask(_mm512_loadu_si512(p + 3), tee);
         if ((_mm512_cmpeq_epi8_mask(x, ctrlZ) | markers | lonely) != 0) break;
-        run.lineFeeds += static_cast<size_t>(__builtin_popcountll(lineFeeds));
-        const long long last = static_cast<long long>(64 * run.blocks) + 63 - __builtin_clzll(lineFeeds | 1);
-        run.lastLineFeed = lineFeeds != 0 ? last : run.lastLineFeed;
+        CountLineFeeds(lineFeeds, run.blocks, __builtin_popcountll(lineFeeds), run);
     }
     return run;
 }
