@@ -12,6 +12,7 @@
 #include <limits>
 #include <string>
 
+#include "platform/win32/WideText.h"
 #include "viewmodel/DictionaryView.h"
 #include "windows/host/HostWindows.h"
 #include "windows/host/PluginLibrary.h"
@@ -29,21 +30,6 @@ double NowMs() {
     return static_cast<double>(now.QuadPart) / ticksPerMs;
 }
 
-std::wstring WideFromAnsi(const std::string& text) {
-    std::wstring wide(text.size(), L'\0');
-    wide.resize(static_cast<size_t>(MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
-                                                        wide.data(), static_cast<int>(wide.size()))));
-    return wide;
-}
-
-std::string Utf8FromWide(const std::wstring& text) {
-    const int size =
-        WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
-    std::string utf8(static_cast<size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), utf8.data(), size, nullptr, nullptr);
-    return utf8;
-}
-
 struct Best {
     double coreLoad = std::numeric_limits<double>::max();
     double listLoad = std::numeric_limits<double>::max();
@@ -59,7 +45,7 @@ int main(int argc, char** argv) {
         std::fputs("usage: ddopenbench PLUGIN FILE [RUNS]\n", stderr);
         return 2;
     }
-    const std::wstring path = WideFromAnsi(argv[2]);
+    const std::wstring path = dd::WideFromAnsi(argv[2]);
     const int runs = argc > 3 ? std::max(1, std::atoi(argv[3])) : 5;
     try {
         dd::host::PluginLibrary plugin(argv[1]);
@@ -71,7 +57,7 @@ int main(int argc, char** argv) {
             {
                 const double start = NowMs();
                 dd::DictionaryView view;
-                view.Open(Utf8FromWide(path));
+                view.Open(dd::Utf8FromWide(path));
                 best.coreLoad = std::min(best.coreLoad, NowMs() - start);
                 tables = view.List().EntryCount();
             }

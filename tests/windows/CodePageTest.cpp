@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <string_view>
 
+#include "platform/win32/WideText.h"
 #include "support/TestPaths.h"
 #include "support/TestText.h"
 #include "viewmodel/DictionaryView.h"
@@ -23,23 +24,11 @@ using host::kPluginOk;
 constexpr LCID kRussian = 0x0419;
 
 std::wstring Wide(std::u8string_view utf8) {
-    const auto* bytes = reinterpret_cast<const char*>(utf8.data());
-    std::wstring wide(utf8.size(), L'\0');
-    wide.resize(static_cast<size_t>(MultiByteToWideChar(CP_UTF8, 0, bytes, static_cast<int>(utf8.size()), wide.data(),
-                                                        static_cast<int>(wide.size()))));
-    return wide;
+    return WideFromUtf8({reinterpret_cast<const char*>(utf8.data()), utf8.size()});
 }
 
 // A path the tests name in ASCII (the samples' Z: paths), widened.
 std::wstring WideAscii(const std::string& ascii) { return {ascii.begin(), ascii.end()}; }
-
-std::string Utf8(const std::wstring& wide) {
-    const int size =
-        WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
-    std::string utf8(static_cast<size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), utf8.data(), size, nullptr, nullptr);
-    return utf8;
-}
 
 const std::wstring kFolderName = Wide(u8"Бухгалтерия ไทย");
 
@@ -192,7 +181,7 @@ TEST_F(CodePageTest, DictionariesInAFolderOfAnyName_ShowTheirTextsDecodedFromWin
         auto lister = MakeLister();
         const HWND viewer = lister->LoadW(path);
         ASSERT_NE(viewer, nullptr) << source;
-        EXPECT_TRUE(SameFolder(CurrentFolder(), target)) << Utf8(CurrentFolder());
+        EXPECT_TRUE(SameFolder(CurrentFolder(), target)) << Utf8FromWide(CurrentFolder());
         EXPECT_EQ(ListTextsW(ListOf(viewer)), expected.Entries()) << source;
         for (int32_t table = 0; table < expected.Tables(); ++table) {
             ChooseTable(viewer, table);
@@ -375,7 +364,7 @@ TEST_F(CodePageTest, ListLoadNextW_ShowsEachDictionaryInTheSameWindowWithItsOwnM
         ExpectGridShows(grid, expected.Table(0), step.source);
         EXPECT_EQ(ReadGrid(grid).currentRow, 0) << step.source;
         EXPECT_EQ(GetFocus(), list) << step.source;
-        EXPECT_TRUE(SameFolder(CurrentFolder(), step.folder)) << Utf8(CurrentFolder());
+        EXPECT_TRUE(SameFolder(CurrentFolder(), step.folder)) << Utf8FromWide(CurrentFolder());
         // Each dictionary keeps its own mode: its later tables read as its edition reads them.
         ChooseTable(viewer, expected.Tables() - 1);
         ExpectGridShows(grid, expected.Table(expected.Tables() - 1), step.source + ", last table");
@@ -413,7 +402,7 @@ TEST_F(CodePageTest, ListLoadNext_DeclinesWhatItCannotShowAndLeavesTheViewerAsIt
     MessageBoxCatcher boxes;
     for (const Case& c : cases) {
         const std::wstring folderBefore = CurrentFolder();
-        const int result = c.wide ? lister->LoadNextW(c.path) : lister->LoadNext(Utf8(c.path));
+        const int result = c.wide ? lister->LoadNextW(c.path) : lister->LoadNext(Utf8FromWide(c.path));
         EXPECT_EQ(result, kPluginError) << c.what;
         const auto caught = boxes.Take();
         if (c.box.empty()) {

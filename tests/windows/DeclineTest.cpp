@@ -7,6 +7,7 @@
 #include <random>
 #include <utility>
 
+#include "platform/win32/WideText.h"
 #include "windows/host/ListerInterface.h"
 #include "windows/support/PluginTestSupport.h"
 
@@ -102,13 +103,6 @@ private:
     std::string path_;
 };
 
-std::wstring Wide(const std::string& text) {
-    std::wstring wide(text.size(), L'\0');
-    wide.resize(static_cast<size_t>(MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
-                                                        wide.data(), static_cast<int>(wide.size()))));
-    return wide;
-}
-
 TEST_F(PluginTest, ARandom100MbFileNamedDdIsDeclinedByEveryLoadWithoutABoxAndWithoutBeingReadWhole) {
     const std::string folder = MakeTempFolder();
     const std::string path = folder + "x.dd";
@@ -126,10 +120,10 @@ TEST_F(PluginTest, ARandom100MbFileNamedDdIsDeclinedByEveryLoadWithoutABoxAndWit
     };
     const Case cases[] = {
         {"ListLoad", [&] { return other->Load(path) == nullptr; }},
-        {"ListLoadW", [&] { return Plugin().LoadW(other->Handle(), Wide(path)) == nullptr; }},
+        {"ListLoadW", [&] { return Plugin().LoadW(other->Handle(), WideFromAnsi(path)) == nullptr; }},
         {"ListLoadNext", [&] { return Plugin().LoadNext(lister->Handle(), viewer, path) == host::kPluginError; }},
         {"ListLoadNextW",
-         [&] { return Plugin().LoadNextW(lister->Handle(), viewer, Wide(path)) == host::kPluginError; }},
+         [&] { return Plugin().LoadNextW(lister->Handle(), viewer, WideFromAnsi(path)) == host::kPluginError; }},
     };
     for (const Case& c : cases) {
         EXPECT_TRUE(c.declines()) << c.name;

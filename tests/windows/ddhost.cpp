@@ -159,7 +159,11 @@ int main() {
         dd::host::ListerWindowArgs args;
         args.plugin = &plugin;
         args.closesOnEscape = true;
-        args.onKey = [&search](WPARAM key) { search.OnKey(key); };
+        dd::host::ListerSession* session = nullptr;  // made once the Lister window is
+        args.onKey = [&search, &session](WPARAM key) {
+            search.OnKey(key);
+            if (session != nullptr) session->OnKey(key);
+        };
         if (mainWindow) {
             RECT client;
             GetClientRect(mainWindow->Handle(), &client);
@@ -175,8 +179,9 @@ int main() {
         if (!mainWindow) lister.onDestroyed = [] { PostQuitMessage(0); };
         topWindow = mainWindow ? mainWindow->Handle() : lister.Handle();
 
-        dd::host::ListerSession session(plugin, lister, options.showFlags);
-        if (!session.Open(options.file)) {
+        dd::host::ListerSession listerSession(plugin, lister, options.showFlags);
+        session = &listerSession;
+        if (!listerSession.Open(options.file)) {
             std::fprintf(stderr, "ddhost: the plug-in did not take %s\n", fileForMessages.c_str());
             return 1;
         }
@@ -198,7 +203,7 @@ int main() {
                 lister.Destroy();
                 continue;
             }
-            if (session.TakeKey(message)) continue;
+            if (listerSession.TakeKey(message)) continue;
             TranslateMessage(&message);
             DispatchMessageW(&message);
         }

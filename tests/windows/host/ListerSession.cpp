@@ -46,19 +46,16 @@ void ListerSession::SwitchDarkMode() {
     plugin_.SendCommand(lister_.PluginWindow(), kNewParamsCommand, showFlags_);
 }
 
+void ListerSession::OnKey(WPARAM key) {
+    if (lister_.PluginWindow() == nullptr || (key != 'N' && key != 'P')) return;
+    Step(key == 'N' ? 1 : -1);
+}
+
 bool ListerSession::TakeKey(const MSG& message) {
-    if (lister_.PluginWindow() == nullptr) return false;
-    if (message.message != WM_KEYDOWN || Pressed(VK_MENU) || Pressed(VK_SHIFT)) return false;
-    const bool ctrl = Pressed(VK_CONTROL);
-    if (ctrl && message.wParam == 'D') {
-        SwitchDarkMode();
-        return true;
-    }
-    if (!ctrl && (message.wParam == 'N' || message.wParam == 'P')) {
-        Step(message.wParam == 'N' ? 1 : -1);
-        return true;
-    }
-    return false;
+    if (lister_.PluginWindow() == nullptr || message.message != WM_KEYDOWN || message.wParam != 'D') return false;
+    if (!Pressed(VK_CONTROL) || Pressed(VK_MENU) || Pressed(VK_SHIFT)) return false;
+    SwitchDarkMode();
+    return true;
 }
 
 void ListerSession::Showing(const std::wstring& file) {

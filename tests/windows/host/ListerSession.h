@@ -21,7 +21,10 @@ public:
     // The next (+1) or the previous (-1) dictionary of the folder in the same plug-in window.
     void Step(int step);
     void SwitchDarkMode();
-    // The Lister's own keys (N, P, Ctrl+D), taken before the plug-in's window sees them; true when one was.
+    // A key the plug-in handed to the Lister window: N and P step through the folder, as the Lister's do.
+    void OnKey(WPARAM key);
+    // Ctrl+D, the stand-in for the file manager's change of colours, taken before the plug-in's window
+    // sees it; true when it was.
     bool TakeKey(const MSG& message);
 
 private:

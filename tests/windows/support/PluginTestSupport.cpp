@@ -9,6 +9,7 @@
 #include "support/TestPaths.h"
 #include "viewer/GridMessages.h"
 #include "windows/host/DpiAwareness.h"
+#include "windows/support/WindowPicture.h"
 
 namespace dd::test {
 
@@ -318,28 +319,14 @@ ClientPicture::ClientPicture(HWND window) {
     width_ = client.right;
     height_ = client.bottom;
     if (width_ <= 0 || height_ <= 0) return;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width_;
-    info.bmiHeader.biHeight = -height_;  // top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    const HDC dc = CreateCompatibleDC(nullptr);
-    const HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    const HGDIOBJ previous = SelectObject(dc, bitmap);
-    SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
-    GdiFlush();
-    const auto* pixels = static_cast<const uint32_t*>(bits);
-    pixels_.resize(static_cast<size_t>(width_) * static_cast<size_t>(height_));
+    const PixelCanvas canvas(nullptr, width_, height_);
+    SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.Dc()), PRF_CLIENT);
+    const std::vector<uint32_t> pixels = canvas.Pixels();
+    pixels_.resize(pixels.size());
     for (size_t i = 0; i < pixels_.size(); ++i) {
         const uint32_t bgr = pixels[i];  // 0x00RRGGBB in the DIB; a COLORREF is 0x00BBGGRR
         pixels_[i] = RGB((bgr >> 16) & 0xFF, (bgr >> 8) & 0xFF, bgr & 0xFF);
     }
-    SelectObject(dc, previous);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
 }
 
 COLORREF ClientPicture::At(int x, int y) const {

@@ -1,6 +1,5 @@
 #include "windows/support/WindowPicture.h"
 
-#include <cstring>
 #include <memory>
 #include <stdexcept>
 #include <type_traits>
@@ -17,14 +16,36 @@ struct DcReleaser {
     HWND window;
     void operator()(HDC dc) const noexcept { ReleaseDC(window, dc); }
 };
-struct DcDeleter {
-    void operator()(HDC dc) const noexcept { DeleteDC(dc); }
-};
-struct ObjectDeleter {
-    void operator()(HGDIOBJ object) const noexcept { DeleteObject(object); }
-};
-
 }  // namespace
+
+PixelCanvas::PixelCanvas(HDC like, int width, int height) : width_(width), height_(height) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    dc_ = CreateCompatibleDC(like);
+    bitmap_ = dc_ != nullptr ? CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits_, nullptr, 0) : nullptr;
+    if (bitmap_ == nullptr) {
+        if (dc_ != nullptr) DeleteDC(dc_);
+        throw std::runtime_error("cannot make a bitmap to picture a window in");
+    }
+    previous_ = SelectObject(dc_, bitmap_);
+}
+
+PixelCanvas::~PixelCanvas() {
+    SelectObject(dc_, previous_);
+    DeleteObject(bitmap_);
+    DeleteDC(dc_);
+}
+
+std::vector<uint32_t> PixelCanvas::Pixels() const {
+    GdiFlush();
+    const auto* first = static_cast<const uint32_t*>(bits_);
+    return {first, first + static_cast<size_t>(width_) * static_cast<size_t>(height_)};
+}
 
 WindowPicture::WindowPicture(HWND window) {
     RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
@@ -38,24 +59,10 @@ WindowPicture::WindowPicture(HWND window) {
     if (width_ <= 0 || height_ <= 0) throw std::runtime_error("the window has no area to picture");
 
     const std::unique_ptr<std::remove_pointer_t<HDC>, DcReleaser> source(GetWindowDC(window), DcReleaser{window});
-    const std::unique_ptr<std::remove_pointer_t<HDC>, DcDeleter> memory(CreateCompatibleDC(source.get()));
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width_;
-    info.bmiHeader.biHeight = -height_;  // top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    const std::unique_ptr<std::remove_pointer_t<HBITMAP>, ObjectDeleter> bitmap(
-        CreateDIBSection(memory.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!source || !memory || !bitmap) throw std::runtime_error("cannot picture the window");
-    const HGDIOBJ previous = SelectObject(memory.get(), bitmap.get());
-    BitBlt(memory.get(), 0, 0, width_, height_, source.get(), 0, 0, SRCCOPY);
-    GdiFlush();
-    pixels_.resize(static_cast<size_t>(width_) * static_cast<size_t>(height_));
-    std::memcpy(pixels_.data(), bits, pixels_.size() * sizeof(uint32_t));
-    SelectObject(memory.get(), previous);
+    if (!source) throw std::runtime_error("cannot picture the window");
+    const PixelCanvas canvas(source.get(), width_, height_);
+    BitBlt(canvas.Dc(), 0, 0, width_, height_, source.get(), 0, 0, SRCCOPY);
+    pixels_ = canvas.Pixels();
 }
 
 Rgb WindowPicture::At(int x, int y) const {

@@ -22,6 +22,29 @@ namespace dd::test {
 
 inline Rgb RgbOf(COLORREF colour) { return {GetRValue(colour), GetGValue(colour), GetBValue(colour)}; }
 
+// A 32-bit top-down bitmap selected into a memory device context for as long as it lives: what is
+// drawn into Dc() is read back as rows of 0x00RRGGBB.
+class PixelCanvas {
+public:
+    // Compatible with `like` (0: the screen). Fails with std::runtime_error.
+    PixelCanvas(HDC like, int width, int height);
+    ~PixelCanvas();
+    PixelCanvas(const PixelCanvas&) = delete;
+    PixelCanvas& operator=(const PixelCanvas&) = delete;
+
+    HDC Dc() const noexcept { return dc_; }
+    // The pixels drawn so far, top row first.
+    std::vector<uint32_t> Pixels() const;
+
+private:
+    int width_;
+    int height_;
+    HDC dc_ = nullptr;
+    HBITMAP bitmap_ = nullptr;
+    HGDIOBJ previous_ = nullptr;
+    void* bits_ = nullptr;
+};
+
 // The pixels of a window as it shows them, its frame included: whatever waits to be painted is
 // painted first, then the window's device context is copied.
 class WindowPicture {
