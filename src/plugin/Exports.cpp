@@ -39,12 +39,11 @@ HWND Load(HWND listerWnd, const std::string& path, int showFlags) {
 int LoadNext(HWND listerWnd, HWND pluginWnd, const std::string& path, int showFlags) {
     if (!Takes(path)) return LISTPLUGIN_ERROR;
     try {
-        if (!LoadIntoPluginWindow(pluginWnd, path)) return LISTPLUGIN_ERROR;
+        if (!LoadIntoPluginWindow(pluginWnd, path, showFlags)) return LISTPLUGIN_ERROR;
     } catch (const std::exception& error) {
         ShowReport(listerWnd, kOpenErrorPrefix, MessageOf(error));
         return LISTPLUGIN_ERROR;
     }
-    if (TfmMain* viewer = Application::Instance().Viewers().Find(pluginWnd)) viewer->SetShowFlags(showFlags);
     return LISTPLUGIN_OK;
 }
 

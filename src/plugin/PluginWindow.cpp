@@ -79,11 +79,12 @@ TfmMain& OpenPluginWindow(HWND listerWnd, const std::string& path, int showFlags
     return opened;
 }
 
-bool LoadIntoPluginWindow(HWND pluginWnd, const std::string& path) {
+bool LoadIntoPluginWindow(HWND pluginWnd, const std::string& path, int showFlags) {
     TfmMain* viewer = Application::Instance().Viewers().Find(pluginWnd);
     if (viewer == nullptr) return false;
     ChangeToFolder(std::string(FolderOf(path)));
     viewer->LoadNext(path);
+    viewer->SetShowFlags(showFlags);
     return true;
 }
 

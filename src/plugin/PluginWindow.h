@@ -21,9 +21,10 @@ struct WindowLink {
 TfmMain& OpenPluginWindow(HWND listerWnd, const std::string& path, int showFlags);
 
 // The open steps of ListLoadNext: the file's folder becomes the current directory and the viewer of
-// `pluginWnd` shows the file in place of the one it showed. False when `pluginWnd` is no live viewer's
-// (nothing is touched then). Fails with the step's error, the viewer still showing its file.
-bool LoadIntoPluginWindow(HWND pluginWnd, const std::string& path);
+// `pluginWnd` shows the file in place of the one it showed, then takes the host's show flags. False when
+// `pluginWnd` is no live viewer's (nothing is touched then). Fails with the step's error, the viewer
+// still showing its file in its colours.
+bool LoadIntoPluginWindow(HWND pluginWnd, const std::string& path, int showFlags);
 
 // The procedure of every viewer window while its viewer lives: a WM_DESTROY from outside (the Lister
 // window is going) tears the viewer down; everything else goes to the form.
