@@ -1,5 +1,5 @@
 # Writes ddview's manual page from its own help: help2man turns `ddview --help` and `ddview --version`
-# into the page, and the help of each command listed there becomes a section of it.
+# into the page, and the help of each command listed there (with its examples) becomes a section of it.
 #   cmake -DDDVIEW=... -DHELP2MAN=... -DOUT=ddview.1 -DWORK=dir -P make-manpage.cmake
 execute_process(COMMAND ${DDVIEW} --help OUTPUT_VARIABLE help RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
@@ -23,7 +23,7 @@ file(READ ${CMAKE_CURRENT_LIST_DIR}/ddview.h2m extra)
 file(WRITE ${WORK}/ddview-commands.h2m "${include}${extra}")
 execute_process(
   COMMAND ${HELP2MAN} --no-info --section=1
-          "--name=list, show, find and dump the tables of 1Cv7.DD and 1Cv7.DDS data dictionaries"
+          "--name=the tables, fields and indexes of the data dictionaries 1Cv7.DD and 1Cv7.DDS"
           --include=${WORK}/ddview-commands.h2m --output=${OUT} ${DDVIEW}
   RESULT_VARIABLE status)
 if(NOT status EQUAL 0)

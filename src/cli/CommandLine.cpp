@@ -8,18 +8,6 @@
 
 namespace dd::cli {
 
-const char* const kUsage =
-    "usage: ddview COMMAND [--raw] [--json] ARGUMENTS...\n"
-    "  ddview list FILE            one line per table: N<TAB>description\n"
-    "  ddview show FILE N          the field grid of table N: every row, cells joined by TAB\n"
-    "  ddview find FILE TEXT       the rows of all tables whose cells contain TEXT (letter case ignored):\n"
-    "                              N<TAB>description<TAB>row<TAB>cells...\n"
-    "  ddview export FILE N OUT    writes table N as the viewer's aligned text file OUT\n"
-    "  ddview dump FILE            the whole dictionary as one JSON document\n"
-    "Texts are printed as UTF-8; --raw prints the dictionary's own bytes (Windows-1251); --json prints JSON.\n"
-    "Options may stand anywhere after the command word. Exit status: 0 done, 1 failed, 2 bad command line.\n"
-    "ddview --help and ddview COMMAND --help tell more.\n";
-
 namespace {
 
 constexpr const char* kDescription =
@@ -43,9 +31,7 @@ bool IsEntry(const std::string& text) {
 struct Parsed {
     const Command* command = nullptr;
     CLI::App* app = nullptr;
-    std::vector<std::string> operands;
-    bool raw = false;
-    bool json = false;
+    CommandLine line;
 };
 
 void Describe(CLI::App& app) {
@@ -84,7 +70,61 @@ std::string Wrapped(std::string_view text, size_t width = 100) {
     return out;
 }
 
+// The command's help below its usage: what it does, then its examples.
+std::string CommandFooter(const Command& command) {
+    std::string footer = Wrapped(command.details);
+    if (!command.examples.empty()) {
+        footer += "\n\nExamples:";
+        for (const char* example : command.examples) footer += std::string("\n  ddview ") + example;
+    }
+    return footer;
+}
+
+// Offers the command's operands and options, each bound to where the parsed line keeps it.
+void Offer(Parsed& into) {
+    const Command& command = *into.command;
+    into.line.operands.resize(command.operands.size());
+    for (size_t i = 0; i < command.operands.size(); ++i) {
+        into.app->add_option(command.operands[i].name, into.line.operands[i], command.operands[i].help)
+            ->required()
+            ->type_name("");
+    }
+    for (const Option& option : command.options) {
+        if (option.flag != nullptr) {
+            into.app->add_flag(option.name, into.line.*option.flag, option.help);
+        } else {
+            into.app->add_option(option.name, into.line.*option.value, option.help)->type_name(option.valueName);
+        }
+    }
+}
+
+// What the table says of the operands given that the parser cannot check by itself.
+std::optional<std::string> OperandProblem(const Command& command, const std::vector<std::string>& operands) {
+    for (size_t i = 0; i < command.operands.size(); ++i) {
+        if (command.operands[i].kind == OperandKind::kTableNumber && !IsEntry(operands[i])) {
+            return std::string(command.operands[i].name) +
+                   ": the table's number is written in digits only, from 0: " + operands[i];
+        }
+    }
+    return std::nullopt;
+}
+
 }  // namespace
+
+std::string Usage() {
+    std::string usage = "usage: ddview COMMAND [OPTIONS] ARGUMENTS...\n";
+    for (const Command& command : Commands()) {
+        std::string line = std::string("  ddview ") + command.name;
+        for (const Operand& operand : command.operands) line += std::string(" ") + operand.name;
+        line.resize(std::max<size_t>(line.size() + 2, 30), ' ');
+        usage += line + command.summary + "\n";
+    }
+    usage +=
+        "Texts are printed as UTF-8; --raw prints the dictionary's own bytes (Windows-1251); --json prints JSON.\n"
+        "Options may stand anywhere after the command word. Exit status: 0 done, 1 failed, 2 bad command line.\n"
+        "ddview --help and ddview COMMAND --help tell more.\n";
+    return usage;
+}
 
 std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& arguments, std::string* problem) {
     CLI::App app(kDescription, "ddview");
@@ -97,23 +137,13 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& argu
 
     std::vector<Parsed> parsed(Commands().size());
     for (size_t k = 0; k < Commands().size(); ++k) {
-        const Command& command = Commands()[k];
         Parsed& into = parsed[k];
-        into.command = &command;
-        into.app = app.add_subcommand(command.name, command.summary);
+        into.command = &Commands()[k];
+        into.app = app.add_subcommand(into.command->name, into.command->summary);
         into.app->group("Commands");
         Describe(*into.app);
-        into.app->footer(Wrapped(command.details));
-        into.operands.resize(static_cast<size_t>(command.operandCount));
-        for (int i = 0; i < command.operandCount; ++i) {
-            into.app->add_option(command.operands[i].name, into.operands[i], command.operands[i].help)
-                ->required()
-                ->type_name("");
-        }
-        if (command.raw) {
-            into.app->add_flag("--raw", into.raw, "print the dictionary's own bytes (Windows-1251), not UTF-8");
-        }
-        if (command.jsonHelp != nullptr) into.app->add_flag("--json", into.json, command.jsonHelp);
+        into.app->footer(CommandFooter(*into.command));
+        Offer(into);
     }
 
     CommandLine line;
@@ -137,16 +167,17 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& argu
     }
     const auto chosen = std::find_if(parsed.begin(), parsed.end(), [](const Parsed& p) { return p.app->parsed(); });
     if (chosen == parsed.end()) return line.help || line.version ? std::optional(line) : fail("no command given");
-    line.command = chosen->command->name;
-    if (line.help) return line;
-    line.operands = chosen->operands;
-    line.raw = chosen->raw || rawBeforeCommand;
-    line.json = chosen->json || line.command == "dump";
-    for (int i = 0; i < chosen->command->operandCount; ++i) {
-        if (std::string(chosen->command->operands[i].name) == "N" && !IsEntry(line.operands[i])) {
-            return fail("N: the table's number is written in digits only, from 0: " + line.operands[i]);
-        }
+    if (line.help) {
+        line.command = chosen->command->name;
+        line.definition = chosen->command;
+        return line;
     }
+    line = std::move(chosen->line);
+    line.command = chosen->command->name;
+    line.definition = chosen->command;
+    line.raw = line.raw || rawBeforeCommand;
+    line.json = line.json || chosen->command->printsJson;
+    if (const auto why = OperandProblem(*chosen->command, line.operands)) return fail(*why);
     if (line.raw && line.json) return fail("--raw: JSON is always UTF-8");
     return line;
 }

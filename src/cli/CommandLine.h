@@ -6,10 +6,13 @@
 
 namespace dd::cli {
 
-// A parsed command line: the command word, its operands and the options, which may stand anywhere
-// after the command word.
+struct Command;
+
+// A parsed command line: the command, its operands and the options, which may stand anywhere after
+// the command word. Each option of the command table sets one member here.
 struct CommandLine {
-    std::string command;
+    std::string command;  // its name; empty for the help of ddview itself
+    const Command* definition = nullptr;
     std::vector<std::string> operands;
     bool raw = false;
     bool json = false;
@@ -22,7 +25,7 @@ struct CommandLine {
 // Nothing when the command line is not one that ddview takes; `problem` then says why.
 std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& arguments, std::string* problem = nullptr);
 
-// The short usage, printed after a problem with the command line.
-extern const char* const kUsage;
+// The short usage, printed after a problem with the command line: a line per command of the table.
+std::string Usage();
 
 }  // namespace dd::cli

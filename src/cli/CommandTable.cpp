@@ -13,9 +13,12 @@ namespace dd::cli {
 namespace {
 
 constexpr Operand kFile = {"FILE", "the dictionary: 1Cv7.DD, or a path containing \".DDS\" for the SQL edition"};
-constexpr Operand kTable = {"N", "the table's number as `ddview list` gives it, from 0"};
-constexpr Operand kText = {"TEXT", "the text to look for (UTF-8), letter case ignored"};
+constexpr Operand kTable = {"N", "the table's number as `ddview list` gives it, from 0", OperandKind::kTableNumber};
+constexpr Operand kText = {"TEXT", "the text to look for (UTF-8), letter case ignored", OperandKind::kText};
 constexpr Operand kOut = {"OUT", "the text file to write (Windows-1251, CR LF)"};
+
+constexpr Option kRaw = {"--raw", "print the dictionary's own bytes (Windows-1251), not UTF-8", &CommandLine::raw};
+constexpr Option JsonOption(const char* help) { return {"--json", help, &CommandLine::json}; }
 
 Format FormatOf(const CommandLine& line) { return line.json ? Format::kJson : Format::kText; }
 
@@ -84,52 +87,57 @@ int RunDump(const CommandLine& line, TextOutput& out) {
     return kDone;
 }
 
+constexpr Operand kListOperands[] = {kFile};
+constexpr Option kListOptions[] = {
+    kRaw, JsonOption("print {\"edition\": \"DBF\"|\"SQL\", \"tables\": [{\"number\", \"description\", "
+                     "\"identifier\"}...]}")};
+constexpr const char* kListExamples[] = {
+    "list 1Cv7.DD", "list --json 1Cv7.DD | jq -r '.tables[] | [.identifier, .description] | @tsv'"};
+
+constexpr Operand kShowOperands[] = {kFile, kTable};
+constexpr Option kShowOptions[] = {
+    kRaw, JsonOption("print the table: {\"number\", \"description\", \"identifier\", \"fields\": [{\"name\", "
+                     "\"description\", \"type\", \"length\", \"precision\"}...], \"indexes\": [{\"name\", "
+                     "\"description\", \"unique\", \"fields\", \"dbName\"|\"type\"}...]}")};
+constexpr const char* kShowExamples[] = {"show 1Cv7.DDS 12 --json"};
+
+constexpr Operand kFindOperands[] = {kFile, kText};
+constexpr Option kFindOptions[] = {
+    kRaw, JsonOption("print [{\"number\", \"description\", \"row\", \"cells\": [five cells]}...]")};
+constexpr const char* kFindExamples[] = {"find 1Cv7.DD SP4877"};
+
+constexpr Operand kExportOperands[] = {kFile, kTable, kOut};
+constexpr Option kExportOptions[] = {kRaw};
+constexpr const char* kExportExamples[] = {"export 1Cv7.DD 12 table12.txt"};
+
+constexpr Operand kDumpOperands[] = {kFile};
+constexpr const char* kDumpExamples[] = {
+    "dump old/1Cv7.DD >old.json; ddview dump new/1Cv7.DD >new.json; diff old.json new.json"};
+
 constexpr Command kCommands[] = {
-    {"list",
-     "one line per table: N<TAB>description, N from 0, in file order",
+    {"list", "one line per table: N<TAB>description, N from 0, in file order",
      "Prints one line per table of the dictionary: its number N (from 0, in file order), a TAB, and its description.",
-     {kFile},
-     1,
-     true,
-     "print {\"edition\": \"DBF\"|\"SQL\", \"tables\": [{\"number\", \"description\", \"identifier\"}...]}",
-     RunList},
-    {"show",
-     "the field grid of table N: every row, cells joined by TAB",
+     kListOperands, kListOptions, kListExamples, false, RunList},
+    {"show", "the field grid of table N: every row, cells joined by TAB",
      "Prints the field grid of table N as the viewer shows it: the captions, the table's identifier, then one "
      "row per field (name, description, type, length, precision), cells joined by TAB.",
-     {kFile, kTable},
-     2,
-     true,
-     "print the table: {\"number\", \"description\", \"identifier\", \"fields\": [{\"name\", \"description\", "
-     "\"type\", \"length\", \"precision\"}...], \"indexes\": [{\"name\", \"description\", \"unique\", \"fields\", "
-     "\"dbName\"|\"type\"}...]}",
-     RunShow},
-    {"find",
-     "every field row (and identifier) whose cells contain TEXT",
+     kShowOperands, kShowOptions, kShowExamples, false, RunShow},
+    {"find", "every field row (and identifier) whose cells contain TEXT",
      "Prints every field row (and table identifier) of every table whose cells contain TEXT, letter case "
      "ignored: N<TAB>description<TAB>row<TAB>cells...",
-     {kFile, kText},
-     2,
-     true,
-     "print [{\"number\", \"description\", \"row\", \"cells\": [five cells]}...]",
-     RunFind},
-    {"export",
-     "write table N as the viewer's aligned text file OUT",
+     kFindOperands, kFindOptions, kFindExamples, false, RunFind},
+    {"export", "write table N as the viewer's aligned text file OUT",
      "Writes table N to OUT as the viewer saves it: an aligned text file in Windows-1251 with CR LF line ends.",
-     {kFile, kTable, kOut},
-     3,
-     true,
-     nullptr,
-     RunExport},
+     kExportOperands, kExportOptions, kExportExamples, false, RunExport},
     {"dump",
      "the whole dictionary as one JSON document",
      "Prints the whole dictionary as one JSON document, one table per line: {\"edition\": \"DBF\"|\"SQL\", "
      "\"tables\": [{\"number\", \"description\", \"identifier\", \"fields\", \"indexes\"}...]} (see show --json). "
      "Texts are decoded from Windows-1251; every value of the grid is a string.",
-     {kFile},
-     1,
-     false,
-     nullptr,
+     kDumpOperands,
+     {},
+     kDumpExamples,
+     true,
      RunDump},
 };
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <span>
 #include <string>
 
@@ -9,21 +8,35 @@
 
 namespace dd::cli {
 
+// What an operand is: the parser checks a table number, the rest are taken as given.
+enum class OperandKind { kFile, kTableNumber, kText };
+
 // An operand of a command: its name in the usage and what it is.
 struct Operand {
     const char* name;
     const char* help;
+    OperandKind kind = OperandKind::kFile;
 };
 
-// One command of ddview: what the parser offers and what runs it. Adding a command is adding a row.
+// An option of a command: a flag, or an option with a value, and the member of the parsed command line it sets.
+struct Option {
+    const char* name;  // "--json"
+    const char* help;
+    bool CommandLine::*flag = nullptr;
+    std::string CommandLine::*value = nullptr;
+    const char* valueName = nullptr;  // how the help names the value: "FILE"
+};
+
+// One command of ddview: what the parser offers, what the help, the short usage and the manual page
+// say of it, and what runs it. Adding a command is adding a row.
 struct Command {
     const char* name;
-    const char* summary;  // one line, in the list of commands
+    const char* summary;  // one line, in the list of commands and the short usage
     const char* details;  // the command's own help, below its usage
-    std::array<Operand, 3> operands;
-    int operandCount;
-    bool raw;              // takes --raw (bytes as they are, Windows-1251)
-    const char* jsonHelp;  // takes --json, which prints this; null when not
+    std::span<const Operand> operands;
+    std::span<const Option> options;
+    std::span<const char* const> examples;  // command lines after "ddview ", shown in the command's help
+    bool printsJson;                        // prints JSON whatever the options say
     // Runs the command on a parsed line; the dictionary's failures are raised (dd::Error), other
     // failures are reported here and give the exit status.
     int (*run)(const CommandLine& line, TextOutput& out);

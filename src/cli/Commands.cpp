@@ -17,7 +17,7 @@
 namespace dd::cli {
 namespace {
 
-bool IsSql(const DictionarySource& source) { return PathIsSqlDictionary(source.path); }
+bool IsSql(const DictionarySource& source) { return PathIsSqlEdition(source.path); }
 
 // Reads the tables that `wanted` names in full and hands them over in file order; fails with the
 // list error when the file holds no table.

@@ -1,5 +1,4 @@
 // ddview: the dictionary viewer's core on the command line.
-#include <algorithm>
 #include <cstdio>
 #include <new>
 #include <stdexcept>
@@ -14,21 +13,17 @@
 namespace dd::cli {
 namespace {
 
-int Usage(const std::string& problem) {
-    std::fprintf(stderr, "ddview: %s\n%s", problem.c_str(), kUsage);
+int BadCommandLine(const std::string& problem) {
+    std::fprintf(stderr, "ddview: %s\n%s", problem.c_str(), Usage().c_str());
     return kBadCommandLine;
 }
 
 int Run(const CommandLine& line) {
-    const auto commands = Commands();
-    const auto command =
-        std::find_if(commands.begin(), commands.end(), [&](const Command& c) { return line.command == c.name; });
-    if (command == commands.end()) return Usage("no such command: " + line.command);
     TextOutput out(stdout, line.raw);
     const std::string& file = line.operands[0];
     int status = kDone;
     try {
-        status = command->run(line, out);
+        status = line.definition->run(line, out);
     } catch (const Error& error) {
         return ReportFailure(file, error.Message());
     } catch (const std::bad_alloc&) {
@@ -51,7 +46,7 @@ int main(int argc, char** argv) {
     std::setvbuf(stdout, buffer, _IOFBF, sizeof buffer);
     std::string problem;
     const auto line = ParseCommandLine(Utf8Arguments(argc, argv), &problem);
-    if (!line) return Usage(problem);
+    if (!line) return BadCommandLine(problem);
     if (line->help || line->version) {
         std::fputs(line->text.c_str(), stdout);
         return kDone;
