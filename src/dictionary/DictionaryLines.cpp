@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "dictionary/Error.h"
+#include "dictionary/LineRules.h"
 
 namespace dd {
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "dictionary/Error.h"
+#include "dictionary/LineRules.h"
 #include "dictionary/LineScan.h"
 
 namespace dd {

@@ -33,6 +33,11 @@ inline constexpr UINT kGetSelection = WM_USER + 0x108;
 // answers the text's full length in characters.
 inline constexpr UINT kGetCellTextW = WM_USER + 0x110;
 
+// Whether a message is one of the queries above.
+inline bool IsQuery(UINT message) noexcept {
+    return (message >= kGetRowCount && message <= kGetSelection) || message == kGetCellTextW;
+}
+
 struct CellText {
     int column = 0;
     int32_t row = 0;

@@ -3,8 +3,6 @@
 #include <windowsx.h>
 
 #include <algorithm>
-#include <cstring>
-#include <cwchar>
 
 #include "layout/GridGeometry.h"
 #include "layout/GridNavigation.h"
@@ -15,6 +13,7 @@
 #include "viewer/GridMessages.h"
 #include "viewer/ModuleInstance.h"
 #include "viewer/OsError.h"
+#include "viewer/ScopedFlag.h"
 #include "viewer/ViewerFonts.h"
 #include "viewer/WindowClasses.h"
 
@@ -49,18 +48,6 @@ RECT ClientRectOf(HWND window) noexcept {
     GetClientRect(window, &client);
     return client;
 }
-
-// Sets a flag for a scope and clears it again.
-class FlagScope {
-public:
-    explicit FlagScope(bool& flag) noexcept : flag_(flag) { flag_ = true; }
-    ~FlagScope() { flag_ = false; }
-    FlagScope(const FlagScope&) = delete;
-    FlagScope& operator=(const FlagScope&) = delete;
-
-private:
-    bool& flag_;
-};
 
 }  // namespace
 
@@ -156,59 +143,8 @@ LRESULT StringGrid::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             OnFocusChange(false, reinterpret_cast<HWND>(wParam));
             return 0;
         default:
-            if ((message >= grid::kGetRowCount && message <= grid::kGetSelection) || message == grid::kGetCellTextW)
-                return HandleQuery(message, wParam, lParam);
+            if (grid::IsQuery(message)) return HandleQuery(message, wParam, lParam);
             return binding_.Default(message, wParam, lParam);
-    }
-}
-
-LRESULT StringGrid::HandleQuery(UINT message, WPARAM wParam, LPARAM lParam) const {
-    switch (message) {
-        case grid::kGetRowCount:
-            return model_.RowCount();
-        case grid::kGetFixedRows:
-            return model_.FixedRows();
-        case grid::kGetColumnCount:
-            return model_.ColumnCount();
-        case grid::kGetColumnWidth:
-            return wParam < columns_.widths.size() ? columns_.widths[wParam] : 0;
-        case grid::kGetCurrentColumn:
-            return model_.Current().column;
-        case grid::kGetCurrentRow:
-            return model_.Current().row;
-        case grid::kGetTopRow:
-            return model_.TopRow();
-        case grid::kGetCellText: {
-            auto* request = reinterpret_cast<grid::CellText*>(lParam);
-            if (request == nullptr) return 0;
-            const std::string_view text = model_.Cell(request->column, request->row);
-            if (request->buffer != nullptr && request->bufferSize > 0) {
-                const size_t count = std::min(text.size(), static_cast<size_t>(request->bufferSize) - 1);
-                std::memcpy(request->buffer, text.data(), count);
-                request->buffer[count] = '\0';
-            }
-            return static_cast<LRESULT>(text.size());
-        }
-        case grid::kGetCellTextW: {
-            auto* request = reinterpret_cast<grid::CellTextW*>(lParam);
-            if (request == nullptr) return 0;
-            const std::wstring text = WideFromCp1251(model_.Cell(request->column, request->row));
-            if (request->buffer != nullptr && request->bufferSize > 0) {
-                const size_t count = std::min(text.size(), static_cast<size_t>(request->bufferSize) - 1);
-                std::wmemcpy(request->buffer, text.data(), count);
-                request->buffer[count] = L'\0';
-            }
-            return static_cast<LRESULT>(text.size());
-        }
-        case grid::kGetSelection: {
-            auto* rect = reinterpret_cast<RECT*>(lParam);
-            if (rect == nullptr) return 0;
-            const GridRange range = model_.Selection();
-            *rect = {range.left, range.top, range.right, range.bottom};
-            return 1;
-        }
-        default:
-            return 0;
     }
 }
 
@@ -273,7 +209,7 @@ bool StringGrid::UpdateScrollBars() {
     if (Handle() == nullptr) return false;
     const RECT before = ClientRectOf(Handle());
     {
-        FlagScope setting(settingScrollBars_);
+        ScopedFlag setting(settingScrollBars_);
         // The horizontal bar first, since it takes from the height that the rows have; then the vertical
         // one, which takes from the width that the horizontal bar's page is.
         SetHorizontalScrollBar();

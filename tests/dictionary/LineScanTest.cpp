@@ -3,6 +3,7 @@
 #include <random>
 #include <string>
 
+#include "dictionary/LineRules.h"
 #include "dictionary/LineScan.h"
 #include "fuzz/DictionaryExercise.h"
 
