@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <tuple>
+#include <vector>
 
 #include "layout/KeyForwarding.h"
 #include "support/KeyForwardingTable.h"
@@ -38,7 +40,7 @@ TEST(DecideControlKey, FollowsTheKeyTableOfTheListAndTheGrid) {
     for (const table::KeyRow& row : table::KeyForwardingRows()) {
         const ShiftState shift = ShiftStateOf(row.modifiers);
         for (const auto& [control, outcomes, name] :
-             {std::tuple{KeyControl::List, row.list, "list"}, std::tuple{KeyControl::Grid, row.grid, "grid"}}) {
+             {std::tuple{ViewerControl::List, row.list, "list"}, std::tuple{ViewerControl::Grid, row.grid, "grid"}}) {
             const FormKeyDecision decision = DecideControlKey(control, row.key, shift);
             EXPECT_EQ(decision, DecisionOf(outcomes.topLevel)) << row.name << ", " << name << ", top-level";
             EXPECT_EQ(decision, DecisionOf(outcomes.embedded)) << row.name << ", " << name << ", embedded";
@@ -46,18 +48,21 @@ TEST(DecideControlKey, FollowsTheKeyTableOfTheListAndTheGrid) {
     }
 }
 
-// Every function key with every combination of modifiers: only F2 to F12 without F10, alone or with
-// Shift, go to the Lister window, so that Alt+F4 still closes the window and F10 opens the menu.
+// Every function key with every combination of modifiers: what the table's row for it says, and
+// nothing for a key the table does not list, so that Alt+F4 still closes the window and F10 opens the menu.
 TEST(DecideControlKey, ForwardsTheFunctionKeysTheListerUsesAndNoOthers) {
+    const std::vector<table::KeyRow> rows = table::KeyForwardingRows();
     for (uint16_t key = table::FunctionKey(1); key <= table::FunctionKey(24); ++key) {
         for (int bits = 0; bits < 8; ++bits) {
-            const ShiftState shift{.shift = (bits & 1) != 0, .alt = (bits & 2) != 0, .ctrl = (bits & 4) != 0};
-            const bool listerKey = key >= table::FunctionKey(2) && key <= table::FunctionKey(12) &&
-                                   key != table::kF10 && !shift.alt && !shift.ctrl;
-            const FormKeyDecision expected =
-                listerKey ? FormKeyDecision{Action::ForwardToLister, key, true} : FormKeyDecision{};
-            for (const KeyControl control : {KeyControl::List, KeyControl::Grid}) {
-                EXPECT_EQ(DecideControlKey(control, key, shift), expected)
+            const table::KeyModifiers modifiers{(bits & 1) != 0, (bits & 4) != 0, (bits & 2) != 0};
+            const auto row = std::find_if(rows.begin(), rows.end(), [&](const table::KeyRow& r) {
+                return r.key == key && r.modifiers == modifiers;
+            });
+            for (const ViewerControl control : {ViewerControl::List, ViewerControl::Grid}) {
+                const FormKeyDecision expected =
+                    row == rows.end() ? FormKeyDecision{}
+                                      : DecisionOf((control == ViewerControl::List ? row->list : row->grid).topLevel);
+                EXPECT_EQ(DecideControlKey(control, key, ShiftStateOf(modifiers)), expected)
                     << "F" << key - table::kF1 + 1 << " modifiers " << bits;
             }
         }
