@@ -37,47 +37,47 @@ std::string TableLabel(std::string_view path, int32_t entry) {
 }
 
 void CompareWithReference(const DictionaryView& view, const ReferenceDictionary& reference) {
-    const LineBuffer& MAll = view.Lines();
-    const TableListModel& LB = view.List();
-    Check(MAll.LineCount() == static_cast<int32_t>(reference.lines.size()),
-          "MAll holds " + std::to_string(MAll.LineCount()) + " lines, the byte-by-byte reading " +
+    const LineBuffer& lines = view.Lines();
+    const TableListModel& list = view.List();
+    Check(lines.LineCount() == static_cast<int32_t>(reference.lines.size()),
+          "the lines hold " + std::to_string(lines.LineCount()) + " lines, the byte-by-byte reading " +
               std::to_string(reference.lines.size()));
-    for (int32_t i = 0; i < MAll.LineCount(); ++i) {
-        if (MAll.LineAt(i) != reference.lines[static_cast<size_t>(i)]) Fail("line " + std::to_string(i) + " differs");
+    for (int32_t i = 0; i < lines.LineCount(); ++i) {
+        if (lines.LineAt(i) != reference.lines[static_cast<size_t>(i)]) Fail("line " + std::to_string(i) + " differs");
     }
     // Read from the end back, and leaping, so that every line is also reached from elsewhere than the one before.
-    for (int32_t i = MAll.LineCount() - 1; i >= 0; i -= 7) {
-        if (MAll.LineAt(i) != reference.lines[static_cast<size_t>(i)]) {
+    for (int32_t i = lines.LineCount() - 1; i >= 0; i -= 7) {
+        if (lines.LineAt(i) != reference.lines[static_cast<size_t>(i)]) {
             Fail("line " + std::to_string(i) + " differs when read backwards");
         }
     }
-    const int64_t count = MAll.LineCount();
+    const int64_t count = lines.LineCount();
     for (int64_t k = 0; k < std::min<int64_t>(count, 256); ++k) {
         const auto i = static_cast<int32_t>((k * 7919) % count);
-        if (MAll.LineAt(i) != reference.lines[static_cast<size_t>(i)]) {
+        if (lines.LineAt(i) != reference.lines[static_cast<size_t>(i)]) {
             Fail("line " + std::to_string(i) + " differs when reached by a leap");
         }
     }
-    Check(MAll.LineAt(-1).empty() && MAll.LineAt(MAll.LineCount()).empty(), "a line outside MAll is not empty");
-    Check(LB.EntryCount() == static_cast<int32_t>(reference.entries.size()), "the number of tables differs");
-    for (int32_t i = 0; i < LB.EntryCount(); ++i) {
-        if (LB.EntryText(i) != reference.entries[static_cast<size_t>(i)]) {
+    Check(lines.LineAt(-1).empty() && lines.LineAt(lines.LineCount()).empty(), "a line outside the lines is not empty");
+    Check(list.EntryCount() == static_cast<int32_t>(reference.entries.size()), "the number of tables differs");
+    for (int32_t i = 0; i < list.EntryCount(); ++i) {
+        if (list.EntryText(i) != reference.entries[static_cast<size_t>(i)]) {
             Fail("the text of entry " + std::to_string(i) + " differs");
         }
-        if (LB.EntryTableLine(i) != reference.tableLines[static_cast<size_t>(i)]) {
+        if (list.EntryTableLine(i) != reference.tableLines[static_cast<size_t>(i)]) {
             Fail("the table line of entry " + std::to_string(i) + " differs");
         }
     }
 }
 
-void CompareGrid(const GridModel& SG, const std::vector<ReferenceRow>& rows, const std::string& label) {
-    Check(SG.RowCount() == static_cast<int32_t>(rows.size()), label + "the grid has " + std::to_string(SG.RowCount()) +
-                                                                  " rows, the plain view " +
-                                                                  std::to_string(rows.size()));
-    Check(SG.FixedRows() == 0, label + "the grid keeps a fixed row");
-    for (int32_t row = 0; row < SG.RowCount(); ++row) {
+void CompareGrid(const GridModel& grid, const std::vector<ReferenceRow>& rows, const std::string& label) {
+    Check(grid.RowCount() == static_cast<int32_t>(rows.size()),
+          label + "the grid has " + std::to_string(grid.RowCount()) + " rows, the plain view " +
+              std::to_string(rows.size()));
+    Check(grid.FixedRows() == 0, label + "the grid keeps a fixed row");
+    for (int32_t row = 0; row < grid.RowCount(); ++row) {
         for (int column = 0; column < kGridColumns; ++column) {
-            if (SG.Cell(column, row) != rows[static_cast<size_t>(row)][static_cast<size_t>(column)]) {
+            if (grid.Cell(column, row) != rows[static_cast<size_t>(row)][static_cast<size_t>(column)]) {
                 Fail(label + "cell (" + std::to_string(column) + ", " + std::to_string(row) + ") differs");
             }
         }
@@ -91,36 +91,37 @@ size_t Occurrences(std::string_view text, std::string_view part) {
 }
 
 void CheckExport(const DictionaryView& view, int32_t entry, const std::string& label) {
-    const GridModel& SG = view.Grid();
+    const GridModel& grid = view.Grid();
     const std::string listText = view.List().EntryText(entry);
-    const std::string bytes = ExportFileBytes(view.IsSqlDictionary(), listText, SG);
+    const std::string bytes = ExportFileBytes(view.IsSqlEdition(), listText, grid);
     // Cells and list texts hold no line break (lines are split at every break), so the file has one
     // line per grid row but row 1, and three before them: title, identifier, "Поля: ".
-    const size_t lines = static_cast<size_t>(SG.RowCount()) + 2;
+    const size_t lines = static_cast<size_t>(grid.RowCount()) + 2;
     Check(Occurrences(bytes, "\r\n") == lines, label + "the export does not have one line per row");
     Check(bytes.size() >= 2 && bytes.compare(bytes.size() - 2, 2, "\r\n") == 0,
           label + "the export's last line is open");
-    Check(bytes.rfind(ExportTitle(view.IsSqlDictionary(), listText) + "\r\n", 0) == 0,
+    Check(bytes.rfind(ExportTitle(view.IsSqlEdition(), listText) + "\r\n", 0) == 0,
           label + "the export does not begin with its title");
 }
 
-void CheckClipboard(const GridModel& SG, int32_t rowsCopied, const std::string& label) {
-    const int32_t rows = std::min(SG.RowCount(), rowsCopied);
+void CheckClipboard(const GridModel& grid, int32_t rowsCopied, const std::string& label) {
+    const int32_t rows = std::min(grid.RowCount(), rowsCopied);
     for (int32_t row = 0; row < rows; ++row) {
         std::string joined;
         for (int column = 0; column < kGridColumns; ++column) {
-            if (CellClipboardText(SG, {column, row}) != SG.Cell(column, row)) Fail(label + "a cell copies other text");
-            joined.append(SG.Cell(column, row)).append("; ");
+            if (CellClipboardText(grid, {column, row}) != grid.Cell(column, row))
+                Fail(label + "a cell copies other text");
+            joined.append(grid.Cell(column, row)).append("; ");
         }
-        if (RowClipboardText(SG, row) != TrimBlanks(joined))
+        if (RowClipboardText(grid, row) != TrimBlanks(joined))
             Fail(label + "row " + std::to_string(row) + " copies wrong");
-        if (!CellClipboardText(SG, {kGridColumns, row}).empty() || !CellClipboardText(SG, {-1, row}).empty()) {
+        if (!CellClipboardText(grid, {kGridColumns, row}).empty() || !CellClipboardText(grid, {-1, row}).empty()) {
             Fail(label + "a cell beside the grid copies text");
         }
     }
     // A row outside the grid has empty cells: only the separators are copied.
-    Check(CellClipboardText(SG, {0, SG.RowCount()}).empty() && RowClipboardText(SG, SG.RowCount()) == "; ; ; ; ;" &&
-              RowClipboardText(SG, -1) == "; ; ; ; ;",
+    Check(CellClipboardText(grid, {0, grid.RowCount()}).empty() &&
+              RowClipboardText(grid, grid.RowCount()) == "; ; ; ; ;" && RowClipboardText(grid, -1) == "; ; ; ; ;",
           label + "a row outside the grid copies text");
 }
 
@@ -132,8 +133,8 @@ size_t CountOf(const std::vector<PrintCommand>& commands) {
 }
 
 void CheckPrint(const DictionaryView& view, int32_t entry, const std::string& label) {
-    const GridModel& SG = view.Grid();
-    const std::string title = PrintTitle(view.IsSqlDictionary(), view.List().EntryText(entry));
+    const GridModel& grid = view.Grid();
+    const std::string title = PrintTitle(view.IsSqlEdition(), view.List().EntryText(entry));
     // A usual grid on A4 at 600 dots per inch, a grid narrower than its two fixed columns without a
     // page limit, a wide grid on pages that hold one row each.
     // Each table is printed in one of these ways, in turn.
@@ -144,15 +145,15 @@ void CheckPrint(const DictionaryView& view, int32_t entry, const std::string& la
     {
         const Print print = kPrints[static_cast<size_t>(entry) % std::size(kPrints)];
         const auto commands =
-            PrintFieldGridCommands(SG, title, FitColumnWidths(print.gridWidth), print.printableHeight);
-        const size_t pages = SplitPrintPages(SG.RowCount(), print.printableHeight).size();
+            PrintFieldGridCommands(grid, title, FitColumnWidths(print.gridWidth), print.printableHeight);
+        const size_t pages = SplitPrintPages(grid.RowCount(), print.printableHeight).size();
         const std::string where = label + "print at height " + std::to_string(print.printableHeight) + ": ";
         Check(!commands.empty() && commands.front() == PrintCommand{BeginDocument{title}},
               where + "the document does not begin under the title");
         Check(commands.back() == PrintCommand{EndDocument{}}, where + "the document is not ended");
         Check(CountOf<NextPage>(commands) + 1 == pages, where + "the page count differs");
         Check(CountOf<TextAt>(commands) == pages, where + "not one title per page");
-        Check(CountOf<TextInRect>(commands) == kGridColumns * (pages + static_cast<size_t>(SG.RowCount()) - 1),
+        Check(CountOf<TextInRect>(commands) == kGridColumns * (pages + static_cast<size_t>(grid.RowCount()) - 1),
               where + "not every cell is printed once, with the headings on every page");
     }
 }
@@ -240,7 +241,7 @@ std::string ExerciseDictionary(std::string_view bytes, std::string_view path, co
     } catch (const Error& error) {
         loadError = error.Message();
     }
-    Check(view.IsSqlDictionary() == (path.find(".DDS") != std::string_view::npos),
+    Check(view.IsSqlEdition() == (path.find(".DDS") != std::string_view::npos),
           std::string(path) + ": the mode does not follow the path");
     Check(loadError.empty() || (loadError == ListError(-1) && view.List().EntryCount() == 0),
           std::string(path) + ": loading failed with " + loadError);
@@ -250,7 +251,7 @@ std::string ExerciseDictionary(std::string_view bytes, std::string_view path, co
         reference = ReadReferenceDictionary(bytes);
         CompareWithReference(view, reference);
         if (loadError.empty()) {
-            CompareGrid(view.Grid(), ReferenceTableView(reference, 0, view.IsSqlDictionary()),
+            CompareGrid(view.Grid(), ReferenceTableView(reference, 0, view.IsSqlEdition()),
                         TableLabel(path, 0) + "after loading, ");
         }
     }
@@ -267,7 +268,7 @@ std::string ExerciseDictionary(std::string_view bytes, std::string_view path, co
         view.SelectTable(entry);
         const bool compared = k < static_cast<size_t>(limits.gridsCompared) || k + 1 == shown.size();
         if (limits.compareWithReference && compared) {
-            CompareGrid(view.Grid(), ReferenceTableView(reference, entry, view.IsSqlDictionary()), label);
+            CompareGrid(view.Grid(), ReferenceTableView(reference, entry, view.IsSqlEdition()), label);
         }
         CheckExport(view, entry, label);
         CheckClipboard(view.Grid(), limits.rowsCopied, label);

@@ -12,7 +12,7 @@ namespace dd::fuzz {
 // kept as copies, the table view as a loop over those copies. Slow, but with nothing to get wrong
 // but the rules themselves, so the indexed reader and the table view are checked against it.
 struct ReferenceDictionary {
-    std::vector<std::string> lines;    // what MAll holds
+    std::vector<std::string> lines;    // what the loaded dictionary's lines hold
     std::vector<std::string> entries;  // the table list
     std::vector<int32_t> tableLines;   // the table line of each entry
 };

@@ -9,27 +9,26 @@
 
 namespace dd {
 
-// One opened dictionary: its lines and its mode. Each viewer (and each run of the command-line tool)
-// has its own, so the mode of one dictionary never changes how another is shown.
+// One opened dictionary: its lines and its edition. Each viewer has its own, so the edition of one
+// dictionary never changes how another is shown.
 struct Dictionary {
-    LineBuffer MAll;  // every line of the file
-    LineBuffer M;     // scratch: one record line split into one field per line
-    bool IsSqlDictionary = false;
+    LineBuffer lines;  // every line of the file, as loading stores them
+    bool isSqlEdition = false;
 };
 
 // A dictionary of the SQL edition: the full path contains ".DDS" (case-sensitive, folders included).
-bool PathIsSqlDictionary(std::string_view path);
+bool PathIsSqlEdition(std::string_view path);
 
 // Writes the captions into row 0 of the grid, decides the mode from the path, reads the file's bytes
 // (`read` does the reading, scanned as they arrive), appends one list entry per table block, selects
-// the first and shows it (LBClick). Fails with the input/output error of the reading, or with the
+// the first and shows it (ShowSelectedTable). Fails with the input/output error of the reading, or with the
 // list error when the file holds no table; memory that runs out is the input/output error 8 (see
 // WithMemoryReported). The captions and the mode are set even when reading fails.
-void LoadDictionary(Dictionary& dictionary, std::string_view path, const FileReader& read, TableListModel& LB,
-                    GridModel& SG);
+void LoadDictionary(Dictionary& dictionary, std::string_view path, const FileReader& read, TableListModel& list,
+                    GridModel& grid);
 
 // The same for bytes already read.
-void LoadDictionaryBytes(Dictionary& dictionary, std::string_view path, FileBytes bytes, TableListModel& LB,
-                         GridModel& SG);
+void LoadDictionaryBytes(Dictionary& dictionary, std::string_view path, FileBytes bytes, TableListModel& list,
+                         GridModel& grid);
 
 }  // namespace dd

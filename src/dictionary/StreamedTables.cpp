@@ -2,14 +2,9 @@
 
 #include <algorithm>
 
-#include "dictionary/DictionaryTexts.h"
 #include "dictionary/SplitRecordLine.h"
 
 namespace dd {
-
-void WriteGridCaptions(GridModel& SG) {
-    for (int column = 0; column < kGridColumns; ++column) SG.SetCell(column, 0, texts::kGridCaptions[column]);
-}
 
 StreamedTables::StreamedTables(bool isSql, bool withIndexes, Wanted wanted, Done done)
     : isSql_(isSql), withIndexes_(withIndexes), wanted_(std::move(wanted)), done_(std::move(done)) {}

@@ -20,7 +20,7 @@ namespace dd {
 struct StreamedTable {
     int32_t entry = 0;
     std::string description;  // the list's text
-    GridModel grid;           // as LBClick shows it: row 0 the captions, row 1 the identifier, then the fields
+    GridModel grid;           // as the table view shows it: row 0 the captions, row 1 the identifier, then the fields
     std::vector<TableIndex> indexes;
 };
 
@@ -57,8 +57,5 @@ private:
     std::deque<std::unique_ptr<Pending>> pending_;  // in file order
     bool finished_ = false;
 };
-
-// The captions row of a new field grid, as loading writes it.
-void WriteGridCaptions(GridModel& SG);
 
 }  // namespace dd

@@ -21,49 +21,53 @@ std::string_view LineAt(const LineBuffer& buffer, int64_t index) {
                                                         : std::string_view{};
 }
 
-int32_t AddRow(GridModel& SG) {
-    SG.SetRowCount(SG.RowCount() + 1);
-    return SG.RowCount() - 1;
+int32_t AddRow(GridModel& grid) {
+    grid.SetRowCount(grid.RowCount() + 1);
+    return grid.RowCount() - 1;
 }
 
 // One row of the grid from a field line: its parts trimmed, "F=" taken out, in columns 0 to 4. The
 // parts are the lines of the split line, as a line buffer would take them in.
-void ShowFieldLine(std::string_view line, GridModel& SG) {
-    const int32_t row = AddRow(SG);
+void ShowFieldLine(std::string_view line, GridModel& grid) {
+    const int32_t row = AddRow(grid);
     std::string split, cell;
     SplitRecordLine(line, kFieldSeparator, split);
     TextLines parts(split);
     std::string_view part;
     for (int column = 0; column < kGridColumns && parts.Next(part); ++column) {
         ReplaceBeforeZero(TrimBlanks(part), kFieldMark, "", cell);
-        SG.SetCell(column, row, cell);
+        grid.SetCell(column, row, cell);
     }
 }
 
-void ShowTable(Dictionary& dictionary, const TableListModel& LB, GridModel& SG) {
+void ShowTable(Dictionary& dictionary, const TableListModel& list, GridModel& grid) {
     // Made first: the header row stays when no entry is selected.
-    TableFieldScan scan(SG, dictionary.IsSqlDictionary);
-    const int32_t tableLine = LB.EntryTableLine(LB.SelectedIndex());
-    scan.TableLine(dictionary.MAll.LineAt(tableLine));
-    for (int64_t offset = TableFieldScan::kFirstOffset; scan.Line(offset, LineAt(dictionary.MAll, tableLine + offset));
+    TableFieldScan scan(grid, dictionary.isSqlEdition);
+    const int32_t tableLine = list.EntryTableLine(list.SelectedIndex());
+    scan.TableLine(dictionary.lines.LineAt(tableLine));
+    for (int64_t offset = TableFieldScan::kFirstOffset; scan.Line(offset, LineAt(dictionary.lines, tableLine + offset));
          ++offset) {
     }
 }
 
 }  // namespace
 
+void WriteGridCaptions(GridModel& grid) {
+    for (int column = 0; column < kGridColumns; ++column) grid.SetCell(column, 0, texts::kGridCaptions[column]);
+}
+
 std::string_view TableIdentifier(std::string_view tableLine, bool isSql, std::string& scratch) {
     return RecordField(tableLine, isSql ? 2 : 3, scratch);
 }
 
-TableFieldScan::TableFieldScan(GridModel& SG, bool isSql) : SG_(SG), isSql_(isSql) { SG_.SetRowCount(1); }
+TableFieldScan::TableFieldScan(GridModel& grid, bool isSql) : grid_(grid), isSql_(isSql) { grid_.SetRowCount(1); }
 
 void TableFieldScan::TableLine(std::string_view line) {
     std::string scratch;
     const std::string identifier(TableIdentifier(line, isSql_, scratch));
-    AddRow(SG_);
-    SG_.SetCell(1, 1, isSql_ ? texts::kSqlTableIdentifier : texts::kDbfTableIdentifier);
-    SG_.SetCell(0, 1, identifier);
+    AddRow(grid_);
+    grid_.SetCell(1, 1, isSql_ ? texts::kSqlTableIdentifier : texts::kDbfTableIdentifier);
+    grid_.SetCell(0, 1, identifier);
 }
 
 bool TableFieldScan::Line(int64_t offset, std::string_view line) {
@@ -73,12 +77,12 @@ bool TableFieldScan::Line(int64_t offset, std::string_view line) {
         return false;
     }
     if (TrimBlanks(line) == "#") return false;
-    if (Contains(line, kFieldMark)) ShowFieldLine(line, SG_);
+    if (Contains(line, kFieldMark)) ShowFieldLine(line, grid_);
     return offset < kLastOffset;
 }
 
-void LBClick(Dictionary& dictionary, const TableListModel& LB, GridModel& SG) {
-    WithMemoryReported([&] { ShowTable(dictionary, LB, SG); });
+void ShowSelectedTable(Dictionary& dictionary, const TableListModel& list, GridModel& grid) {
+    WithMemoryReported([&] { ShowTable(dictionary, list, grid); });
 }
 
 }  // namespace dd

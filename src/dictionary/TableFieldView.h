@@ -8,12 +8,15 @@
 
 namespace dd {
 
+// The captions row of a new field grid, as loading writes it.
+void WriteGridCaptions(GridModel& grid);
+
 // The table's identifier as grid row 1 shows it: field 2 of its table line in the SQL edition, field 3
 // in the DBF edition, untrimmed (see RecordField). The result may point into `scratch`.
 std::string_view TableIdentifier(std::string_view tableLine, bool isSql, std::string& scratch);
 
 // How the table view reads one table: its table line, then the lines below it one at a time for as
-// long as it looks at them, each as loading stored it. It fills the grid as LBClick shows it: row 1 the
+// long as it looks at them, each as loading stored it. It fills the grid as the table view shows it: row 1 the
 // identifier, then one row per field line from the third line below the table line up to the 1001st,
 // until a line holds "#----Indexes------" or trims to "#". Both readers of a dictionary, the whole file
 // and the stream, show a table through it.
@@ -23,7 +26,7 @@ public:
     static constexpr int64_t kLastOffset = 1001;
 
     // Leaves the grid its row 0, the captions.
-    TableFieldScan(GridModel& SG, bool isSql);
+    TableFieldScan(GridModel& grid, bool isSql);
 
     // The table line: the identifier row.
     void TableLine(std::string_view line);
@@ -34,7 +37,7 @@ public:
     bool EndedAtIndexes() const noexcept { return endedAtIndexes_; }
 
 private:
-    GridModel& SG_;
+    GridModel& grid_;
     bool isSql_;
     bool endedAtIndexes_ = false;
 };
@@ -43,6 +46,6 @@ private:
 // field line of its block. The table is the one the entry was made from, found by the line index
 // that the entry keeps. Fails with the list error when nothing is selected; memory that runs out is the
 // input/output error 8.
-void LBClick(Dictionary& dictionary, const TableListModel& LB, GridModel& SG);
+void ShowSelectedTable(Dictionary& dictionary, const TableListModel& list, GridModel& grid);
 
 }  // namespace dd

@@ -8,7 +8,7 @@
 namespace dd {
 
 // The table list: entries appended in file order, each with the index of the table line it was made
-// from, and one selection. The viewer's list box shows it; the command-line tool reads it directly.
+// from, and one selection. The headless viewer keeps one, which the viewer's list box shows.
 class TableListModel {
 public:
     // Virtual, as AppendEntry, so that a test can make memory run out as the list grows.

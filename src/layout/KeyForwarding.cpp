@@ -27,12 +27,12 @@ FormKeyDecision DecideFormKey(uint16_t key, ShiftState shift, bool listerIsEmbed
     return {};
 }
 
-FormKeyDecision DecideControlKey(KeyControl control, uint16_t key, ShiftState shift) noexcept {
+FormKeyDecision DecideControlKey(ViewerControl control, uint16_t key, ShiftState shift) noexcept {
     if (key == keys::kEscape) return {Action::ForwardToLister, keys::kEscape, false};
     if (shift.AltAlone() && key == keys::kX) return {Action::CloseHost, 0, false};
     if (IsListerFunctionKey(key, shift)) return {Action::ForwardToLister, key, true};
     if (shift.None() && IsListerKey(key)) return {Action::ForwardToLister, key, true};
-    if (control == KeyControl::Grid && shift.CtrlAlone()) {
+    if (control == ViewerControl::Grid && shift.CtrlAlone()) {
         if (key == keys::kC || key == keys::kInsert) return {Action::Copy, 0, true};
         if (key == keys::kA) return {Action::SelectAll, 0, true};
     }

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "layout/ViewerControl.h"
+
 namespace dd {
 
 // The modifier keys held when a key was pressed.
@@ -31,15 +33,12 @@ struct FormKeyDecision {
 // and P; Alt+X closes the host.
 FormKeyDecision DecideFormKey(uint16_t key, ShiftState shift, bool listerIsEmbedded) noexcept;
 
-// The viewer's controls, which have the focus nearly always.
-enum class KeyControl { List, Grid };
-
 // The table list and the field grid pass on what the viewer window passes on (1 to 7, N and P to the
 // Lister window, Alt+X closing the host), since the keys would never reach the window otherwise. Esc
 // keeps their own rule: handed back whatever the modifiers and kept too, never turned into Tab. The
 // function keys F2 to F12, alone or with Shift, go to the Lister window as well, for its search (F7, F3,
 // Shift+F3, F5) and its other commands; F10 stays the system's menu key and Shift+F10 the context
 // menu's, and F1 does nothing. The grid copies on Ctrl+C and Ctrl+Insert and selects every cell on Ctrl+A.
-FormKeyDecision DecideControlKey(KeyControl control, uint16_t key, ShiftState shift) noexcept;
+FormKeyDecision DecideControlKey(ViewerControl control, uint16_t key, ShiftState shift) noexcept;
 
 }  // namespace dd

@@ -4,11 +4,9 @@
 #include <optional>
 
 #include "layout/KeyForwarding.h"
+#include "layout/ViewerControl.h"
 
 namespace dd {
-
-// The viewer's two controls in their tab order.
-enum class ViewerControl { List, Grid };
 
 // Where Tab moves the focus from a control, as in any dialog: Tab to the next control, Shift+Tab to the
 // previous one, round the end; with two controls either one leads to the other. Empty for any other

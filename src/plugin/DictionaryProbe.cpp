@@ -1,4 +1,4 @@
-#include "viewmodel/DictionaryProbe.h"
+#include "plugin/DictionaryProbe.h"
 
 #include "dictionary/Error.h"
 #include "dictionary/TableMarker.h"

@@ -6,13 +6,13 @@
 
 #include "platform/win32/WideText.h"
 #include "plugin/Application.h"
+#include "plugin/DictionaryProbe.h"
 #include "plugin/ListerPath.h"
 #include "plugin/ListerPlugin.h"
 #include "plugin/PluginWindow.h"
 #include "plugin/ViewerCommand.h"
 #include "viewer/InfoMessage.h"
 #include "viewer/unMain.h"
-#include "viewmodel/DictionaryProbe.h"
 
 namespace dd {
 namespace {

@@ -40,13 +40,13 @@ void TfmMain::FormKeyDown(uint16_t& key, ShiftState shift) {
 
 // The focus is in the list or the grid from opening on, so they pass on the keys the host expects.
 void TfmMain::LBKeyDown(uint16_t& key, ShiftState shift) {
-    const FormKeyDecision decision = DecideControlKey(KeyControl::List, key, shift);
+    const FormKeyDecision decision = DecideControlKey(ViewerControl::List, key, shift);
     if (decision.consumes) key = 0;
     RunKeyDecision(decision);
 }
 
 void TfmMain::SGKeyDown(uint16_t& key, ShiftState shift) {
-    const FormKeyDecision decision = DecideControlKey(KeyControl::Grid, key, shift);
+    const FormKeyDecision decision = DecideControlKey(ViewerControl::Grid, key, shift);
     if (decision.consumes) key = 0;
     RunKeyDecision(decision);
 }

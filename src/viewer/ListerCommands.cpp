@@ -26,8 +26,7 @@ void TfmMain::SelectAllCells() {
 }
 
 bool TfmMain::PrintWithDialog(const std::wstring& printerName) {
-    return PrintFieldGrid(Grid(), CurrentColumnWidths(),
-                          PrintTitle(View().IsSqlDictionary(), View().SelectedTableText()),
+    return PrintFieldGrid(Grid(), CurrentColumnWidths(), PrintTitle(View().IsSqlEdition(), View().SelectedTableText()),
                           [&] { return ShowPrintDialog(Handle(), printerName); });
 }
 

@@ -34,11 +34,11 @@ void TfmMain::N1Click() {
     const auto chosen = ShowSaveDialog(SaveDialog1);
     if (!chosen) return;
     SaveDialog1FileName = *chosen;
-    WriteWholeFile(*chosen, ExportFileBytes(View().IsSqlDictionary(), View().SelectedTableText(), Grid()));
+    WriteWholeFile(*chosen, ExportFileBytes(View().IsSqlEdition(), View().SelectedTableText(), Grid()));
 }
 
 void TfmMain::N4Click() {
-    PrintFieldGrid(Grid(), CurrentColumnWidths(), PrintTitle(View().IsSqlDictionary(), View().SelectedTableText()));
+    PrintFieldGrid(Grid(), CurrentColumnWidths(), PrintTitle(View().IsSqlEdition(), View().SelectedTableText()));
 }
 
 namespace {

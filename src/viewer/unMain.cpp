@@ -201,8 +201,6 @@ void TfmMain::LBClick() {
 
 void TfmMain::SGDrawCell(int, int32_t, const RECT&) { FitGridColumns(SG); }
 
-void TfmMain::FormPaint() {}
-
 void FitGridColumns(StringGrid& grid) {
     for (int round = 0; round < kColumnFitRounds; ++round) {
         const GridColumnLayout columns =

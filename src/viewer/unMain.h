@@ -80,7 +80,6 @@ public:
     void N1Click();  // save to a file
     void N5Click();  // close
     void AboutClick();
-    void FormPaint();
 
     // The Lister's commands (ListerCommands.cpp). A search for a Windows-1251 text with the Lister's flags
     // (kFindFirst, ...), by DictionaryView::Find's rules: a hit selects its table in the list, makes its

@@ -21,7 +21,7 @@ FindPosition SearchableCell(int32_t entry, int32_t index) {
 class TableSearch {
 public:
     TableSearch(Dictionary& dictionary, const TableListModel& list, const SearchPattern& pattern)
-        : dictionary_(dictionary), list_(list), pattern_(pattern), lines_(dictionary.MAll, pattern) {}
+        : dictionary_(dictionary), list_(list), pattern_(pattern), lines_(dictionary.lines, pattern) {}
 
     bool DescriptionHolds(int32_t entry) const { return pattern_.FoundIn(list_.EntryTextView(entry)); }
 
@@ -32,7 +32,7 @@ public:
         TableListModel one;
         one.AppendEntry({}, tableLine);
         one.SelectEntry(0);
-        LBClick(dictionary_, one, grid_);
+        ShowSelectedTable(dictionary_, one, grid_);
         return true;
     }
 

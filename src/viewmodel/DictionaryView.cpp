@@ -21,7 +21,7 @@ void DictionaryView::OpenBytes(std::string_view path, FileBytes bytes) {
 void DictionaryView::SelectTable(int32_t entry) {
     shownEntry_ = -1;
     list_.SelectEntry(entry);
-    LBClick(dictionary_, list_, grid_);
+    ShowSelectedTable(dictionary_, list_, grid_);
     shownEntry_ = list_.SelectedIndex();
 }
 

@@ -12,8 +12,8 @@ namespace dd {
 
 // One opened dictionary as the viewer shows it, without any window: the dictionary's lines and mode,
 // the table list with its selection, and the field grid of the selected table with its current cell,
-// selected range and top row. The Win32 viewer shows one through its list and grid controls; ddview,
-// the benchmarks, the fuzzer and the tests drive it directly.
+// selected range and top row. The Win32 viewer shows one through its list and grid controls; the
+// benchmarks, the fuzzer and the tests drive it directly. (ddview does not: it streams the file.)
 class DictionaryView {
 public:
     // Opens the dictionary at the path as loading does: the grid's captions, the mode from the path,
@@ -23,13 +23,13 @@ public:
     // The same for bytes already read, opened as the file at `path`.
     void OpenBytes(std::string_view path, FileBytes bytes);
 
-    bool IsSqlDictionary() const noexcept { return dictionary_.IsSqlDictionary; }
+    bool IsSqlEdition() const noexcept { return dictionary_.isSqlEdition; }
     // Every line of the file, as loading stored them.
-    const LineBuffer& Lines() const noexcept { return dictionary_.MAll; }
+    const LineBuffer& Lines() const noexcept { return dictionary_.lines; }
 
     const TableListModel& List() const noexcept { return list_; }
     // Selects the list entry and shows its table in the grid, as the user's selection in the list
-    // does (LBClick). An index that is no entry selects nothing and fails with the list error for -1,
+    // does (ShowSelectedTable). An index that is no entry selects nothing and fails with the list error for -1,
     // leaving the grid its header row.
     void SelectTable(int32_t entry);
     // Selects the entry without showing its table, as a selection made from code.

@@ -24,7 +24,7 @@ std::string TableIdentifier(const DictionaryView& view, int32_t entry) {
     const std::string_view tableLine = view.Lines().LineAt(view.List().EntryTableLine(entry));
     std::string scratch;
     return std::string(
-        RecordField(tableLine, view.IsSqlDictionary() ? kSqlIdentifierField : kDbfIdentifierField, scratch));
+        RecordField(tableLine, view.IsSqlEdition() ? kSqlIdentifierField : kDbfIdentifierField, scratch));
 }
 
 std::string TableTooltipText(const DictionaryView& view, int32_t entry) {

@@ -60,7 +60,7 @@ TEST(DictionaryReading, AppliesTheLineRules) {
     };
     for (const auto& c : cases) {
         const auto loaded = LoadBytes(c.bytes);
-        EXPECT_EQ(loaded->MAll(), c.lines) << c.name;
+        EXPECT_EQ(loaded->Lines(), c.lines) << c.name;
         ASSERT_TRUE(loaded->error) << c.name;
         EXPECT_EQ(loaded->error->Message(), "List index out of bounds (-1)") << c.name;
     }
@@ -69,7 +69,7 @@ TEST(DictionaryReading, AppliesTheLineRules) {
 TEST(DictionaryReading, KeepsALineOfAnyLength) {
     const std::string line(3'000'000, 'x');
     const auto loaded = LoadBytes(line + "\r\n" + line);
-    EXPECT_EQ(loaded->MAll(), (Lines{line, line}));
+    EXPECT_EQ(loaded->Lines(), (Lines{line, line}));
 }
 
 TEST(DictionaryReading, ListsEachTableUnderTheSecondFieldOfItsTableLine) {
@@ -94,7 +94,7 @@ TEST(DictionaryReading, ListsEachTableUnderTheSecondFieldOfItsTableLine) {
 
 TEST(DictionaryReading, StoresTheTwoLinesAfterAMarkerAsRead) {
     const auto loaded = LoadBytes("  " + kMarker + "  \r\n  next  \r\n T|d|x \r\n  after  \r\n");
-    EXPECT_EQ(loaded->MAll(), (Lines{kMarker, "  next  ", " T|d|x ", "after"}));
+    EXPECT_EQ(loaded->Lines(), (Lines{kMarker, "  next  ", " T|d|x ", "after"}));
     EXPECT_EQ(loaded->Entries(), Lines{"d"});
 }
 
@@ -123,11 +123,11 @@ TEST(DictionaryReading, FindsMarkersOnlyWhereALineIsTestedForTheEndOfInput) {
 
 TEST(DictionaryReading, ReadsEmptyLinesPastTheEndAfterAMarker) {
     auto last = LoadBytes("x\n" + kMarker);
-    EXPECT_EQ(last->MAll(), (Lines{"x", kMarker, "", ""}));
+    EXPECT_EQ(last->Lines(), (Lines{"x", kMarker, "", ""}));
     EXPECT_EQ(last->Entries(), Lines{""});
 
     auto secondToLast = LoadBytes(kMarker + "\r\n  raw  \r\n");
-    EXPECT_EQ(secondToLast->MAll(), (Lines{kMarker, "  raw  ", ""}));
+    EXPECT_EQ(secondToLast->Lines(), (Lines{kMarker, "  raw  ", ""}));
     EXPECT_EQ(secondToLast->Entries(), Lines{""});
 }
 
@@ -148,7 +148,7 @@ TEST(DictionaryReading, AgreesWithALoopThatReadsByteByByte) {
         const std::string bytes = RandomDictionary(random, 1 + round % 300);
         const fuzz::ReferenceDictionary expected = fuzz::ReadReferenceDictionary(bytes);
         const auto loaded = LoadBytes(bytes);
-        ASSERT_EQ(loaded->MAll(), expected.lines) << "round " << round;
+        ASSERT_EQ(loaded->Lines(), expected.lines) << "round " << round;
         ASSERT_EQ(loaded->Entries(), expected.entries) << "round " << round;
         for (size_t i = 0; i < expected.tableLines.size(); ++i) {
             ASSERT_EQ(loaded->view.List().EntryTableLine(static_cast<int32_t>(i)), expected.tableLines[i])

@@ -28,7 +28,7 @@ TEST(LoadDictionary, DecidesTheModeByTheFullPathCaseSensitively) {
     };
     for (const auto& c : cases) {
         const auto loaded = test::LoadBytes("#==TABLE no 1\n#\nT|a|b|c\n", c.path);
-        EXPECT_EQ(loaded->view.IsSqlDictionary(), c.sql) << c.path;
+        EXPECT_EQ(loaded->view.IsSqlEdition(), c.sql) << c.path;
     }
 }
 
@@ -80,7 +80,7 @@ TEST(LoadDictionary, OpensTheSamples) {
 
     const auto sql = LoadFile(test::SamplePath("1Cv7.DDS"));
     ASSERT_FALSE(sql->error) << sql->error->Message();
-    EXPECT_TRUE(sql->view.IsSqlDictionary());
+    EXPECT_TRUE(sql->view.IsSqlEdition());
     EXPECT_EQ(sql->Row(1)[1], Cp(u8"Идентификатор SQL-таблицы"));
 }
 

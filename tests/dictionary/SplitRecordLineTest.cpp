@@ -60,9 +60,9 @@ TEST(SplitRecordLine, GivesOneFieldPerLineWithBlankFieldsAtTheEndsDropped) {
         {"a|b\0c|d"s, {"a", "b"}},
     };
     for (const auto& c : cases) {
-        LineBuffer M;
-        M.SetFromText(SplitRecordLine(c.line, "|"));
-        EXPECT_EQ(LinesOf(M), c.fields) << c.line;
+        LineBuffer fields;
+        fields.SetFromText(SplitRecordLine(c.line, "|"));
+        EXPECT_EQ(LinesOf(fields), c.fields) << c.line;
     }
 }
 
@@ -89,11 +89,11 @@ TEST(RecordField, MatchesTheLineBufferFilledFromTheSplitLine) {
                                  "a\n|b\r\n|c",
                                  " a | b | c "};
     for (const auto& line : lines) {
-        LineBuffer M;
-        M.SetFromText(SplitRecordLine(line, "|"));
+        LineBuffer fields;
+        fields.SetFromText(SplitRecordLine(line, "|"));
         std::string scratch;
         for (int index = -1; index < 5; ++index) {
-            EXPECT_EQ(RecordField(line, index, scratch), M.LineAt(index)) << line << " field " << index;
+            EXPECT_EQ(RecordField(line, index, scratch), fields.LineAt(index)) << line << " field " << index;
         }
     }
 }

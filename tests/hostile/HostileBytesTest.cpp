@@ -34,7 +34,7 @@ std::string Exercise(const std::string& bytes, const std::string& label, fuzz::E
 
 struct Opened {
     DictionaryView view;
-    const GridModel& SG = view.Grid();
+    const GridModel& grid = view.Grid();
     std::string error;
 
     explicit Opened(const std::string& bytes) {
@@ -51,7 +51,7 @@ struct Opened {
     }
     Lines Row(int32_t row) const {
         Lines cells;
-        for (int column = 0; column < kGridColumns; ++column) cells.emplace_back(SG.Cell(column, row));
+        for (int column = 0; column < kGridColumns; ++column) cells.emplace_back(grid.Cell(column, row));
         return cells;
     }
 };
@@ -121,7 +121,7 @@ TEST(HostileBytes, OpenWithAClearResult) {
         EXPECT_EQ(opened.error, c.error) << c.name;
         EXPECT_EQ(opened.Entries(), c.entries) << c.name;
         if (c.error.empty()) {
-            ASSERT_EQ(opened.SG.RowCount(), static_cast<int32_t>(c.rows.size()) + 1) << c.name;
+            ASSERT_EQ(opened.grid.RowCount(), static_cast<int32_t>(c.rows.size()) + 1) << c.name;
             for (size_t row = 0; row < c.rows.size(); ++row) {
                 EXPECT_EQ(opened.Row(static_cast<int32_t>(row) + 1), c.rows[row]) << c.name << " row " << row + 1;
             }
@@ -136,7 +136,7 @@ TEST(HostileBytes, TheFieldScanIsBoundedBelowTheTableLine) {
     for (int i = 0; i < 1500; ++i) bytes += "F=F" + std::to_string(i) + "|d|C|1|0\r\n";
     const Opened opened(bytes);
     ASSERT_EQ(opened.error, "");
-    ASSERT_EQ(opened.SG.RowCount(), 2 + 999);
+    ASSERT_EQ(opened.grid.RowCount(), 2 + 999);
     EXPECT_EQ(opened.Row(2)[0], "F2");
     EXPECT_EQ(opened.Row(1000)[0], "F1000");
     Exercise(bytes, "1500 field lines");

@@ -68,8 +68,8 @@ void WriteRepeated(const std::string& path, const std::string& piece, size_t cou
 
 struct Opened {
     DictionaryView view;
-    const TableListModel& LB = view.List();
-    const GridModel& SG = view.Grid();
+    const TableListModel& list = view.List();
+    const GridModel& grid = view.Grid();
     std::string error;
 
     explicit Opened(const std::string& path) {
@@ -90,13 +90,13 @@ TEST(HostileFiles, AMillionTablesOfMarkerLinesAlone) {
     WriteRepeated(path, "#==TABLE no\r\n", 3'000'000);
     Opened opened(path);
     ASSERT_EQ(opened.error, "");
-    ASSERT_EQ(opened.LB.EntryCount(), 1'000'000);
-    EXPECT_EQ(opened.LB.EntryText(0), "");
-    EXPECT_EQ(opened.LB.EntryText(999'999), "");
+    ASSERT_EQ(opened.list.EntryCount(), 1'000'000);
+    EXPECT_EQ(opened.list.EntryText(0), "");
+    EXPECT_EQ(opened.list.EntryText(999'999), "");
     EXPECT_EQ(opened.view.Lines().LineCount(), 3'000'000);
     opened.Show(999'999);
-    EXPECT_EQ(opened.SG.RowCount(), 2);
-    EXPECT_EQ(opened.LB.EntryTableLine(999'999), 2'999'999);
+    EXPECT_EQ(opened.grid.RowCount(), 2);
+    EXPECT_EQ(opened.list.EntryTableLine(999'999), 2'999'999);
 }
 
 // One line of 100 MB without a line end: no table, or one table when the marker ends the line.
@@ -116,11 +116,11 @@ TEST(HostileFiles, OneHundredMegabyteLineWithoutALineEnd) {
     {
         Opened opened(marked);
         ASSERT_EQ(opened.error, "");
-        ASSERT_EQ(opened.LB.EntryCount(), 1);
-        EXPECT_EQ(opened.LB.EntryText(0), "");
+        ASSERT_EQ(opened.list.EntryCount(), 1);
+        EXPECT_EQ(opened.list.EntryText(0), "");
         EXPECT_EQ(opened.view.Lines().LineCount(), 3);  // the line and the two read past the end
         EXPECT_EQ(opened.view.Lines().LineAt(0).size(), kSize + 12);
-        EXPECT_EQ(opened.SG.RowCount(), 2);
+        EXPECT_EQ(opened.grid.RowCount(), 2);
     }
 }
 

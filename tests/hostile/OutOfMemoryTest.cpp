@@ -63,10 +63,10 @@ TEST(OutOfMemory, IsReportedAsTheSystemsError) {
          {Case{"list, first entry", 0, 100}, Case{"list, second entry", 1, 100}, Case{"grid, while loading", 100, 2},
           Case{"list texts past the largest string", 1, 100, true}}) {
         Dictionary dictionary;
-        ExhaustedList LB(c.listFailsAt, c.pastLargestString);
-        ExhaustedGrid SG(c.gridMaxRows);
+        ExhaustedList list(c.listFailsAt, c.pastLargestString);
+        ExhaustedGrid grid(c.gridMaxRows);
         try {
-            LoadDictionaryBytes(dictionary, "C:\\1Cv7.DD", FileBytes::Copy(kTwoTables), LB, SG);
+            LoadDictionaryBytes(dictionary, "C:\\1Cv7.DD", FileBytes::Copy(kTwoTables), list, grid);
             ADD_FAILURE() << c.name << ": opened";
         } catch (const Error& error) {
             EXPECT_EQ(error.Message(), "I/O error 8") << c.name;
@@ -75,12 +75,12 @@ TEST(OutOfMemory, IsReportedAsTheSystemsError) {
     }
 
     Dictionary dictionary;
-    TableListModel LB;
-    ExhaustedGrid SG(4);
-    LoadDictionaryBytes(dictionary, "C:\\1Cv7.DD", FileBytes::Copy(kTwoTables), LB, SG);  // the first table fits
-    LB.SelectEntry(1);
+    TableListModel list;
+    ExhaustedGrid grid(4);
+    LoadDictionaryBytes(dictionary, "C:\\1Cv7.DD", FileBytes::Copy(kTwoTables), list, grid);  // the first table fits
+    list.SelectEntry(1);
     try {
-        LBClick(dictionary, LB, SG);
+        ShowSelectedTable(dictionary, list, grid);
         ADD_FAILURE() << "the table was shown";
     } catch (const Error& error) {
         EXPECT_EQ(error.Message(), "I/O error 8");

@@ -23,7 +23,7 @@ TEST(PinnedSampleOutputs, ExportFilesAreTheFixturesByteForByte) {
     for (const SampleTable& pinned : test::kPinnedExports) {
         DictionaryView view;
         Show(view, pinned);
-        EXPECT_EQ(ExportFileBytes(view.IsSqlDictionary(), view.SelectedTableText(), view.Grid()),
+        EXPECT_EQ(ExportFileBytes(view.IsSqlEdition(), view.SelectedTableText(), view.Grid()),
                   test::ExpectedExport(pinned))
             << pinned.sample << " table " << pinned.table;
     }

@@ -56,18 +56,18 @@ void CheckEveryTable(const fs::path& path) {
     if (!fs::exists(path)) GTEST_SKIP() << path << " is not present";
     DictionaryView view;
     view.Open(path.string());
-    const TableListModel& LB = view.List();
-    const GridModel& SG = view.Grid();
-    ASSERT_GT(LB.EntryCount(), 0);
+    const TableListModel& list = view.List();
+    const GridModel& grid = view.Grid();
+    ASSERT_GT(list.EntryCount(), 0);
     int32_t mostRows = 0;
-    for (int32_t entry = 0; entry < LB.EntryCount(); ++entry) {
+    for (int32_t entry = 0; entry < list.EntryCount(); ++entry) {
         view.SelectTable(entry);
-        const std::string listText = LB.EntryText(entry);
+        const std::string listText = list.EntryText(entry);
         SCOPED_TRACE(testing::Message() << "entry " << entry);
-        mostRows = std::max(mostRows, SG.RowCount());
-        EXPECT_EQ(RowClipboardText(SG, 0).back(), ';');
-        CheckExport(view.IsSqlDictionary(), listText, SG);
-        CheckPrint(view.IsSqlDictionary(), listText, SG);
+        mostRows = std::max(mostRows, grid.RowCount());
+        EXPECT_EQ(RowClipboardText(grid, 0).back(), ';');
+        CheckExport(view.IsSqlEdition(), listText, grid);
+        CheckPrint(view.IsSqlEdition(), listText, grid);
     }
     EXPECT_GT(mostRows, 2) << "no table with fields";
 }

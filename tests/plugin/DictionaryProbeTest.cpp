@@ -3,8 +3,8 @@
 #include <random>
 #include <string>
 
+#include "plugin/DictionaryProbe.h"
 #include "support/TempFolder.h"
-#include "viewmodel/DictionaryProbe.h"
 
 namespace dd {
 namespace {

@@ -15,7 +15,7 @@ struct LoadedDictionary {
     DictionaryView view;
     std::optional<Error> error;
 
-    std::vector<std::string> MAll() const {
+    std::vector<std::string> Lines() const {
         std::vector<std::string> lines;
         for (int32_t i = 0; i < view.Lines().LineCount(); ++i) lines.emplace_back(view.Lines().LineAt(i));
         return lines;

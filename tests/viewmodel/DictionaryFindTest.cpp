@@ -86,7 +86,7 @@ Hits Walk(DictionaryView& view, std::string_view bytes, std::string_view text, i
         const GridCell cell = CellOfHit(*hit);
         EXPECT_EQ(view.Grid().Current(), cell);
         EXPECT_EQ(view.Grid().Selection(), (GridRange{cell.column, cell.row, cell.column, cell.row}));
-        const auto rows = fuzz::ReferenceTableView(reference, hit->entry, view.IsSqlDictionary());
+        const auto rows = fuzz::ReferenceTableView(reference, hit->entry, view.IsSqlEdition());
         EXPECT_EQ(view.Grid().RowCount(), static_cast<int32_t>(rows.size()));
         for (size_t row = 0; row < rows.size(); ++row) {
             for (int column = 0; column < kGridColumns; ++column) {
@@ -102,7 +102,7 @@ Hits Walk(DictionaryView& view, std::string_view bytes, std::string_view text, i
 }
 
 void ExpectWalksAsTheReference(DictionaryView& view, std::string_view bytes, std::string_view text, int flags) {
-    const Hits expected = test::ReferenceHits(test::ReferencePlaces(bytes, view.IsSqlDictionary()), text, flags);
+    const Hits expected = test::ReferenceHits(test::ReferencePlaces(bytes, view.IsSqlEdition()), text, flags);
     const Hits forwards = Walk(view, bytes, text, flags, expected.size());
     EXPECT_EQ(forwards, expected) << "found:    " << Describe(forwards) << "\nexpected: " << Describe(expected);
     const Hits backwards = Walk(view, bytes, text, flags | kFindBackwards, expected.size());
@@ -257,7 +257,7 @@ TEST(DictionaryFind, FindsInTheSamplesAndRealDictionariesAsAPlainReadingDoes) {
             SCOPED_TRACE(testing::Message() << path << ": \"" << c.text << "\" flags " << c.flags);
             ExpectWalksAsTheReference(view, bytes, c.text, c.flags);
             searchesWithHits +=
-                !test::ReferenceHits(test::ReferencePlaces(bytes, view.IsSqlDictionary()), c.text, c.flags).empty();
+                !test::ReferenceHits(test::ReferencePlaces(bytes, view.IsSqlEdition()), c.text, c.flags).empty();
         }
     }
     EXPECT_GE(searchesWithHits, 12 * 2);  // the cases find something in every dictionary

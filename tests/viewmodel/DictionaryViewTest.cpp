@@ -21,7 +21,7 @@ std::string TwoTables(std::string_view first, std::string_view second) {
 TEST(DictionaryView, OpensWithTheFirstTableShownAndTheCurrentCellOnTheCaptions) {
     DictionaryView view;
     view.OpenBytes("C:\\base\\1Cv7.DD", FileBytes::Copy(TwoTables("first", "second")));
-    EXPECT_FALSE(view.IsSqlDictionary());
+    EXPECT_FALSE(view.IsSqlEdition());
     EXPECT_EQ(view.List().EntryCount(), 2);
     EXPECT_EQ(view.List().SelectedIndex(), 0);
     EXPECT_EQ(view.SelectedTableText(), "first");
@@ -67,7 +67,7 @@ TEST(DictionaryView, OpeningAgainStartsAfresh) {
     const GridModel* grid = &view.Grid();
     view.OpenBytes("C:\\base\\1Cv7.DD", FileBytes::Copy(TwoTables("third", "fourth")));
     EXPECT_EQ(&view.Grid(), grid);  // a grid control showing it keeps showing it
-    EXPECT_FALSE(view.IsSqlDictionary());
+    EXPECT_FALSE(view.IsSqlEdition());
     EXPECT_EQ(view.List().EntryCount(), 2);
     EXPECT_EQ(view.SelectedTableText(), "third");
     EXPECT_EQ(view.Grid().Cell(0, 1), "A.DBF");
@@ -81,7 +81,7 @@ TEST(DictionaryView, AFailedOpeningLeavesTheCaptionsAndTheModeAndNoTable) {
     } catch (const Error& error) {
         EXPECT_EQ(error.Message(), "Invalid filename");
     }
-    EXPECT_TRUE(view.IsSqlDictionary());
+    EXPECT_TRUE(view.IsSqlEdition());
     EXPECT_EQ(view.List().EntryCount(), 0);
     EXPECT_EQ(view.Grid().Cell(4, 0), Cp(u8"Точность"));
 }
@@ -89,7 +89,7 @@ TEST(DictionaryView, AFailedOpeningLeavesTheCaptionsAndTheModeAndNoTable) {
 TEST(DictionaryView, OpensTheSampleFromItsPath) {
     DictionaryView view;
     view.Open(test::SamplePath("1Cv7.DDS"));
-    EXPECT_TRUE(view.IsSqlDictionary());
+    EXPECT_TRUE(view.IsSqlEdition());
     EXPECT_GT(view.List().EntryCount(), 1);
     EXPECT_GT(view.Lines().LineCount(), view.List().EntryCount());
 }

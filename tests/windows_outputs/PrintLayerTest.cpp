@@ -48,7 +48,7 @@ Table BiggestSampleTable() {
         if (view.Grid().RowCount() > bestRows) best = entry, bestRows = view.Grid().RowCount();
     }
     view.SelectTable(best);
-    return {view.Grid(), PrintTitle(view.IsSqlDictionary(), view.SelectedTableText())};
+    return {view.Grid(), PrintTitle(view.IsSqlEdition(), view.SelectedTableText())};
 }
 
 void SavePictures(const std::vector<PagePicture>& pages, const std::string& name) {
