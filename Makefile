@@ -13,7 +13,7 @@ PRESETS := native native32 win32 win64
 WINE := cmake/wine-session.sh
 
 # build-% is not listed: make applies no pattern rule to a phony target, so nothing would be built.
-.PHONY: deps build test format fuzz run bench dist deb clean
+.PHONY: deps build check test format fuzz run bench dist deb clean
 
 deps:
 	@cmake/install-deps.sh $(PACKAGES)
@@ -24,6 +24,10 @@ build-%:
 	@cmake --build --preset $*
 
 build: deps $(addprefix build-,$(PRESETS))
+
+# The fast loop while editing: the native build and its tests only (well under two minutes when warm).
+check: deps build-native
+	ctest --preset native
 
 test: build build-native-asan
 	cmake/check-format.sh
