@@ -193,8 +193,7 @@ TEST_F(CodePageTest, DictionariesInAFolderOfAnyName_ShowTheirTextsDecodedFromWin
 // The ANSI export with a path in ASCII works under every code page too.
 TEST_F(CodePageTest, ListLoadWithAnAsciiPath_ShowsTheSameTexts) {
     Expected expected(WindowsSamplePath("1Cv7.DD"));
-    auto lister = MakeLister();
-    const HWND viewer = lister->Load(WindowsSamplePath("1Cv7.DD"));
+    auto [lister, viewer, list, grid] = OpenSample();
     ASSERT_NE(viewer, nullptr);
     EXPECT_EQ(ListTextsW(ListOf(viewer)), expected.Entries());
     ExpectGridShows(GridOf(viewer), expected.Table(0), "table 0");
@@ -232,8 +231,7 @@ MenuSeen OpenContextMenu(HWND grid) {
 
 TEST_F(CodePageTest, TheContextMenuAndTheClipboardCarryTheRussianTexts) {
     Expected expected(WindowsSamplePath("1Cv7.DD"));
-    auto lister = MakeLister();
-    const HWND viewer = lister->Load(WindowsSamplePath("1Cv7.DD"));
+    auto [lister, viewer, list, grid] = OpenSample();
     ASSERT_NE(viewer, nullptr);
     const MenuSeen menu = OpenContextMenu(GridOf(viewer));
     const std::vector<std::wstring> captions = {Wide(u8"Копировать ячейку"), Wide(u8"Копировать строку"),

@@ -122,8 +122,7 @@ const std::vector<Probe>& Probes() {
 class DarkModeTest : public PluginTest {
 protected:
     HWND Open(int showFlags) {
-        lister_ = MakeLister(false, 1032, 600);
-        viewer_ = lister_->Load(WindowsSamplePath("1Cv7.DD"), showFlags);
+        opened_ = OpenSample("1Cv7.DD", {}, showFlags);
         return viewer_;
     }
 
@@ -147,8 +146,9 @@ protected:
         EXPECT_EQ(grid.At(0, 0), Expected(PaintRole::Edge, dark)) << "the grid's edge, " << context;
     }
 
-    std::unique_ptr<host::ListerWindow> lister_;
-    HWND viewer_ = nullptr;
+    OpenedViewer opened_;
+    std::unique_ptr<host::ListerWindow>& lister_ = opened_.lister;
+    HWND& viewer_ = opened_.viewer;
 };
 
 TEST_F(DarkModeTest, ListLoadWithDarkMode_PaintsTheListTheGridAndTheMarginsDark) {

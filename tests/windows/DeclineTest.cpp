@@ -107,8 +107,7 @@ TEST_F(PluginTest, ARandom100MbFileNamedDdIsDeclinedByEveryLoadWithoutABoxAndWit
     const std::string folder = MakeTempFolder();
     const std::string path = folder + "x.dd";
     const RandomFile image(path, "", kLargeFileBytes);
-    auto lister = MakeLister();
-    const HWND viewer = lister->Load(WindowsSamplePath("1Cv7.DD"));
+    auto [lister, viewer, list, grid] = OpenSample();
     ASSERT_NE(viewer, nullptr);
     const std::vector<std::string> shown = ListTexts(ListOf(viewer));
     MessageBoxCatcher boxes;

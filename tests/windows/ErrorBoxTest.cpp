@@ -113,8 +113,7 @@ TEST_F(PluginTest, AFailingEventHandlerShowsPluginErrorOwnedByTheNewestViewerWhi
 // Windows refuses to destroy a window from a thread that did not make it, so ListCloseWindow called
 // from another thread makes the teardown fail.
 TEST_F(PluginTest, AFailedTeardownShowsDestroyWindowErrorWithNoOwnerAndLetsGoOfTheViewer) {
-    auto lister = MakeLister();
-    const HWND viewer = lister->Load(WindowsSamplePath("1Cv7.DD"));
+    auto [lister, viewer, list, grid] = OpenSample();
     ASSERT_NE(viewer, nullptr);
     std::vector<CaughtBox> caught;
     std::thread([&] {

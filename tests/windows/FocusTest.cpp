@@ -10,11 +10,8 @@ constexpr int kPitch = 19;
 constexpr int kRowHeight = 18;
 
 TEST_F(PluginTest, TabAndShiftTabMoveTheFocusBetweenTheListAndTheGrid) {
-    auto lister = MakeLister();
-    const HWND viewer = lister->Load(WindowsSamplePath("1Cv7.DD"));
+    auto [lister, viewer, list, grid] = OpenSample();
     ASSERT_NE(viewer, nullptr);
-    const HWND list = ListOf(viewer);
-    const HWND grid = GridOf(viewer);
     ChooseTable(viewer, 3);
     host::PumpMessages();
     ASSERT_EQ(GetFocus(), list);  // as opened
@@ -45,11 +42,8 @@ TEST_F(PluginTest, TabAndShiftTabMoveTheFocusBetweenTheListAndTheGrid) {
 }
 
 TEST_F(PluginTest, TheGridDrawsItsCurrentCellAsTheActiveControlOnlyWhileItHasTheFocus) {
-    auto lister = MakeLister();
-    const HWND viewer = lister->Load(WindowsSamplePath("1Cv7.DD"));
+    auto [lister, viewer, list, grid] = OpenSample();
     ASSERT_NE(viewer, nullptr);
-    const HWND list = ListOf(viewer);
-    const HWND grid = GridOf(viewer);
     ChooseTable(viewer, 3);
     PressKey(list, VK_TAB);
     ASSERT_EQ(GetFocus(), grid);

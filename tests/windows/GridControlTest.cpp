@@ -40,11 +40,8 @@ void CALLBACK ReadOpenMenu(HWND, UINT, UINT_PTR timer, DWORD) {
 class GridTest : public PluginTest {
 protected:
     void SetUp() override {
-        lister_ = MakeLister(false, 1032, 600);
-        viewer_ = lister_->Load(WindowsSamplePath("1Cv7.DD"));
+        opened_ = OpenSample();
         ASSERT_NE(viewer_, nullptr);
-        grid_ = GridOf(viewer_);
-        list_ = ListOf(viewer_);
     }
     GridState State() const { return ReadGrid(grid_); }
     std::pair<int, int> Current() const { return {State().currentColumn, State().currentRow}; }
@@ -59,10 +56,11 @@ protected:
         host::PumpMessages();
     }
 
-    std::unique_ptr<host::ListerWindow> lister_;
-    HWND viewer_ = nullptr;
-    HWND grid_ = nullptr;
-    HWND list_ = nullptr;
+    OpenedViewer opened_;
+    std::unique_ptr<host::ListerWindow>& lister_ = opened_.lister;
+    HWND& viewer_ = opened_.viewer;
+    HWND& list_ = opened_.list;
+    HWND& grid_ = opened_.grid;
 };
 
 TEST_F(GridTest, AfterLoadingTheCurrentCellIsTheFirstCaptionInAnOrdinaryRow0) {

@@ -50,11 +50,8 @@ protected:
     // A Lister window of this size at 96 DPI, scaled: embedded in the main window, since a top-level
     // window is kept within the screen, which at 192 DPI is smaller than the scaled sizes.
     void Open(int widthAt96, int heightAt96) {
-        lister_ = MakeLister(true, dpi_.Scale(widthAt96), dpi_.Scale(heightAt96));
-        viewer_ = lister_->Load(WindowsSamplePath("1Cv7.DD"));
+        opened_ = OpenSample("1Cv7.DD", {true, dpi_.Scale(widthAt96), dpi_.Scale(heightAt96)});
         ASSERT_NE(viewer_, nullptr);
-        list_ = ListOf(viewer_);
-        grid_ = GridOf(viewer_);
     }
     int S(int pixelsAt96) const { return dpi_.Scale(pixelsAt96); }
 
@@ -113,10 +110,11 @@ protected:
     }
 
     Dpi dpi_{ScreenDpi()};
-    std::unique_ptr<host::ListerWindow> lister_;
-    HWND viewer_ = nullptr;
-    HWND list_ = nullptr;
-    HWND grid_ = nullptr;
+    OpenedViewer opened_;
+    std::unique_ptr<host::ListerWindow>& lister_ = opened_.lister;
+    HWND& viewer_ = opened_.viewer;
+    HWND& list_ = opened_.list;
+    HWND& grid_ = opened_.grid;
 };
 
 TEST_F(DpiTest, TheSuiteRunsAtTheResolutionItWasStartedWith) {

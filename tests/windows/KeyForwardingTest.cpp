@@ -40,13 +40,9 @@ protected:
     void Run(Focus focus) {
         const std::vector<table::KeyRow> rows = table::KeyForwardingRows();
         for (bool embedded : {false, true}) {
-            auto lister = MakeLister(embedded);
-            const HWND viewer = lister->Load(WindowsSamplePath("1Cv7.DD"));
+            auto [lister, viewer, list, grid] = OpenSample("1Cv7.DD", {embedded});
             ASSERT_NE(viewer, nullptr);
-            const HWND target = focus == Focus::Viewer ? viewer
-                                : focus == Focus::List ? ListOf(viewer)
-                                                       : GridOf(viewer);
-            const HWND grid = GridOf(viewer);
+            const HWND target = focus == Focus::Viewer ? viewer : focus == Focus::List ? list : grid;
             for (const table::KeyRow& row : rows) {
                 const table::ByLister& outcomes = OutcomesFor(row, focus);
                 const table::KeyOutcome& expected = embedded ? outcomes.embedded : outcomes.topLevel;
@@ -101,10 +97,8 @@ TEST_F(KeyTest, TheFieldGridForwardsTheSameKeysAndCopiesAndSelectsAll) { Run(Foc
 // A key that the list passes on leaves its character behind in the queue (with a Russian layout N
 // gives "т", P "з"); the list box must not take it as the first letter of an entry to select.
 TEST_F(PluginTest, TheCharacterOfAKeyTheListPassesOnDoesNotMoveTheListsSelection) {
-    auto lister = MakeLister();
-    const HWND viewer = lister->Load(WindowsSamplePath("1Cv7.DD"));
+    auto [lister, viewer, list, grid] = OpenSample();
     ASSERT_NE(viewer, nullptr);
-    const HWND list = ListOf(viewer);
     SetFocus(list);
     ASSERT_EQ(ListSelection(list), 0);
     constexpr WPARAM kLetterEs = 0x0421;  // "С", as the entries after the first begin

@@ -52,8 +52,7 @@ void ExpectEveryColumnReachable(HWND grid, const std::string& where) {
 }
 
 TEST_F(PluginTest, TheViewerIsAMaximizedChildFillingTheListerWindow) {
-    auto lister = MakeLister(false, 1032, 600);
-    const HWND viewer = lister->Load(WindowsSamplePath("1Cv7.DD"));
+    auto [lister, viewer, list, grid] = OpenSample("1Cv7.DD", {false, 1032, 600});
     ASSERT_NE(viewer, nullptr);
     EXPECT_EQ(GetParent(viewer), lister->Handle());
     EXPECT_EQ(static_cast<DWORD>(GetWindowLongA(viewer, GWL_STYLE)), WS_CHILD | WS_MAXIMIZE | WS_VISIBLE);
@@ -67,8 +66,7 @@ TEST_F(PluginTest, TheViewerIsAMaximizedChildFillingTheListerWindow) {
 }
 
 TEST_F(PluginTest, TheListAndTheGridUseArialOf11PixelsInCyrillicTheGridBold) {
-    auto lister = MakeLister();
-    const HWND viewer = lister->Load(WindowsSamplePath("1Cv7.DD"));
+    auto [lister, viewer, list, grid] = OpenSample();
     ASSERT_NE(viewer, nullptr);
     struct Case {
         HWND window;
@@ -81,7 +79,6 @@ TEST_F(PluginTest, TheListAndTheGridUseArialOf11PixelsInCyrillicTheGridBold) {
         EXPECT_EQ(font.lfWeight, c.weight);
         EXPECT_EQ(font.lfCharSet, RUSSIAN_CHARSET);
     }
-    const HWND list = ListOf(viewer);
     EXPECT_EQ(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0), 14);
     const LONG listStyle = GetWindowLongA(list, GWL_STYLE);
     EXPECT_EQ(listStyle & LBS_SORT, 0);
@@ -113,10 +110,8 @@ TEST_F(PluginTest, LayoutPlacesTheListLeftAndTheGridRightAndFitsTheColumnsToTheG
         {200, 300, {1, 1, 231, 299}, {231, 1, 231, 299}, false, false},
     };
     for (const Case& c : cases) {
-        auto lister = MakeLister(false, c.width, c.height);
-        const HWND viewer = lister->Load(WindowsSamplePath("1Cv7.DD"));
+        auto [lister, viewer, list, grid] = OpenSample("1Cv7.DD", {false, c.width, c.height});
         ASSERT_NE(viewer, nullptr) << c.width;
-        const HWND grid = GridOf(viewer);
         EXPECT_EQ(WindowBounds(ListOf(viewer)), c.list) << c.width;
         EXPECT_EQ(WindowBounds(grid), c.grid) << c.width;
         const std::vector<int> widths = ReadGrid(grid).widths;
@@ -136,10 +131,8 @@ TEST_F(PluginTest, LayoutPlacesTheListLeftAndTheGridRightAndFitsTheColumnsToTheG
 }
 
 TEST_F(PluginTest, At1032PixelsTheColumnsAreTheRulesExactlyWithoutAHorizontalBar) {
-    auto lister = MakeLister(false, 1032, 600);
-    const HWND viewer = lister->Load(WindowsSamplePath("1Cv7.DD"));
+    auto [lister, viewer, list, grid] = OpenSample("1Cv7.DD", {false, 1032, 600});
     ASSERT_NE(viewer, nullptr);
-    const HWND grid = GridOf(viewer);
     for (int table = 0; table < 6; ++table) {  // tables with and without a vertical bar
         ChooseTable(viewer, table);
         EXPECT_EQ(ReadGrid(grid).widths, (std::vector<int>{200, 300, 100, 100, 100})) << table;
@@ -149,11 +142,8 @@ TEST_F(PluginTest, At1032PixelsTheColumnsAreTheRulesExactlyWithoutAHorizontalBar
 
 // The host resizes the viewer with the Lister window; each size in turn, from one of 1040 x 700.
 TEST_F(PluginTest, OnEveryResizeBothCoverTheRowsFrom1ToHeightMinus2AndEveryColumnStaysReachable) {
-    auto lister = MakeLister(false, 1040, 700);
-    const HWND viewer = lister->Load(WindowsSamplePath("1Cv7.DD"));
+    auto [lister, viewer, list, grid] = OpenSample("1Cv7.DD", {false, 1040, 700});
     ASSERT_NE(viewer, nullptr);
-    const HWND grid = GridOf(viewer);
-    const HWND list = ListOf(viewer);
     host::PumpMessages();
     struct Case {
         int width;
@@ -201,10 +191,8 @@ TEST_F(PluginTest, OnEveryResizeBothCoverTheRowsFrom1ToHeightMinus2AndEveryColum
 // The horizontal bar takes from the rows' height, the vertical one from the columns' width: around the
 // sizes where either bar comes or goes, both settle at once on every resize, before any painting.
 TEST_F(PluginTest, TheTwoScrollBarsSettleTogetherOnEveryResize) {
-    auto lister = MakeLister(false, 1032, 600);
-    const HWND viewer = lister->Load(WindowsSamplePath("1Cv7.DD"));
+    auto [lister, viewer, list, grid] = OpenSample("1Cv7.DD", {false, 1032, 600});
     ASSERT_NE(viewer, nullptr);
-    const HWND grid = GridOf(viewer);
     ChooseTable(viewer, BiggestTable(viewer));
     const int rows = ReadGrid(grid).rowCount;
     const std::vector<int> minimums = CaptionMinimums(grid);
@@ -239,14 +227,12 @@ TEST_F(PluginTest, TheTwoScrollBarsSettleTogetherOnEveryResize) {
 }
 
 TEST_F(PluginTest, TheHostsResizeOfTheListerWindowReachesTheGridsHeightAndColumns) {
-    auto lister = MakeLister(false, 1032, 600);
-    const HWND viewer = lister->Load(WindowsSamplePath("1Cv7.DD"));
+    auto [lister, viewer, list, grid] = OpenSample("1Cv7.DD", {false, 1032, 600});
     ASSERT_NE(viewer, nullptr);
     SetWindowPos(lister->Handle(), nullptr, 0, 0, 700, 500, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     RECT client;
     GetClientRect(lister->Handle(), &client);
     EXPECT_EQ(WindowBounds(viewer), client);
-    const HWND grid = GridOf(viewer);
     EXPECT_EQ(WindowBounds(grid), (RECT{231, 1, client.right - 1, client.bottom - 1}));
     ExpectEveryColumnReachable(grid, "700x500");
 }

@@ -72,10 +72,8 @@ RECT ItemRect(HWND list, int item) {
 void HoverAt(HWND list, int x, int y) { SendMessageA(list, WM_MOUSEMOVE, 0, MAKELPARAM(x, y)); }
 
 TEST_F(PluginTest, HoveringOverATableShowsItsWholeDescriptionAndItsIdentifier) {
-    auto lister = MakeLister();
-    const HWND viewer = lister->Load(WindowsSamplePath("1Cv7.DD"));
+    auto [lister, viewer, list, grid] = OpenSample();
     ASSERT_NE(viewer, nullptr);
-    const HWND list = ListOf(viewer);
     const HWND tooltip = TooltipOf(list);
     ASSERT_NE(tooltip, nullptr);
     EXPECT_EQ(GetWindow(tooltip, GW_OWNER), lister->Handle());
@@ -108,10 +106,8 @@ TEST_F(PluginTest, HoveringOverATableShowsItsWholeDescriptionAndItsIdentifier) {
 }
 
 TEST_F(PluginTest, TheTooltipShowsWhereTheMouseRestsOnATable) {
-    auto lister = MakeLister();
-    const HWND viewer = lister->Load(WindowsSamplePath("1Cv7.DD"));
+    auto [lister, viewer, list, grid] = OpenSample();
     ASSERT_NE(viewer, nullptr);
-    const HWND list = ListOf(viewer);
     const HWND tooltip = TooltipOf(list);
     ASSERT_NE(tooltip, nullptr);
     const RECT item = ItemRect(list, 8);

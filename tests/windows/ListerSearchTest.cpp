@@ -78,11 +78,8 @@ struct SearchCase {
 class SearchTest : public PluginTest {
 protected:
     void Open(const std::string& path) {
-        lister_ = MakeLister(false, 1032, 600);
-        viewer_ = lister_->Load(path);
+        opened_ = OpenPath(path);
         ASSERT_NE(viewer_, nullptr) << path;
-        list_ = ListOf(viewer_);
-        grid_ = GridOf(viewer_);
         commands_ = std::make_unique<host::PluginCommands>(Plugin());
         const std::optional<std::string> bytes = ReadWholeFile(path);
         ASSERT_TRUE(bytes) << path;
@@ -195,10 +192,11 @@ protected:
 
     static constexpr int kRowPitch = 19;  // an 18-pixel row and its grid line
 
-    std::unique_ptr<host::ListerWindow> lister_;
-    HWND viewer_ = nullptr;
-    HWND list_ = nullptr;
-    HWND grid_ = nullptr;
+    OpenedViewer opened_;
+    std::unique_ptr<host::ListerWindow>& lister_ = opened_.lister;
+    HWND& viewer_ = opened_.viewer;
+    HWND& list_ = opened_.list;
+    HWND& grid_ = opened_.grid;
     std::unique_ptr<host::PluginCommands> commands_;
     std::vector<ReferencePlace> places_;
     std::map<FindPosition, std::string> texts_;

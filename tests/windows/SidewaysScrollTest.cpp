@@ -29,10 +29,8 @@ void CALLBACK ReadMenuPosition(HWND, UINT, UINT_PTR timer, DWORD) {
 class SidewaysTest : public PluginTest {
 protected:
     void SetUp() override {
-        lister_ = MakeLister(false, 520, 400);
-        viewer_ = lister_->Load(WindowsSamplePath("1Cv7.DD"));
+        opened_ = OpenSample("1Cv7.DD", {false, 520, 400});
         ASSERT_NE(viewer_, nullptr);
-        grid_ = GridOf(viewer_);
         ChooseTable(viewer_, BiggestTable(viewer_));
         ASSERT_NE(GetWindowLongA(grid_, GWL_STYLE) & WS_HSCROLL, 0);
     }
@@ -72,9 +70,9 @@ protected:
         return lines;
     }
 
-    std::unique_ptr<host::ListerWindow> lister_;
-    HWND viewer_ = nullptr;
-    HWND grid_ = nullptr;
+    OpenedViewer opened_;
+    HWND& viewer_ = opened_.viewer;
+    HWND& grid_ = opened_.grid;
 };
 
 TEST_F(SidewaysTest, TheScrollBarCoversTheColumnsAndItsRequestsMoveThem) {

@@ -10,11 +10,8 @@ namespace {
 class SplitterTest : public PluginTest {
 protected:
     void SetUp() override {
-        lister_ = MakeLister(false, 1032, 600);
-        viewer_ = lister_->Load(WindowsSamplePath("1Cv7.DD"));
+        opened_ = OpenSample();
         ASSERT_NE(viewer_, nullptr);
-        list_ = ListOf(viewer_);
-        grid_ = GridOf(viewer_);
         host::PumpMessages();
     }
     POINT OnScreen(int x, int y) const {
@@ -34,10 +31,11 @@ protected:
         EXPECT_EQ(ReadGrid(grid_).widths, FittedWidths(grid_, client.right - 2 - width)) << where;
     }
 
-    std::unique_ptr<host::ListerWindow> lister_;
-    HWND viewer_ = nullptr;
-    HWND list_ = nullptr;
-    HWND grid_ = nullptr;
+    OpenedViewer opened_;
+    std::unique_ptr<host::ListerWindow>& lister_ = opened_.lister;
+    HWND& viewer_ = opened_.viewer;
+    HWND& list_ = opened_.list;
+    HWND& grid_ = opened_.grid;
 };
 
 TEST_F(SplitterTest, TheListAndTheGridLetTheMouseThroughOverTheirTouchingBordersOnly) {

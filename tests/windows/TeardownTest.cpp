@@ -7,8 +7,7 @@ namespace dd::test {
 namespace {
 
 TEST_F(PluginTest, ListCloseWindowTearsTheViewerDownOnceAndAgainTouchesNothing) {
-    auto lister = MakeLister();
-    const HWND viewer = lister->Load(WindowsSamplePath("1Cv7.DD"));
+    auto [lister, viewer, list, grid] = OpenSample();
     ASSERT_NE(viewer, nullptr);
     const LONG_PTR hostProcedure = GetWindowLongPtrA(viewer, GWLP_WNDPROC);
     EXPECT_NE(GetWindowLongPtrA(viewer, GWLP_USERDATA), 0);  // the link
@@ -31,8 +30,7 @@ TEST_F(PluginTest, ListCloseWindowTearsTheViewerDownOnceAndAgainTouchesNothing) 
 }
 
 TEST_F(PluginTest, DestroyingTheListerWindowTearsTheViewerDownOnceThroughHostWndProc) {
-    auto lister = MakeLister();
-    const HWND viewer = lister->Load(WindowsSamplePath("1Cv7.DD"));
+    auto [lister, viewer, list, grid] = OpenSample();
     ASSERT_NE(viewer, nullptr);
     const LONG_PTR hostProcedure = GetWindowLongPtrA(viewer, GWLP_WNDPROC);
     MessageBoxCatcher boxes;
@@ -81,8 +79,7 @@ TEST_F(PluginTest, UnloadingTheLibraryTearsDownTheViewersStillOpen) {
 }
 
 TEST_F(PluginTest, AfterAltXTheHostsLaterTeardownStillRunsInFull) {
-    auto lister = MakeLister();
-    const HWND viewer = lister->Load(WindowsSamplePath("1Cv7.DD"));
+    auto [lister, viewer, list, grid] = OpenSample();
     ASSERT_NE(viewer, nullptr);
     SetFocus(viewer);
     PressKey(viewer, 'X', {false, false, true});

@@ -71,8 +71,7 @@ TEST_F(PluginTest, APrinterWhoseDeviceContextCannotBeMadeIsNotValidAndStaysChose
     char name[256] = {};
     size = sizeof name;
     if (!GetDefaultPrinterA(name, &size)) GTEST_SKIP() << "the system does not take the registry's default printer";
-    auto lister = MakeLister();
-    const HWND viewer = lister->Load(WindowsSamplePath("1Cv7.DD"));
+    auto [lister, viewer, list, grid] = OpenSample();
     ASSERT_NE(viewer, nullptr);
     DialogDriver dialogs;
     RunMenuCommand(viewer, N4);

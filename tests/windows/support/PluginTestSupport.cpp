@@ -181,6 +181,17 @@ std::unique_ptr<host::ListerWindow> PluginTest::MakeLister(bool embedded, int wi
     return std::make_unique<host::ListerWindow>(args);
 }
 
+OpenedViewer PluginTest::OpenPath(const std::string& path, ListerShape shape, int showFlags) {
+    OpenedViewer opened;
+    opened.lister = MakeLister(shape.embedded, shape.width, shape.height);
+    opened.viewer = opened.lister->Load(path, showFlags);
+    if (opened.viewer != nullptr) {
+        opened.list = ListOf(opened.viewer);
+        opened.grid = GridOf(opened.viewer);
+    }
+    return opened;
+}
+
 HWND ListOf(HWND viewer) { return FindWindowExA(viewer, nullptr, "ListBox", nullptr); }
 
 HWND GridOf(HWND viewer) { return FindWindowExW(viewer, nullptr, grid::kClassName, nullptr); }

@@ -72,6 +72,22 @@ private:
     WatchedMessages* watched_;
 };
 
+// A viewer as the Lister opened it: the Lister window, the plug-in's window (0 when the file was not
+// taken or failed to open) and, in it, the table list and the field grid.
+struct OpenedViewer {
+    std::unique_ptr<host::ListerWindow> lister;
+    HWND viewer = nullptr;
+    HWND list = nullptr;
+    HWND grid = nullptr;
+};
+
+// What a Lister window is like: top-level or embedded in the main window, and its client area's size.
+struct ListerShape {
+    bool embedded = false;
+    int width = 1032;
+    int height = 600;
+};
+
 // A plug-in loaded for one test, with a "TTOTAL_CMD" main window, unloaded at the end.
 class PluginTest : public ::testing::Test {
 protected:
@@ -81,6 +97,12 @@ protected:
     host::MainWindowStandIn& MainWindow() { return *mainWindow_; }
     // A top-level Lister window, or one embedded in the main window, with a client area of this size.
     std::unique_ptr<host::ListerWindow> MakeLister(bool embedded = false, int width = 1032, int height = 600);
+    // A new Lister window that opens the file at the Windows path through ListLoad.
+    OpenedViewer OpenPath(const std::string& path, ListerShape shape = {}, int showFlags = 0);
+    // The same for the sample (or real) dictionary of this name.
+    OpenedViewer OpenSample(const std::string& name = "1Cv7.DD", ListerShape shape = {}, int showFlags = 0) {
+        return OpenPath(WindowsSamplePath(name), shape, showFlags);
+    }
 
 private:
     std::unique_ptr<host::PluginLibrary> plugin_;
