@@ -80,10 +80,8 @@ TEST_F(PluginTest, APathLongerThan259CharactersIsHandledWithoutHarm) {
 void FailLBClick(HWND viewer) { ChooseTable(viewer, -1); }
 
 TEST_F(PluginTest, AFailingEventHandlerShowsPluginErrorOwnedByTheNewestViewerWhichStaysOpen) {
-    auto older = MakeLister();
-    auto newer = MakeLister();
-    const HWND olderViewer = older->Load(WindowsSamplePath("1Cv7.DD"));
-    const HWND newerViewer = newer->Load(WindowsSamplePath("1Cv7.DDS"));
+    auto [older, olderViewer, olderList, olderGrid] = OpenSample("1Cv7.DD");
+    auto [newer, newerViewer, newerList, newerGrid] = OpenSample("1Cv7.DDS");
     ASSERT_NE(olderViewer, nullptr);
     ASSERT_NE(newerViewer, nullptr);
     MessageBoxCatcher boxes;

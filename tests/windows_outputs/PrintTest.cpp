@@ -15,10 +15,8 @@ TEST_F(PluginTest, PrintingWithNoPrinterInstalledSaysSoEachTimeAndTheViewerStays
     DWORD size = 0;
     GetDefaultPrinterA(nullptr, &size);
     if (size != 0) GTEST_SKIP() << "this system has a default printer";
-    auto older = MakeLister();
-    auto newer = MakeLister();
-    const HWND olderViewer = older->Load(WindowsSamplePath("1Cv7.DD"));
-    const HWND newerViewer = newer->Load(WindowsSamplePath("1Cv7.DDS"));
+    auto [older, olderViewer, olderList, olderGrid] = OpenSample("1Cv7.DD");
+    auto [newer, newerViewer, newerList, newerGrid] = OpenSample("1Cv7.DDS");
     ASSERT_NE(olderViewer, nullptr);
     ASSERT_NE(newerViewer, nullptr);
     DialogDriver dialogs;
