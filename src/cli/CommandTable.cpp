@@ -12,7 +12,8 @@
 namespace dd::cli {
 namespace {
 
-constexpr Operand kFile = {"FILE", "the dictionary: 1Cv7.DD, or a path containing \".DDS\" for the SQL edition"};
+constexpr Operand kFile = {
+    "FILE", "the dictionary: 1Cv7.DD (DBF edition) or 1Cv7.DDS (SQL edition: a name ending in .DDS, any letter case)"};
 constexpr Operand kTable = {"N", "the table's number as `ddview list` gives it, from 0", OperandKind::kTableNumber};
 constexpr Operand kText = {"TEXT", "the text to look for (UTF-8), letter case ignored", OperandKind::kText};
 constexpr Operand kOut = {"OUT", "the text file to write (Windows-1251, CR LF)"};

@@ -9,7 +9,7 @@
 namespace dd::cli {
 
 // The dictionary a command reads, once and front to back: its path, which decides the edition (a path
-// containing ".DDS" is the SQL edition), and where its bytes come from.
+// ending in ".DDS", in any letter case, is the SQL edition), and where its bytes come from.
 struct DictionarySource {
     std::string path;
     ByteSource& bytes;

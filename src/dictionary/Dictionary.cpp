@@ -1,12 +1,13 @@
 #include "dictionary/Dictionary.h"
 
 #include "dictionary/Error.h"
+#include "dictionary/PathExtension.h"
 #include "dictionary/SplitRecordLine.h"
 #include "dictionary/TableFieldView.h"
 
 namespace dd {
 
-bool PathIsSqlEdition(std::string_view path) { return path.find(".DDS") != std::string_view::npos; }
+bool PathIsSqlEdition(std::string_view path) { return HasExtension(path, ".DDS"); }
 
 namespace {
 

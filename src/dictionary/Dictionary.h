@@ -16,7 +16,8 @@ struct Dictionary {
     bool isSqlEdition = false;
 };
 
-// A dictionary of the SQL edition: the full path contains ".DDS" (case-sensitive, folders included).
+// A dictionary of the SQL edition: the file's own extension is ".DDS", in any letter case. Any other
+// file (1Cv7.DD above all) is read as the DBF edition; the folders it lies in play no part.
 bool PathIsSqlEdition(std::string_view path);
 
 // Writes the captions into row 0 of the grid, decides the mode from the path, reads the file's bytes

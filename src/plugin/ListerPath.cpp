@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "dictionary/PathExtension.h"
+
 namespace dd {
 
 void CopyDetectString(char* buffer, int maxlen) noexcept {
@@ -13,17 +15,7 @@ void CopyDetectString(char* buffer, int maxlen) noexcept {
 }
 
 bool HasDictionaryExtension(std::string_view path) noexcept {
-    const size_t dot = path.rfind('.');
-    if (dot == std::string_view::npos) return false;
-    const size_t separator = path.find_last_of("\\:");
-    if (separator != std::string_view::npos && separator > dot) return false;
-    std::string_view extension = path.substr(dot);
-    auto upper = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; };
-    auto equals = [&](std::string_view wanted) {
-        return extension.size() == wanted.size() && std::equal(extension.begin(), extension.end(), wanted.begin(),
-                                                               [&](char a, char b) { return upper(a) == b; });
-    };
-    return equals(".DD") || equals(".DDS");
+    return HasExtension(path, ".DD") || HasExtension(path, ".DDS");
 }
 
 std::string_view FolderOf(std::string_view path) noexcept {

@@ -15,16 +15,25 @@ namespace {
 using test::Cp;
 using test::LoadFile;
 
-TEST(LoadDictionary, DecidesTheModeByTheFullPathCaseSensitively) {
+// The edition is the file's own extension in any letter case; the folders play no part, so a real 1Cv7.DDS
+// saved as 1cv7.dds keeps its identifiers, and a 1Cv7.DD in a folder named old.DDS.bak keeps its own.
+TEST(LoadDictionary, DecidesTheEditionByTheFilesOwnExtensionInAnyCase) {
     struct Case {
         std::string path;
         bool sql;
     };
     const Case cases[] = {
         {"C:\\base\\1Cv7.DDS", true},
-        {"C:\\base\\1cv7.dds", false},
-        {"C:\\x.DDS\\1Cv7.DD", true},
+        {"C:\\base\\1cv7.dds", true},
+        {"C:\\base\\x.Dds", true},
+        {"/home/u/base/1cv7.dds", true},
+        {"C:\\x.DDS\\1Cv7.DD", false},
+        {"C:\\old.DDS.bak\\1Cv7.DD", false},
+        {"/srv/old.DDS.bak/1Cv7.DD", false},
         {"C:\\base\\1Cv7.DD", false},
+        {"C:\\base\\1Cv7.DDS.bak", false},
+        {"C:\\base\\DDS", false},
+        {"1Cv7.DDS", true},
     };
     for (const auto& c : cases) {
         const auto loaded = test::LoadBytes("#==TABLE no 1\n#\nT|a|b|c\n", c.path);

@@ -135,7 +135,7 @@ TEST(TableFieldView, EndsTheFieldScanAtTheIndexesMarkOrALoneHash) {
 }
 
 TEST(TableFieldView, KeepsTheBlanksOfTheIdentifierField) {
-    const auto loaded = LoadBytes(Lines({"#==TABLE no 1", "#", Cp(u8"T|Товары| SC12 |X")}), "C:\\x.DDS\\1Cv7.DD");
+    const auto loaded = LoadBytes(Lines({"#==TABLE no 1", "#", Cp(u8"T|Товары| SC12 |X")}), "C:\\base\\1Cv7.DDS");
     EXPECT_EQ(loaded->view.Grid().Cell(0, 1), " SC12 ");
     const auto dbf = LoadBytes(Lines({"#==TABLE no 1", "#", "T|d|x"}));
     EXPECT_EQ(dbf->view.Grid().Cell(0, 1), "");  // too few fields

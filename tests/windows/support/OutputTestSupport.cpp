@@ -3,6 +3,7 @@
 #include <dlgs.h>
 
 #include <algorithm>
+#include <cctype>
 #include <deque>
 #include <fstream>
 #include <iterator>
@@ -290,7 +291,12 @@ std::string ReadOrThrow(const std::string& path) {
     return *bytes;
 }
 
-bool IsSqlPath(const std::string& path) { return path.size() >= 4 && path.substr(path.size() - 4) == ".DDS"; }
+bool IsSqlPath(const std::string& path) {
+    if (path.size() < 4) return false;
+    std::string extension = path.substr(path.size() - 4);
+    for (char& c : extension) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return extension == ".DDS";
+}
 
 GridModel GridOfReference(const ReferenceTable& table) {
     GridModel grid(kGridColumns, static_cast<int32_t>(table.rows.size()), 0);

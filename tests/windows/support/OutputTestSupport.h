@@ -96,7 +96,7 @@ struct ReferenceTable {
     std::string entry;
     std::vector<std::vector<std::string>> rows;
 };
-// The path as the plug-in takes it; a name ending in ".DDS" is read as the SQL edition.
+// The path as the plug-in takes it; a name ending in ".DDS", in any letter case, is read as the SQL edition.
 ReferenceTable ReadReferenceTable(const std::string& path, int table);
 
 // What the portable builders (pinned natively by their own tests) make of a reference table: the
