@@ -13,4 +13,10 @@ constexpr bool HoldsTableMarker(std::string_view bytes) noexcept {
     return bytes.find(kTableMarker) != std::string_view::npos;
 }
 
+// The table's whole name as its marker line gives it: "#==TABLE no 88     : Справочник Склады" gives
+// "Справочник Склады", trimmed. The list's description is the table line's field, which the dictionary
+// cuts at 30 characters; the marker line holds the name whole. Empty when the line names nothing: no
+// marker, no colon after its number, or nothing after the colon.
+std::string_view TableNameOfMarkerLine(std::string_view line) noexcept;
+
 }  // namespace dd
