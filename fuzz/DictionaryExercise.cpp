@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <limits>
 #include <variant>
 #include <vector>
@@ -21,6 +22,16 @@
 #include "viewmodel/DictionaryView.h"
 
 namespace dd::fuzz {
+
+// Independently of the reader: the SQL edition: the file's own extension is .DDS, in any letter case.
+bool IsSqlPath(std::string_view path) {
+    const size_t dot = path.rfind('.');
+    if (dot == std::string_view::npos || path.find_first_of("/\\:", dot) != std::string_view::npos) return false;
+    std::string extension(path.substr(dot));
+    for (char& c : extension) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return extension == ".DDS";
+}
+
 namespace {
 
 [[noreturn]] void Fail(const std::string& what) { throw ExerciseFailure(what); }
@@ -241,8 +252,7 @@ std::string ExerciseDictionary(std::string_view bytes, std::string_view path, co
     } catch (const Error& error) {
         loadError = error.Message();
     }
-    Check(view.IsSqlEdition() == (path.find(".DDS") != std::string_view::npos),
-          std::string(path) + ": the mode does not follow the path");
+    Check(view.IsSqlEdition() == IsSqlPath(path), std::string(path) + ": the mode does not follow the path");
     Check(loadError.empty() || (loadError == ListError(-1) && view.List().EntryCount() == 0),
           std::string(path) + ": loading failed with " + loadError);
 

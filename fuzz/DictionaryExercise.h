@@ -14,6 +14,9 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// Independently of the reader: the SQL edition is a file whose own extension is .DDS, in any letter case.
+bool IsSqlPath(std::string_view path);
+
 struct ExerciseLimits {
     // Tables shown per load: all of them up to this many, else as many from the start and the end.
     int32_t tablesShown = 16;

@@ -5,6 +5,7 @@
 #include "dictionary/DictionaryTexts.h"
 #include "dictionary/Error.h"
 #include "dictionary/FoldingTable.h"
+#include "dictionary/TableMarker.h"
 #include "fuzz/DictionaryExercise.h"
 #include "outputs/ExportText.h"
 #include <nlohmann/json.hpp>
@@ -49,7 +50,11 @@ Outcome Run(std::string_view bytes, std::string_view path, const Feeding& feedin
     return outcome;
 }
 
-std::string ListError(long long index) { return "List index out of bounds (" + std::to_string(index) + ")"; }
+// What a command fails with when the dictionary has no tables: ddview tells a file without a table
+// marker in its first 64 KB from one whose markers were never reached.
+std::string NoTablesError(std::string_view bytes) {
+    return cli::NotADictionaryMessage(HoldsTableMarker(bytes.substr(0, kTableMarkerProbeBytes)));
+}
 
 std::string Joined(const ReferenceRow& row) {
     std::string line;
@@ -127,8 +132,8 @@ void CheckList(std::string_view bytes, std::string_view path, const Expected& ex
     const Outcome json = Run(bytes, path, feeding,
                              [](const auto& source, auto& out) { cli::ListTables(source, cli::Format::kJson, out); });
     if (count == 0) {
-        CheckFails(text, ListError(-1), label + "list ");
-        CheckFails(json, ListError(-1), label + "list --json ");
+        CheckFails(text, NoTablesError(bytes), label + "list ");
+        CheckFails(json, NoTablesError(bytes), label + "list --json ");
         Check(text.printed.empty() && json.printed.empty(), label + "a failed list printed something");
         return;
     }
@@ -181,11 +186,12 @@ void CheckShowAndExport(std::string_view bytes, std::string_view path, const Exp
         Check(exported == ExportFileBytes(isSql, reference.entries[static_cast<size_t>(entry)], model),
               where + "exports other bytes than the plain reading gives");
     }
-    // A number that is no entry: the list error of that number, or of -1 when there is no table at all.
+    // A number that is no table: the message that names how many there are, or that there are none.
     const Outcome missing = Run(bytes, path, feeding, [count](const auto& source, auto& out) {
         cli::ShowTable(source, count, cli::Format::kText, out);
     });
-    CheckFails(missing, ListError(count == 0 ? -1 : count), label + "show of no entry ");
+    CheckFails(missing, count == 0 ? NoTablesError(bytes) : cli::NoSuchTableMessage(count, count),
+               label + "show of no entry ");
     Check(missing.printed.empty(), label + "show of no entry printed something");
 }
 
@@ -201,8 +207,8 @@ void CheckFind(std::string_view bytes, std::string_view path, const Expected& ex
         cli::FindText(source, text, cli::Format::kJson, out);
     });
     if (count == 0) {
-        CheckFails(found, ListError(-1), where);
-        CheckFails(json, ListError(-1), where + "--json ");
+        CheckFails(found, NoTablesError(bytes), where);
+        CheckFails(json, NoTablesError(bytes), where + "--json ");
         return;
     }
     const FoldedPattern pattern(text, ProcessFoldingTable());
@@ -241,7 +247,7 @@ void CheckDump(std::string_view bytes, std::string_view path, const Expected& ex
     const Outcome dump =
         Run(bytes, path, feeding, [](const auto& source, auto& out) { cli::DumpDictionary(source, out); });
     if (count == 0) {
-        CheckFails(dump, ListError(-1), label + "dump ");
+        CheckFails(dump, NoTablesError(bytes), label + "dump ");
         Check(dump.printed.empty(), label + "a failed dump printed something");
         return;
     }
@@ -255,7 +261,10 @@ Json ReferenceDump(const ReferenceDictionary& reference, bool isSql) { return Du
 
 void CheckStreamCommands(std::string_view bytes, std::string_view path, const ReferenceDictionary& reference,
                          const std::vector<int32_t>& shown) {
-    const Expected expected(reference, path.find(".DDS") != std::string_view::npos);
+    // A file without a table marker in its first 64 KB is refused before its tables are read.
+    const ReferenceDictionary none;
+    const bool refused = !HoldsTableMarker(bytes.substr(0, kTableMarkerProbeBytes));
+    const Expected expected(refused ? none : reference, IsSqlPath(path));
     for (const Feeding& feeding : Feedings(bytes)) {
         const std::string label =
             std::string(path) + " read in pieces of " +

@@ -18,8 +18,9 @@ constexpr const char* kFooter =
     "Texts are printed as UTF-8, control characters inside them (a TAB among them) as U+FFFD; --raw prints the "
     "dictionary's own bytes (Windows-1251) instead. --json prints JSON, whose texts keep every character. Options "
     "may stand anywhere after the command word; -- ends them. The file is read once, front to back.\n\n"
-    "Exit status: 0 done; 1 failed, with \"ddview: FILE: message\" on standard error (the viewer's own "
-    "message: File not found, List index out of bounds (7), ...); 2 bad command line.\n\n"
+    "Exit status: 0 done; 1 failed, with \"ddview: FILE: message\" on standard error (File not found, not a "
+    "data dictionary, no table 99: the dictionary has 21 tables, ...); 2 bad command line; 141 when the reader of "
+    "the output went away (a closed pipe), quietly.\n\n"
     "ddview COMMAND --help describes each command.";
 
 // A table number: decimal digits only.

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "cli/Commands.h"
+#include "cli/PathChecks.h"
 #include "cli/Platform.h"
 #include "dictionary/Cp1251.h"
 #include "dictionary/Error.h"
@@ -27,6 +28,7 @@ Format FormatOf(const CommandLine& line) { return line.json ? Format::kJson : Fo
 template <typename Body>
 auto WithDictionary(const CommandLine& line, Body body) {
     const std::string path = line.operands[0];
+    CheckPathToRead(path, "1Cv7.DD");
     const auto bytes = OpenFileStream(path);
     return body(DictionarySource{path, *bytes});
 }
@@ -76,6 +78,7 @@ int RunExport(const CommandLine& line, TextOutput&) {
     const std::string bytes = WithDictionary(
         line, [&](const DictionarySource& source) { return ExportTable(source, Entry(line.operands[1])); });
     try {
+        CheckPathToWrite(line.operands[2]);
         WriteWholeFile(line.operands[2], bytes);
     } catch (const Error& error) {
         return ReportFailure(line.operands[2], error.Message());  // the output file's failure names that file

@@ -18,8 +18,13 @@ struct DictionarySource {
 
 enum class Format { kText, kJson };
 
-// Each command fails with the system's error (dd::Error) when the dictionary cannot be read: the list
-// error (-1) for a file without tables, (N) for a table number that is no entry.
+// Each command fails with the system's error (dd::Error) when the dictionary cannot be read, when it is
+// no dictionary (NotADictionaryMessage) and, for a table number that is no table, NoSuchTableMessage.
+// "not a data dictionary: ...": no table marker in its first 64 KB, or (`markerSeen`) no table at all.
+std::string NotADictionaryMessage(bool markerSeen);
+// "no table N: the dictionary has T tables, numbered 0 to T-1".
+std::string NoSuchTableMessage(int32_t entry, int32_t tables);
+
 void ListTables(const DictionarySource& source, Format format, TextOutput& out);
 void ShowTable(const DictionarySource& source, int32_t entry, Format format, TextOutput& out);
 // `text` is in Windows-1251.

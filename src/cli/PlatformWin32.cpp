@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "cli/Platform.h"
+#include "platform/win32/LongPath.h"
 #include "platform/win32/WideText.h"
 
 namespace dd::cli {
@@ -46,6 +47,12 @@ void PrepareStandardOutput() {
         SetConsoleOutputCP(CP_UTF8);
         std::atexit(RestoreConsoleCodePage);
     }
+}
+
+PathKind KindOfPath(const std::string& path) {
+    const DWORD attributes = GetFileAttributesW(WidePathForApi(path).c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) return PathKind::kNothing;
+    return (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 ? PathKind::kFolder : PathKind::kOther;
 }
 
 }  // namespace dd::cli

@@ -1,8 +1,10 @@
 #include "cli/TextOutput.h"
 
+#include <cerrno>
 #include <charconv>
 
 #include "dictionary/Cp1251.h"
+#include "dictionary/Error.h"
 
 namespace dd::cli {
 namespace {
@@ -10,6 +12,8 @@ namespace {
 constexpr size_t kGathered = size_t{32} << 10;
 
 }  // namespace
+
+bool WriteFailedForNoReader() noexcept { return errno == EPIPE; }
 
 void TextOutput::Field(std::string_view text) {
     Separate();
@@ -45,8 +49,10 @@ void TextOutput::Flush() {
     const std::string_view whole(pending_.data(), lineStart_);
     if (collected_ != nullptr) {
         collected_->append(whole);
-    } else if (!whole.empty()) {
-        std::fwrite(whole.data(), 1, whole.size(), stream_);
+    } else if (!whole.empty() && std::fwrite(whole.data(), 1, whole.size(), stream_) != whole.size()) {
+        failed_ = true;
+        readerGone_ = WriteFailedForNoReader();
+        throw IoError(kIoDiskFull);
     }
     pending_.erase(0, lineStart_);
     lineStart_ = 0;

@@ -28,8 +28,13 @@ public:
     void EndLine();
     // Text that is written as it is (JSON, already UTF-8).
     void Write(std::string_view text);
-    // Writes what was gathered.
+    // Writes what was gathered. A stream that takes no more fails with "Disk full" (dd::Error), and the
+    // output remembers why.
     void Flush();
+    // Writing to the stream failed; ReaderGone: because its reader went away (a pipe closed early, as
+    // `ddview list FILE | head -1` closes it), which is no failure to report.
+    bool Failed() const noexcept { return failed_; }
+    bool ReaderGone() const noexcept { return readerGone_; }
 
 private:
     void Separate() {
@@ -42,6 +47,15 @@ private:
     std::string pending_;   // whole lines, then the line being made
     size_t lineStart_ = 0;  // where the line being made starts
     int fieldsInLine_ = 0;
+    bool failed_ = false;
+    bool readerGone_ = false;
 };
+
+// The exit status when the output's reader went away: the status of a process that SIGPIPE ended, so
+// that a script sees the same whether SIGPIPE was ignored or not.
+inline constexpr int kReaderGoneStatus = 128 + 13;
+
+// Whether the last failed write to a stream failed because its reader went away (EPIPE).
+bool WriteFailedForNoReader() noexcept;
 
 }  // namespace dd::cli

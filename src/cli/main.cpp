@@ -13,6 +13,8 @@
 namespace dd::cli {
 namespace {
 
+constexpr char kStandardOutput[] = "<stdout>";
+
 int BadCommandLine(const std::string& problem) {
     std::fprintf(stderr, "ddview: %s\n%s", problem.c_str(), Usage().c_str());
     return kBadCommandLine;
@@ -24,15 +26,19 @@ int Run(const CommandLine& line) {
     int status = kDone;
     try {
         status = line.definition->run(line, out);
+        out.Flush();
     } catch (const Error& error) {
-        return ReportFailure(file, error.Message());
+        if (out.ReaderGone()) return kReaderGoneStatus;
+        return ReportFailure(out.Failed() ? kStandardOutput : file, error.Message());
     } catch (const std::bad_alloc&) {
         return ReportFailure(file, IoErrorMessage(kIoNotEnoughMemory));
     } catch (const std::length_error&) {  // past the largest string (2 GB in 32 bits): the UTF-8 of a 700 MB field
         return ReportFailure(file, IoErrorMessage(kIoNotEnoughMemory));
     }
-    out.Flush();
-    if (std::fflush(stdout) != 0) return ReportFailure("<stdout>", IoErrorMessage(kIoDiskFull));
+    if (std::fflush(stdout) != 0) {
+        if (WriteFailedForNoReader()) return kReaderGoneStatus;
+        return ReportFailure(kStandardOutput, IoErrorMessage(kIoDiskFull));
+    }
     return status;
 }
 

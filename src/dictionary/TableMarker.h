@@ -1,10 +1,15 @@
 #pragma once
 
+#include <cstddef>
 #include <string_view>
 
 #include "dictionary/LineScan.h"
 
 namespace dd {
+
+// How far into a file its first table marker must stand for the file to be taken as a dictionary: a
+// file without one in its first 64 KB (a disk image, a text that merely has the extension) is not read on.
+inline constexpr size_t kTableMarkerProbeBytes = size_t{64} << 10;
 
 // Whether the bytes hold the marker that opens a table block anywhere. The marker holds no line break,
 // so this is "some line contains it"; a marker that reading would not reach (after a Ctrl-Z that ends

@@ -3,10 +3,12 @@
 #include <cstddef>
 #include <string>
 
+#include "dictionary/TableMarker.h"
+
 namespace dd {
 
 // How much of a file the probe reads.
-inline constexpr size_t kDictionaryProbeBytes = size_t{64} << 10;
+inline constexpr size_t kDictionaryProbeBytes = kTableMarkerProbeBytes;
 
 // Whether the file at the path may be a dictionary, from its first 64 KB alone: false when no line
 // there holds the table marker (an empty file included), so that a disk image or any other file that

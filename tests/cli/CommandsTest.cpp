@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <memory>
 #include <string>
 
@@ -29,6 +31,11 @@ std::string Output(bool raw, Command command) {
 
 const std::string kSample = test::SamplePath("1Cv7.DD");
 
+std::string ReadSample() {
+    std::ifstream file(kSample, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
 TEST(Commands, ListsTheTablesInFileOrder) {
     const std::string raw = Output(true, [](TextOutput& out) { ListTables(kSample, out); });
     EXPECT_EQ(raw.substr(0, raw.find('\n', raw.find('\n') + 1) + 1),
@@ -45,12 +52,34 @@ TEST(Commands, ShowsEveryRowOfTheChosenTable) {
                       u8"NETCHGCN\tCount of changes\tN\t10\t0\n"));
 }
 
-TEST(Commands, ShowOfAMissingTableFailsWithTheListError) {
-    try {
-        Output(true, [](TextOutput& out) { ShowTable(kSample, 21, out); });
-        FAIL() << "no error";
-    } catch (const Error& error) {
-        EXPECT_EQ(error.Message(), "List index out of bounds (21)");
+// In the user's words: which table is missing and which there are, not a list index.
+TEST(Commands, ShowOfAMissingTableNamesHowManyTablesThereAre) {
+    struct Case {
+        std::string bytes;
+        int32_t entry;
+        std::string message;
+    };
+    const Case cases[] = {
+        {ReadSample(), 21, "no table 21: the dictionary has 21 tables, numbered 0 to 20"},
+        {"#==TABLE no 0\n#\nT|a|b|c\n", 1, "no table 1: the dictionary has 1 table, numbered 0"},
+        {"#AccWare\n", 0, "not a data dictionary: no table marker (\"#==TABLE no\") in its first 64 KB"},
+        {"", 0, "not a data dictionary: no table marker (\"#==TABLE no\") in its first 64 KB"},
+        {std::string(70000, 'x') + "\n#==TABLE no 0\n#\nT|a|b|c\n", 0,
+         "not a data dictionary: no table marker (\"#==TABLE no\") in its first 64 KB"},
+        // A marker that the end of the text (a Ctrl-Z at a line's start) keeps from being read.
+        {"\x1A\n#==TABLE no 0\n#\nT|a|b|c\n", 0, "not a data dictionary: it holds no table"},
+    };
+    for (const Case& c : cases) {
+        MemorySource bytes(c.bytes, 7);
+        const DictionarySource source{"C:\\base\\1Cv7.DD", bytes};
+        std::string printed;
+        TextOutput out(printed, true);
+        try {
+            ShowTable(source, c.entry, Format::kText, out);
+            ADD_FAILURE() << "no error for table " << c.entry;
+        } catch (const Error& error) {
+            EXPECT_EQ(error.Message(), c.message) << c.entry;
+        }
     }
 }
 

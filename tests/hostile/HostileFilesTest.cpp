@@ -286,40 +286,45 @@ std::string DdviewMessage(const std::string& path) {
     return output;
 }
 
-// The viewer shows "Open error:\r" and the load's message; ddview prints the same message after the path.
-TEST(HostileFiles, DdviewSaysWhatTheViewerSays) {
+// The viewer shows "Open error:\r" and the load's message. ddview prints the same message after the path
+// where it is the operating system's, and says in the user's words what is wrong where the viewer's box
+// keeps its own text: a file that is no dictionary, a folder given as the file, a folder that is missing.
+TEST(HostileFiles, DdviewSaysWhatIsWrongInTheUsersWords) {
     TempFolder folder;
+    const std::string noMarker = "not a data dictionary: no table marker (\"#==TABLE no\") in its first 64 KB";
     struct Case {
         std::string name, bytes;
+        std::string ddview;  // empty: the viewer's message
     };
     const Case files[] = {
-        {"empty.DD", ""},
-        {"blank.DD", " \r\n\t\r\n"},
-        {"garbage.DD", std::string("\x00\x1A\xFF\r\r\x01", 6)},
-        {"ctrl-z.DD", "\x1A#==TABLE no 1\r\nx\r\nT|a|b|c\r\n"},
+        {"empty.DD", "", noMarker},
+        {"blank.DD", " \r\n\t\r\n", noMarker},
+        {"garbage.DD", std::string("\x00\x1A\xFF\r\r\x01", 6), noMarker},
+        {"ctrl-z.DD", "\x1A#==TABLE no 1\r\nx\r\nT|a|b|c\r\n", "not a data dictionary: it holds no table"},
     };
-    std::vector<std::string> paths;
+    std::vector<std::pair<std::string, std::string>> paths;
     for (const Case& file : files) {
-        paths.push_back(folder.File(file.name));
-        std::ofstream(paths.back(), std::ios::binary) << file.bytes;
+        paths.emplace_back(folder.File(file.name), file.ddview);
+        std::ofstream(paths.back().first, std::ios::binary) << file.bytes;
     }
-    paths.push_back(folder.File("missing.DD"));
-    paths.push_back(folder.File("folder.DD"));
-    std::filesystem::create_directory(paths.back());
-    paths.push_back(folder.File("no-folder/1Cv7.DD"));
-    paths.push_back("/dev/zero");
+    paths.emplace_back(folder.File("missing.DD"), "");
+    paths.emplace_back(folder.File("folder.DD"),
+                       "this is a folder; name the file in it, such as " + folder.File("folder.DD") + "/1Cv7.DD");
+    std::filesystem::create_directory(paths.back().first);
+    paths.emplace_back(folder.File("no-folder/1Cv7.DD"), "no such folder: " + folder.File("no-folder"));
+    paths.emplace_back("/dev/zero", "");
     const std::string pipe = folder.File("pipe.DD");
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
-    paths.push_back(pipe);
+    paths.emplace_back(pipe, noMarker);
     if (kThirtyTwoBits) {  // refused before it is read; a 64-bit build would read it whole
-        paths.push_back(folder.File("4GB-and-1.DD"));
-        MakeSparseFile(paths.back(), 4 * kGiB + 1);
+        paths.emplace_back(folder.File("4GB-and-1.DD"), "");
+        MakeSparseFile(paths.back().first, 4 * kGiB + 1);
     }
 
-    for (const std::string& path : paths) {
+    for (const auto& [path, ddview] : paths) {
         const std::string error = Opened(path).error;
         ASSERT_FALSE(error.empty()) << path;
-        EXPECT_EQ(DdviewMessage(path), "ddview: " + path + ": " + error + "\n");
+        EXPECT_EQ(DdviewMessage(path), "ddview: " + path + ": " + (ddview.empty() ? error : ddview) + "\n");
     }
 }
 
