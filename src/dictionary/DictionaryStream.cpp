@@ -120,7 +120,10 @@ private:
     void OpenBlock(size_t markerLine, size_t markerStart) {
         lastBlockMarker_ = static_cast<long long>(markerLine);
         const int32_t entry = tables_++;
-        if (sink_.WantsTable(entry)) reading_.push_back({entry, markerLine + 2, markerStart, markerLine + 2});
+        if (sink_.WantsTable(entry)) {
+            const size_t first = sink_.WantsMarkerLine() ? markerLine : markerLine + 2;
+            reading_.push_back({entry, markerLine + 2, markerStart, first});
+        }
         if (sink_.Finished()) ended_ = true;
     }
 

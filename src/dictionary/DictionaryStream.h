@@ -22,7 +22,9 @@ public:
     // Table `entry` begins; whether its lines are wanted.
     virtual bool WantsTable(int32_t entry) = 0;
     // The line `offset` lines below table `entry`'s table line (0: the table line); false once no more are wanted.
+    // A sink that wants the marker line gets the lines from it on: offset -2, then -1, then the table line.
     virtual bool TakeLine(int32_t entry, int64_t offset, std::string_view line) = 0;
+    virtual bool WantsMarkerLine() const { return false; }
     // The input ended after `tables` tables (or the sink finished): lines that were not given do not exist.
     virtual void EndOfInput(int32_t tables) = 0;
     // True once nothing further of the file is needed: reading stops.

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "dictionary/SplitRecordLine.h"
+#include "dictionary/TableMarker.h"
 
 namespace dd {
 
@@ -32,7 +33,9 @@ bool StreamedTables::TakeLine(int32_t entry, int64_t offset, std::string_view li
     if (found == pending_.end()) return false;
     Pending& pending = **found;
     bool more = true;
-    if (offset == 0) {
+    if (offset < 0) {
+        if (offset == -2) pending.table.name = TableNameOfMarkerLine(line);
+    } else if (offset == 0) {
         TakeTableLine(pending, line);
     } else if (pending.indexes) {
         more = pending.indexes->Line(line);

@@ -20,6 +20,7 @@ namespace dd {
 struct StreamedTable {
     int32_t entry = 0;
     std::string description;  // the list's text
+    std::string name;         // the whole name from its marker line (TableNameOfMarkerLine); empty when it names none
     GridModel grid;           // as the table view shows it: row 0 the captions, row 1 the identifier, then the fields
     std::vector<TableIndex> indexes;
 };
@@ -38,6 +39,7 @@ public:
     bool TakeLine(int32_t entry, int64_t offset, std::string_view line) override;
     void EndOfInput(int32_t tables) override;
     bool Finished() const override { return finished_; }
+    bool WantsMarkerLine() const override { return true; }
 
 private:
     struct Pending {

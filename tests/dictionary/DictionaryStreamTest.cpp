@@ -15,7 +15,7 @@ namespace {
 
 using namespace std::string_literals;
 
-// Every line of every table, from its table line on, as the stream gives them.
+// Every line of every table, from its table line on (or its marker line), as the stream gives them.
 class EveryLine : public TableStreamSink {
 public:
     struct Line {
@@ -23,8 +23,9 @@ public:
         int64_t offset;
         std::string text;
     };
-    explicit EveryLine(int64_t lastOffset) : lastOffset_(lastOffset) {}
+    EveryLine(int64_t lastOffset, bool fromMarker) : lastOffset_(lastOffset), fromMarker_(fromMarker) {}
     bool WantsTable(int32_t) override { return true; }
+    bool WantsMarkerLine() const override { return fromMarker_; }
     bool TakeLine(int32_t entry, int64_t offset, std::string_view text) override {
         lines.push_back({entry, offset, std::string(text)});
         return offset < lastOffset_;
@@ -36,6 +37,7 @@ public:
 
 private:
     int64_t lastOffset_;
+    bool fromMarker_;
 };
 
 std::string FileBytesAt(const std::string& path) {
@@ -50,29 +52,31 @@ void ExpectSameLinesAsTheWholeFile(const std::string& bytes, const std::string& 
     const int32_t tables = whole->view.List().EntryCount();
     for (const auto& [piece, bufferSize] :
          {std::pair<size_t, size_t>{SIZE_MAX, kStreamBufferSize}, {1, 1}, {3, 16}, {64, 64}, {4096, 100}}) {
-        const std::string where =
-            label + " in pieces of " + std::to_string(piece) + " through " + std::to_string(bufferSize) + " bytes";
-        EveryLine sink(12);
-        MemorySource source(bytes, piece);
-        EXPECT_EQ(ReadDictionaryStream(source, sink, bufferSize), tables) << where;
-        EXPECT_EQ(sink.endedAfter, tables) << where;
-        // Lines come in file order, so the lines of tables whose windows overlap interleave.
-        std::vector<std::vector<std::string>> byTable(static_cast<size_t>(tables));
-        for (const EveryLine::Line& line : sink.lines) {
-            auto& taken = byTable[static_cast<size_t>(line.entry)];
-            ASSERT_EQ(line.offset, static_cast<int64_t>(taken.size())) << where << ", table " << line.entry;
-            taken.push_back(line.text);
-        }
-        for (int32_t entry = 0; entry < tables; ++entry) {
-            const int32_t tableLine = whole->view.List().EntryTableLine(entry);
-            const auto& taken = byTable[static_cast<size_t>(entry)];
-            for (int32_t offset = 0; offset <= 12; ++offset) {
-                const std::string_view stored = whole->view.Lines().LineAt(tableLine + offset);
-                // Past the end of the input no line is given; the whole-file reader has empty ones there.
-                const std::string_view given = static_cast<size_t>(offset) < taken.size()
-                                                   ? std::string_view(taken[static_cast<size_t>(offset)])
-                                                   : "";
-                EXPECT_EQ(given, stored) << where << ", table " << entry << " + " << offset;
+        for (const bool fromMarker : {false, true}) {
+            const int64_t first = fromMarker ? -2 : 0;
+            const std::string where = label + " in pieces of " + std::to_string(piece) + " through " +
+                                      std::to_string(bufferSize) + " bytes" + (fromMarker ? ", from the marker" : "");
+            EveryLine sink(12, fromMarker);
+            MemorySource source(bytes, piece);
+            EXPECT_EQ(ReadDictionaryStream(source, sink, bufferSize), tables) << where;
+            EXPECT_EQ(sink.endedAfter, tables) << where;
+            // Lines come in file order, so the lines of tables whose windows overlap interleave.
+            std::vector<std::vector<std::string>> byTable(static_cast<size_t>(tables));
+            for (const EveryLine::Line& line : sink.lines) {
+                auto& taken = byTable[static_cast<size_t>(line.entry)];
+                ASSERT_EQ(line.offset, first + static_cast<int64_t>(taken.size())) << where << ", table " << line.entry;
+                taken.push_back(line.text);
+            }
+            for (int32_t entry = 0; entry < tables; ++entry) {
+                const int32_t tableLine = whole->view.List().EntryTableLine(entry);
+                const auto& taken = byTable[static_cast<size_t>(entry)];
+                for (int32_t offset = static_cast<int32_t>(first); offset <= 12; ++offset) {
+                    const std::string_view stored = whole->view.Lines().LineAt(tableLine + offset);
+                    // Past the end of the input no line is given; the whole-file reader has empty ones there.
+                    const auto index = static_cast<size_t>(offset - first);
+                    const std::string_view given = index < taken.size() ? std::string_view(taken[index]) : "";
+                    EXPECT_EQ(given, stored) << where << ", table " << entry << " + " << offset;
+                }
             }
         }
     }
@@ -135,7 +139,7 @@ TEST(DictionaryStream, ReadsNoFurtherThanNeeded) {
     EXPECT_EQ(sink.text, "T|first|a|b");
     EXPECT_LE(source.read, 8192u);
 
-    EveryLine every(0);
+    EveryLine every(0, false);
     const std::string endedEarly = "#==TABLE no 0\r\nx\r\nT|a\r\n\x1A\r\n" + bytes;
     CountingSource ended(endedEarly, 4096);
     EXPECT_EQ(ReadDictionaryStream(ended, every, 4096), 1);
