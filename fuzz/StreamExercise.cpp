@@ -53,7 +53,7 @@ Outcome Run(std::string_view bytes, std::string_view path, const Feeding& feedin
 // What a command fails with when the dictionary has no tables: ddview tells a file without a table
 // marker in its first 64 KB from one whose markers were never reached.
 std::string NoTablesError(std::string_view bytes) {
-    return cli::NotADictionaryMessage(HoldsTableMarker(bytes.substr(0, kTableMarkerProbeBytes)));
+    return NotADictionaryMessage(HoldsTableMarker(bytes.substr(0, kTableMarkerProbeBytes)));
 }
 
 std::string Joined(const ReferenceRow& row) {

@@ -8,10 +8,10 @@
 #include "dictionary/Dictionary.h"
 #include "dictionary/Error.h"
 #include "dictionary/FoldingTable.h"
+#include "dictionary/MarkerCheckedSource.h"
 #include "dictionary/SplitRecordLine.h"
 #include "dictionary/StreamedTables.h"
 #include "dictionary/TableFieldView.h"
-#include "dictionary/TableMarker.h"
 #include "outputs/ExportText.h"
 #include "platform/FileReading.h"
 
@@ -20,51 +20,9 @@ namespace {
 
 bool IsSql(const DictionarySource& source) { return PathIsSqlEdition(source.path); }
 
-// The dictionary's bytes as they come, refused as soon as its first 64 KB have passed (or its end has
-// come) without a table marker: a file that is no dictionary is not read on, as the viewer declines it.
-class DictionaryBytes : public ByteSource {
-public:
-    explicit DictionaryBytes(ByteSource& bytes) : bytes_(bytes) {}
-
-    size_t Read(char* buffer, size_t size) override {
-        const size_t read = bytes_.Read(buffer, size);
-        if (!markerSeen_) Look(std::string_view(buffer, read));
-        return read;
-    }
-
-    // After the reader stopped early (a Ctrl-Z at a line's start ends the text) without a table: reads
-    // on to the end of the first 64 KB, which throws when they hold no marker.
-    void LookThroughFirst64KB() {
-        char buffer[4096];
-        while (!markerSeen_) Read(buffer, sizeof buffer);
-    }
-
-private:
-    void Look(std::string_view piece) {
-        const size_t before = head_.size();
-        head_.append(piece.substr(0, kTableMarkerProbeBytes - before));
-        // Only where the new bytes may complete a marker: a marker before them was looked for already.
-        const size_t from = before >= kTableMarker.size() ? before - kTableMarker.size() + 1 : 0;
-        markerSeen_ = HoldsTableMarker(std::string_view(head_).substr(from));
-        if (!markerSeen_ && (piece.empty() || head_.size() == kTableMarkerProbeBytes))
-            throw Error(NotADictionaryMessage(false));
-        if (markerSeen_) head_ = std::string();
-    }
-
-    ByteSource& bytes_;
-    std::string head_;
-    bool markerSeen_ = false;
-};
-
 // Reads the dictionary through `sink`; fails when the file is no dictionary or holds no table.
 int32_t ReadDictionary(const DictionarySource& source, TableStreamSink& sink) {
-    DictionaryBytes bytes(source.bytes);
-    const int32_t tables = ReadDictionaryStream(bytes, sink, source.bufferSize);
-    if (tables == 0) {
-        bytes.LookThroughFirst64KB();
-        throw Error(NotADictionaryMessage(true));
-    }
-    return tables;
+    return ReadCheckedDictionaryStream(source.bytes, sink, source.bufferSize);
 }
 
 // Reads the tables that `wanted` names in full and hands them over in file order; returns how many
@@ -155,11 +113,6 @@ private:
 std::string JsonObjectOpening(bool isSql) { return "{\"edition\":" + JsonEdition(isSql).dump() + ",\"tables\":"; }
 
 }  // namespace
-
-std::string NotADictionaryMessage(bool markerSeen) {
-    return markerSeen ? "not a data dictionary: it holds no table"
-                      : "not a data dictionary: no table marker (\"#==TABLE no\") in its first 64 KB";
-}
 
 std::string NoSuchTableMessage(int32_t entry, int32_t tables) {
     return "no table " + std::to_string(entry) + ": the dictionary has " + std::to_string(tables) +

@@ -5,6 +5,7 @@
 
 #include "cli/TextOutput.h"
 #include "dictionary/DictionaryStream.h"
+#include "dictionary/MarkerCheckedSource.h"
 
 namespace dd::cli {
 
@@ -20,8 +21,6 @@ enum class Format { kText, kJson };
 
 // Each command fails with the system's error (dd::Error) when the dictionary cannot be read, when it is
 // no dictionary (NotADictionaryMessage) and, for a table number that is no table, NoSuchTableMessage.
-// "not a data dictionary: ...": no table marker in its first 64 KB, or (`markerSeen`) no table at all.
-std::string NotADictionaryMessage(bool markerSeen);
 // "no table N: the dictionary has T tables, numbered 0 to T-1".
 std::string NoSuchTableMessage(int32_t entry, int32_t tables);
 
