@@ -38,7 +38,8 @@ test: build build-native-asan
 format: deps
 	git ls-files -co --exclude-standard '*.h' '*.cpp' | xargs clang-format -i
 
-# The dictionary fuzzer from the samples and fixtures, FUZZ_SECONDS long (default 600).
+# The dictionary fuzzer from the samples and fixtures, then the DBF fuzzer from the sample base: FUZZ_SECONDS
+# together (default 600).
 fuzz: deps
 	@fuzz/run-fuzz.sh
 
