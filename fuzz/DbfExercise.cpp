@@ -32,9 +32,35 @@ std::string_view PlainTrailingTrim(std::string_view bytes) {
 
 bool IsBlank(std::string_view bytes) { return std::all_of(bytes.begin(), bytes.end(), IsPadding); }
 
+std::string_view PlainTrim(std::string_view bytes) {
+    bytes = PlainTrailingTrim(bytes);
+    while (!bytes.empty() && IsPadding(bytes.front())) bytes.remove_prefix(1);
+    return bytes;
+}
+
+// The 'N' rule written the plain way, to check the reader's word-at-a-time reading of numbers.
+DbfValue PlainNumber(std::string_view bytes) {
+    const std::string_view text = PlainTrim(bytes);
+    if (text.empty()) return DbfValue::Null();
+    size_t at = text[0] == '-' || text[0] == '+' ? 1 : 0;
+    size_t digits = 0;
+    size_t points = 0;
+    for (; at < text.size(); ++at) {
+        if (IsDigit(text[at])) {
+            ++digits;
+        } else if (text[at] == '.') {
+            ++points;
+        } else {
+            return DbfValue::Text(text);
+        }
+    }
+    return digits > 0 && points <= 1 ? DbfValue::Number(text) : DbfValue::Text(text);
+}
+
 // What every value must be, given its column's type and the field's bytes.
 void CheckValue(const DbfColumn& column, std::string_view bytes, const DbfValue& value, const std::string& label) {
     const std::string_view text = value.Text();
+    if (column.type == 'N') Check(value == PlainNumber(bytes), label + "a number read otherwise than the plain way");
     switch (value.Kind()) {
         case DbfValueKind::Null:
             Check(column.type == 'N' || column.type == 'D' || column.type == 'L', label + "a null of a text column");

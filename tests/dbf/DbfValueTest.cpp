@@ -96,6 +96,61 @@ TEST(DecodeDbfValue, DecodesEachTypeByItsRule) {
     }
 }
 
+// Numbers are checked eight bytes at a time where the field is long enough: each text, placed anywhere in fields
+// of every width it fits, must be read as the plain rule reads it.
+TEST(DecodeDbfValue, ReadsANumberAlikeWhereverItStandsInAFieldOfAnyWidth) {
+    struct Case {
+        std::string text;
+        bool number;
+    };
+    const Case cases[] = {
+        {"1", true},
+        {"-12.50", true},
+        {"+7", true},
+        {".5", true},
+        {"5.", true},
+        {"1234567", true},
+        {"12345678", true},
+        {"-1234567.8901234", true},
+        {"123456789012345678901", true},
+        {"-", false},
+        {"+", false},
+        {".", false},
+        {"-.", false},
+        {"1.2.3", false},
+        {"1 2", false},
+        {"1\0"
+         "2"s,
+         false},  // a NUL inside
+        {"12-3", false},
+        {"--1", false},
+        {"-+1", false},
+        {"1e5", false},
+        {"1,5", false},
+        {"*****", false},
+        {"\xB9"
+         "1",
+         false},  // a byte above 0x7F before a digit
+        {"1\xB0"
+         "0",
+         false},  // and between two
+        {"12345678\xC0", false},
+        {"/", false},  // the bytes just below and above the digits
+        {":", false},
+    };
+    for (const Case& c : cases) {
+        for (size_t width = c.text.size(); width <= c.text.size() + 17; ++width) {
+            for (size_t before = 0; before <= width - c.text.size(); before += 3) {
+                const std::string field = std::string(before, ' ') + c.text +
+                                          std::string(width - c.text.size() - before, before % 2 ? ' ' : '\0');
+                const DbfValue value = DecodeDbfValue('N', field);
+                EXPECT_EQ(value.Kind(), c.number ? kNumber : kText) << "[" << field << "]";
+                EXPECT_EQ(value.Text(), c.text) << "[" << field << "]";
+            }
+        }
+    }
+}
+
 TEST(DecodeDbfValue, GivesViewsIntoTheFieldAndADateThatTravelsWithItsValue) {
     const std::string field = "  ABC   ";
     const DbfValue text = DecodeDbfValue('C', field);
