@@ -8,9 +8,11 @@
 namespace dd {
 
 enum class DbfValueKind : uint8_t {
-    Null,     // a blank number, date or logical
-    Text,     // a 'C' field, any other type's bytes, or a date, number or logical that is none
-    Number,   // the digits of an 'N' field as written: exact, never through a binary float
+    Null,  // a blank number, date or logical
+    Text,  // a 'C' field, any other type's bytes, or a date, number or logical that is none
+    // The digits of an 'N' field as written: exact, never through a binary float. As written, a number may start
+    // with a plus or a point (".5") or end with a point ("5."), which JSON, for one, does not take as they are.
+    Number,
     Date,     // a valid 'D' field, written YYYY-MM-DD
     Logical,  // an 'L' field's true or false
 };
