@@ -5,7 +5,7 @@ PACKAGES := cmake ninja-build g++ make binutils \
 	g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 xvfb xauth \
 	googletest libgtest-dev libbenchmark-dev imagemagick clang clang-format libclang-rt-14-dev time \
 	g++-multilib qemu-user-static \
-	libcli11-dev nlohmann-json3-dev help2man dpkg-dev locales
+	libcli11-dev nlohmann-json3-dev help2man dpkg-dev locales python3-dbfread
 # The locales the Windows tests run Wine under: Russian (1251), Western (1252), Japanese (932).
 LOCALES := ru_RU.UTF-8 en_US.UTF-8 ja_JP.UTF-8
 
@@ -42,7 +42,8 @@ test: build build-native-asan
 format: deps
 	git ls-files -co --exclude-standard '*.h' '*.cpp' | xargs clang-format -i
 
-# The dictionary fuzzer from the samples and fixtures, FUZZ_SECONDS long (default 600).
+# The dictionary fuzzer from the samples and fixtures, then the DBF fuzzer from the sample base: FUZZ_SECONDS
+# together (default 600).
 fuzz: deps
 	@fuzz/run-fuzz.sh
 

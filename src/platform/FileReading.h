@@ -6,6 +6,7 @@
 
 #include "dictionary/DictionaryStream.h"
 #include "dictionary/FileBytes.h"
+#include "dictionary/RandomAccessSource.h"
 
 namespace dd {
 
@@ -21,6 +22,13 @@ std::string ReadFileStart(const std::string& path, size_t maxBytes);
 // The existing file at the path, opened as ReadWholeFile opens it (with the same errors), to be read
 // front to back through a buffer of the caller's. Defined per platform.
 std::unique_ptr<ByteSource> OpenFileStream(const std::string& path);
+
+// The existing file at the path, to be read at any offset (a DBF table's header and rows). It is opened as a
+// program that shares the file would wish, because the platform keeps writing its tables while it runs: on
+// Windows with every share mode (read, write, delete), and never locked on POSIX. Only a file on disk is taken:
+// a folder, a device or a pipe is refused with "File access denied". A failure raises the input/output error
+// of the system's code, as ReadWholeFile does. Defined per platform.
+std::unique_ptr<RandomAccessSource> OpenRandomAccessFile(const std::string& path);
 
 // The reader of the file at the path, for LoadDictionary.
 inline FileReader FileAt(const std::string& path) {
