@@ -91,11 +91,21 @@ void Offer(Parsed& into) {
             ->type_name("");
     }
     for (const Option& option : command.options) {
-        if (option.flag != nullptr) {
+        if (option.flag != nullptr)
             into.app->add_flag(option.name, into.line.*option.flag, option.help);
-        } else {
+        else
             into.app->add_option(option.name, into.line.*option.value, option.help)->type_name(option.valueName);
+        if (!option.choices.empty()) {
+            into.app->get_option(option.name)
+                ->check(CLI::IsMember(std::vector<std::string>(option.choices.begin(), option.choices.end())));
         }
+    }
+    // Once all are offered, so that an option may exclude one offered after it.
+    for (const Option& option : command.options) {
+        if (option.excludes == nullptr) continue;
+        CLI::Option* offered = into.app->get_option_no_throw(option.name);
+        CLI::Option* other = into.app->get_option_no_throw(option.excludes);
+        if (offered != nullptr && other != nullptr) offered->excludes(other);
     }
 }
 

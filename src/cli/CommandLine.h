@@ -16,6 +16,12 @@ struct CommandLine {
     std::vector<std::string> operands;
     bool raw = false;
     bool json = false;
+    bool csv = false;
+    bool names = false;    // columns under their own names
+    bool deleted = false;  // deleted rows too
+    bool force = false;    // an existing output file is replaced
+    std::string dictionary;
+    std::string dialect;
     // --help or --version: `text` is what to print, and nothing is run.
     bool help = false;
     bool version = false;

@@ -1,10 +1,15 @@
 #include "cli/CommandTable.h"
 
 #include <cstdio>
+#include <optional>
 
+#include "base/DictionaryTables.h"
+#include "base/ReadableViews.h"
+#include "cli/BaseCommands.h"
 #include "cli/Commands.h"
 #include "cli/PathChecks.h"
 #include "cli/Platform.h"
+#include "cli/SqliteBase.h"
 #include "dictionary/Cp1251.h"
 #include "dictionary/Error.h"
 #include "platform/FileReading.h"
@@ -86,6 +91,55 @@ int RunExport(const CommandLine& line, TextOutput&) {
     return kDone;
 }
 
+void NoteOnStandardError(const std::string& path, const std::string& note) {
+    std::fprintf(stderr, "ddview: %s: %s\n", path.c_str(), note.c_str());
+}
+
+DataFormat DataFormatOf(const CommandLine& line) {
+    return line.json ? DataFormat::kJson : line.csv ? DataFormat::kCsv : DataFormat::kTabs;
+}
+
+int RunData(const CommandLine& line, TextOutput& out) {
+    const std::string& path = line.operands[0];
+    CheckPathToRead(path, "SC167.DBF");
+    const std::optional<std::string> dictionaryPath = DictionaryPathFor(path, line.dictionary, NoteOnStandardError);
+    std::optional<DictionaryTables> dictionary;
+    if (dictionaryPath) {
+        try {
+            CheckPathToRead(*dictionaryPath, "1Cv7.DD");
+            dictionary = ReadDictionaryTablesAt(*dictionaryPath);
+        } catch (const Error& error) {
+            return ReportFailure(*dictionaryPath, error.Message());
+        }
+    }
+    PrintTableData(path, dictionary ? &*dictionary : nullptr, {DataFormatOf(line), line.names, line.deleted}, out,
+                   NoteOnStandardError);
+    return kDone;
+}
+
+int RunSqlite(const CommandLine& line, TextOutput&) {
+    if (!SqliteInThisBuild()) {
+        std::fprintf(stderr, "ddview: sqlite: this build of ddview has no SQLite; the Linux build has it\n");
+        return kBadCommandLine;
+    }
+    std::string failedFile;
+    try {
+        WriteBaseToSqlite(line.operands[0], line.operands[1], {line.deleted, line.force, line.dictionary},
+                          NoteOnStandardError, failedFile);
+    } catch (const Error& error) {
+        return ReportFailure(failedFile, error.Message());
+    }
+    return kDone;
+}
+
+int RunViews(const CommandLine& line, TextOutput& out) {
+    const std::string& path = line.operands[0];
+    CheckPathToRead(path, "1Cv7.DDS");
+    const SqlDialect dialect = line.dialect == "sqlite" ? SqlDialect::kSqlite : SqlDialect::kTsql;
+    out.Write(Utf8FromCp1251(ViewsScript(DictionaryViews(ReadDictionaryTablesAt(path)), dialect)));
+    return kDone;
+}
+
 int RunDump(const CommandLine& line, TextOutput& out) {
     WithDictionary(line, [&](const DictionarySource& source) { DumpDictionary(source, out); });
     return kDone;
@@ -118,6 +172,50 @@ constexpr Operand kDumpOperands[] = {kFile};
 constexpr const char* kDumpExamples[] = {
     "dump old/1Cv7.DD >old.json; ddview dump new/1Cv7.DD >new.json; diff old.json new.json"};
 
+constexpr Operand kTableFile = {"TABLE.DBF", "a table of the base: a DBF file named by its identifier (SC167.DBF)"};
+constexpr Operand kDataOperands[] = {kTableFile};
+constexpr Option kDataOptions[] = {
+    {"--csv", "print CSV (RFC 4180, UTF-8, CR LF) under the same header line", &CommandLine::csv, nullptr, nullptr,
+     "--json"},
+    JsonOption("print JSON Lines: an object a row, keys the readable names in column order; texts and dates "
+               "(YYYY-MM-DD) as strings, numbers with their exact digits, true/false, null for a blank"),
+    {"--names", "use the columns' own names (SP3019) instead of readable ones", &CommandLine::names},
+    {"--deleted", "print deleted rows too, marked in a first column \"deleted\" (* or empty), in JSON \"_deleted\"",
+     &CommandLine::deleted},
+    {"--dictionary", "the dictionary to read the names from, instead of 1Cv7.DD beside the table", nullptr,
+     &CommandLine::dictionary, "FILE"},
+};
+constexpr const char* kDataExamples[] = {"data base/SC167.DBF", "data base/DH3050.DBF --csv >invoices.csv",
+                                         "data base/SC167.DBF --json | jq -r '.[\"Контрагент\"]'",
+                                         "data SC167.DBF --dictionary ../config/1Cv7.DD --deleted"};
+
+constexpr Operand kBaseFolder = {"FOLDER", "the base: the folder of its DBF tables and its dictionary 1Cv7.DD"};
+constexpr Operand kDatabase = {"OUT.db", "the SQLite database to write"};
+constexpr Operand kSqliteOperands[] = {kBaseFolder, kDatabase};
+constexpr Option kSqliteOptions[] = {
+    {"--force", "replace OUT.db when it exists", &CommandLine::force},
+    {"--deleted", "copy deleted rows too, with a column _deleted (1 for a deleted row)", &CommandLine::deleted},
+    {"--dictionary", "the dictionary to read the names from, instead of 1Cv7.DD in the folder", nullptr,
+     &CommandLine::dictionary, "FILE"},
+};
+constexpr const char* kSqliteExamples[] = {
+    "sqlite /srv/base base.db && sqlite3 base.db 'SELECT * FROM \"Справочник Контрагенты\" LIMIT 5'",
+    "sqlite /srv/base base.db --force --deleted"};
+#ifdef DD_HAVE_SQLITE
+#define DD_SQLITE_IN_THIS_BUILD ""
+#else
+#define DD_SQLITE_IN_THIS_BUILD " This build of ddview has no SQLite: the command says so and exits with status 2."
+#endif
+
+constexpr Operand kViewsOperands[] = {{"FILE", "the dictionary: 1Cv7.DDS (SQL edition) or 1Cv7.DD"}};
+constexpr const char* kDialects[] = {"tsql", "sqlite"};
+constexpr Option kViewsOptions[] = {
+    {"--dialect", "tsql (SQL Server, the default) or sqlite (the views ddview sqlite makes)", nullptr,
+     &CommandLine::dialect, "DIALECT", nullptr, kDialects},
+};
+constexpr const char* kViewsExamples[] = {"views 1Cv7.DDS >views.sql && sqlcmd -d base -i views.sql",
+                                          "views 1Cv7.DD --dialect sqlite"};
+
 constexpr Command kCommands[] = {
     {"list", "one line per table: N<TAB>description, N from 0, in file order",
      "Prints one line per table of the dictionary: its number N (from 0, in file order), a TAB, and its description.",
@@ -143,6 +241,33 @@ constexpr Command kCommands[] = {
      kDumpExamples,
      true,
      RunDump},
+    {"data", "the rows of a base's DBF table under its dictionary's readable names",
+     "Prints the live rows of a DBF table of the base, in file order, under the readable names of the dictionary "
+     "beside it (1Cv7.DD in any letter case, or --dictionary FILE): a property (P)Name is called Name, names equal "
+     "ignoring case get their column appended, every other column keeps its name, and a column the dictionary lacks "
+     "too. By default TAB-separated under a header line. Texts are Windows-1251 without their trailing blanks, numbers "
+     "the digits as written, dates YYYY-MM-DD, a blank number or date empty (null in JSON). Without a dictionary the "
+     "columns keep their names, and a note on standard error says so; a file shorter than its header says is read to "
+     "its last whole record, with a note. The table is read front to back through a fixed buffer: memory does not grow "
+     "with it.",
+     kDataOperands, kDataOptions, kDataExamples, false, RunData},
+    {"sqlite", "a whole base into one SQLite database, with readable views",
+     "Writes every table of the dictionary whose file is in FOLDER into OUT.db as a table named by its identifier "
+     "with its DBF columns (C and D as TEXT, N as NUMERIC from the exact digits, null for a blank), live rows only "
+     "unless --deleted; beside each a view named by the table's readable name with readable column names, so that "
+     "SELECT * FROM \"Справочник Контрагенты\" reads as the configuration speaks; and the tables _tables (identifier, "
+     "readable name, description, file, rows) and _columns (identifier, column, readable name, dictionary "
+     "description, type, length, precision). Tables of the dictionary without a file are listed on standard error "
+     "and left out. An existing OUT.db is refused unless --force; the database is written beside it under another "
+     "name and renamed into place when complete, so a failure leaves no half-made database." DD_SQLITE_IN_THIS_BUILD,
+     kSqliteOperands, kSqliteOptions, kSqliteExamples, false, RunSqlite},
+    {"views", "the script that makes readable views of every table (SQL Server or SQLite)",
+     "Prints (UTF-8) the script that makes, for every table of the dictionary, a view named by the table's readable "
+     "name whose columns are its fields under their readable names: for the SQL edition's database on SQL Server "
+     "(CREATE VIEW [dbo].[Справочник Контрагенты] AS SELECT [ID], [SP3019] AS [Контрагент], ... FROM [dbo].[SC167], "
+     "each after dropping a view of that name if it exists, batches separated by GO), or with --dialect sqlite the "
+     "views that ddview sqlite makes. The column names are the dictionary's own.",
+     kViewsOperands, kViewsOptions, kViewsExamples, false, RunViews},
 };
 
 }  // namespace

@@ -24,7 +24,9 @@ struct Option {
     const char* help;
     bool CommandLine::*flag = nullptr;
     std::string CommandLine::*value = nullptr;
-    const char* valueName = nullptr;  // how the help names the value: "FILE"
+    const char* valueName = nullptr;            // how the help names the value: "FILE"
+    const char* excludes = nullptr;             // an option of the same command that cannot be given with it
+    std::span<const char* const> choices = {};  // the values it takes; any when empty
 };
 
 // One command of ddview: what the parser offers, what the help, the short usage and the manual page

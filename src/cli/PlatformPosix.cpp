@@ -1,4 +1,5 @@
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "cli/Platform.h"
 
@@ -7,6 +8,8 @@ namespace dd::cli {
 std::vector<std::string> Utf8Arguments(int argc, char** argv) { return {argv + 1, argv + argc}; }
 
 void PrepareStandardOutput() {}
+
+bool StandardErrorIsTerminal() { return isatty(STDERR_FILENO) != 0; }
 
 PathKind KindOfPath(const std::string& path) {
     struct stat status {};

@@ -49,6 +49,11 @@ void PrepareStandardOutput() {
     }
 }
 
+bool StandardErrorIsTerminal() {
+    DWORD mode = 0;
+    return GetConsoleMode(GetStdHandle(STD_ERROR_HANDLE), &mode) != 0;
+}
+
 PathKind KindOfPath(const std::string& path) {
     const DWORD attributes = GetFileAttributesW(WidePathForApi(path).c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) return PathKind::kNothing;
