@@ -29,12 +29,10 @@ void PrintTableData(const std::string& path, const DictionaryTables* dictionary,
                     TextOutput& out, const NoteSink& note) {
     const DictionaryTable* described = nullptr;
     const std::string identifier(TableNameOfFile(path));
-    if (dictionary) {
-        described = dictionary->Find(identifier);
-        if (described == nullptr)
-            note(path, "the dictionary does not list " + identifier + ": the columns keep their own names");
-    }
-    const BaseTable table(path, described);
+    if (dictionary) described = dictionary->Find(identifier);
+    const BaseTable table(path, described);  // a file that is no table fails here, before any note
+    if (dictionary && described == nullptr)
+        note(path, "the dictionary does not list " + identifier + ": the columns keep their own names");
     for (const DictionaryField* field : table.FieldsWithoutColumn())
         note(path,
              "the dictionary's field " + Utf8FromCp1251(field->name, true) + " has no column in the file: left out");

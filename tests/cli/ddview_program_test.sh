@@ -95,6 +95,48 @@ for trap_pipe in default ignored; do
     { echo "FAIL: closed pipe, SIGPIPE $trap_pipe: $statuses, stderr '$(cat "$work/err")'"; failures=$((failures + 1)); }
 done
 
+# A base's tables: broken ones fail with what is wrong and print no row; a table cut short gives its whole
+# records and a note; ddview sqlite of a base with a broken table leaves no database, and refuses to replace one.
+base="$work/base"
+mkdir "$base"
+cp "$samples/base/"*.DBF "$samples/base/1Cv7.DD" "$base/"
+expect 0 '' -- data "$base/SC167.DBF"
+expect 1 "^ddview: $work/missing.DD: File not found\$" -- data "$base/SC167.DBF" --dictionary "$work/missing.DD"
+expect 0 'does not list SC999' -- data "$base/SC999.DBF"
+expect 2 'usage' -- data "$base/SC167.DBF" --csv --json
+expect 1 "^ddview: $base: this is a folder; name the file in it, such as $base/SC167.DBF\$" -- data "$base"
+cp "$base/SC167.DBF" "$work/SC167.DBF"
+expect 0 "^ddview: $work/SC167.DBF: no dictionary \(1Cv7.DD\) beside it: the columns keep their own names\$" -- data "$work/SC167.DBF"
+printf '' >"$work/empty.DBF"
+head -c 5000 /dev/urandom >"$work/random.DBF"
+head -c 100 "$base/DT3050.DBF" >"$work/short.DBF"
+python3 -c "import sys; d=bytearray(open(sys.argv[1],'rb').read()); d[10]+=1; open(sys.argv[2],'wb').write(d)" \
+  "$base/DT3050.DBF" "$work/lying.DBF"
+for broken in empty random short lying; do
+  expect 1 "^ddview: $work/$broken.DBF: [A-Z].*" -- data "$work/$broken.DBF" --dictionary "$base/1Cv7.DD"
+  [[ -z $(ddview data "$work/$broken.DBF" --dictionary "$base/1Cv7.DD" 2>/dev/null) ]] ||
+    { echo "FAIL: data of $broken.DBF printed something"; failures=$((failures + 1)); }
+done
+size=$(wc -c <"$base/DT3050.DBF")
+head -c $((size - 40)) "$base/DT3050.DBF" >"$work/cut.DBF"
+records=$(ddview data "$work/cut.DBF" --dictionary "$base/1Cv7.DD" --deleted 2>"$work/err" | wc -l)
+[[ $records -eq 20 && $(cat "$work/err") == *"holds 19 whole records where its header counts 20"* ]] ||
+  { echo "FAIL: a table cut short: $records lines, '$(cat "$work/err")'"; failures=$((failures + 1)); }
+if ddview sqlite --help | grep -q 'has no SQLite'; then
+  expect 2 'no SQLite' -- sqlite "$base" "$work/base.db"
+else
+  expect 0 'no file for RA3060' -- sqlite "$base" "$work/base.db"
+  expect 1 "^ddview: $work/base.db: the database exists already: give --force to replace it\$" -- sqlite "$base" "$work/base.db"
+  expect 0 '' -- sqlite "$base" "$work/base.db" --force --deleted
+  cp "$work/random.DBF" "$base/SC210.DBF"
+  expect 1 "^ddview: $base/SC210.DBF: The file is no dBase table" -- sqlite "$base" "$work/broken.db"
+  [[ -z $(ls "$work" | grep broken.db) ]] || { echo "FAIL: a failed sqlite left a file"; failures=$((failures + 1)); }
+  expect 1 "no dictionary \(1Cv7.DD\) in the folder" -- sqlite "$work" "$work/other.db"
+fi
+[[ $(ddview views --help) == *"CREATE VIEW"* ]] || { echo "FAIL: views --help"; failures=$((failures + 1)); }
+[[ $(ddview views "$samples/1Cv7.DDS" | grep -c '^CREATE VIEW') -eq 19 ]] || { echo "FAIL: views"; failures=$((failures + 1)); }
+expect 2 'usage' -- views "$samples/1Cv7.DDS" --dialect mysql
+
 # Real dictionaries: every table shows, and the list has one line per marker.
 if [[ -n "$real" && -d "$real" ]]; then
   for file in "$real"/*.DD; do
