@@ -5,7 +5,8 @@ PACKAGES := cmake ninja-build g++ make binutils \
 	g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 xvfb xauth \
 	googletest libgtest-dev libbenchmark-dev imagemagick clang clang-format libclang-rt-14-dev time \
 	g++-multilib qemu-user-static \
-	libcli11-dev nlohmann-json3-dev help2man dpkg-dev locales python3-dbfread
+	libcli11-dev nlohmann-json3-dev libsqlite3-dev help2man dpkg-dev locales python3-dbfread \
+	sqlite3 pgdbf
 # The locales the Windows tests run Wine under: Russian (1251), Western (1252), Japanese (932).
 LOCALES := ru_RU.UTF-8 en_US.UTF-8 ja_JP.UTF-8
 

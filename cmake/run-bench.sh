@@ -9,6 +9,11 @@
 #            stops at its first match when its output is /dev/null)
 #   memory   the peak resident memory of each ddview command
 # The goals: each ddview command at most 1.2 times grep's time, and at most 64 MB of memory.
+# Then a generated base of a 1 GB table beside a 1 MB dictionary (dbfgen), each command and its peer in turn, best
+# of BENCH_BASE_RUNS runs (default 3), output to a file:
+#   ddview data --csv   against pgdbf -s cp1251 (Debian's DBF-to-PostgreSQL converter): at most 1.0 times
+#   ddview sqlite       against sqlite3's own .import --csv of the CSV that ddview data wrote: at most 1.5 times
+# and the peak memory of both ddview commands: at most 64 MB.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 bin=$root/build/native
@@ -77,6 +82,44 @@ compare() {  # compare LABEL FILE
 }
 
 compare "200 MB dictionary" "$dictionary"
+
+# Best of BENCH_BASE_RUNS runs, in milliseconds, of each of two commands taken in turn: "ours" and "peer" are
+# shell functions that write their output under $work.
+base_runs=${BENCH_BASE_RUNS:-3}
+best_of_pair() {  # best_of_pair OURS PEER: prints "OURS_MS PEER_MS"
+  local best_ours=999999999 best_peer=999999999 start ms
+  for ((run = 0; run < base_runs; run++)); do
+    start=$(now_ns); "$1"; ms=$((($(now_ns) - start) / 1000000)); ((ms < best_ours)) && best_ours=$ms
+    start=$(now_ns); "$2"; ms=$((($(now_ns) - start) / 1000000)); ((ms < best_peer)) && best_peer=$ms
+  done
+  echo "$best_ours $best_peer"
+}
+base=$work/base
+table=$base/DT5000.DBF
+[[ -s "$table" ]] || "$bin/bench/dbfgen" "$base" 1024
+csv=$work/DT5000.csv
+data_csv() { "$ddview" data "$table" --csv >"$csv"; }
+pgdbf_sql() { pgdbf -s cp1251 "$table" >"$work/DT5000.sql"; }
+base_db() { rm -f "$work/base.db"; "$ddview" sqlite "$base" "$work/base.db" 2>/dev/null; }
+import_db() { rm -f "$work/import.db"; sqlite3 "$work/import.db" ".import --csv $csv DT5000"; }
+read -r data_ms pgdbf_ms < <(best_of_pair data_csv pgdbf_sql)
+read -r sqlite_ms import_ms < <(best_of_pair base_db import_db)
+data_mb=$(peak_mb "$ddview" data "$table" --csv)
+rm -f "$work/base.db"
+sqlite_mb=$(/usr/bin/time -f %M "$ddview" sqlite "$base" "$work/base.db" 2>&1 | tail -1 | awk '{printf "%d", $1 / 1024}')
+data_ratio=$(ratio "$data_ms" "$pgdbf_ms")
+sqlite_ratio=$(ratio "$sqlite_ms" "$import_ms")
+within() {  # within RATIO GOAL MB
+  awk "BEGIN{exit !($1 <= $2 && $3 <= 64)}" && echo "within ${2}x and 64 MB" || echo "OUTSIDE ${2}x or 64 MB"
+}
+echo "== a base: $(($(stat -c %s "$table") >> 20)) MB table, $(($(stat -c %s "$base/1Cv7.DD") >> 10)) KB dictionary, best of $base_runs runs"
+printf '  pgdbf -s cp1251          %6d ms\n' "$pgdbf_ms"
+printf '  ddview data --csv        %6d ms  %s x pgdbf   %4d MB peak  %s\n' "$data_ms" "$data_ratio" "$data_mb" \
+  "$(within "$data_ratio" 1.0 "$data_mb")"
+printf '  sqlite3 .import --csv    %6d ms\n' "$import_ms"
+printf '  ddview sqlite            %6d ms  %s x import  %4d MB peak  %s\n' "$sqlite_ms" "$sqlite_ratio" "$sqlite_mb" \
+  "$(within "$sqlite_ratio" 1.5 "$sqlite_mb")"
+rm -f "$csv" "$work/DT5000.sql" "$work/base.db" "$work/import.db"
 
 big=$work/1Cv7-1GB.DD
 "$bin/bench/ddgen" "$big" 1024 >/dev/null
