@@ -4,8 +4,8 @@
 #include <optional>
 #include <string>
 
+#include "base/DataWriter.h"
 #include "base/DictionaryTables.h"
-#include "cli/DataWriter.h"
 #include "cli/TextOutput.h"
 
 namespace dd::cli {

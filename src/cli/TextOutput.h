@@ -4,11 +4,13 @@
 #include <string>
 #include <string_view>
 
+#include "base/DataWriter.h"
+
 namespace dd::cli {
 
 // Writes lines of tab-separated texts, or JSON text, to a stream or into a string: the dictionary's
 // bytes as they are, or converted to UTF-8 for the terminal.
-class TextOutput {
+class TextOutput : public TextSink {
 public:
     TextOutput(std::FILE* stream, bool raw) : stream_(stream), raw_(raw) {}
     // Collects what is written, for the fuzzer and the tests.
@@ -27,7 +29,7 @@ public:
     void Number(long long value);
     void EndLine();
     // Text that is written as it is (JSON, already UTF-8).
-    void Write(std::string_view text);
+    void Write(std::string_view text) override;
     // Writes what was gathered. A stream that takes no more fails with "Disk full" (dd::Error), and the
     // output remembers why.
     void Flush();

@@ -1,10 +1,10 @@
-#include "cli/DataWriter.h"
+#include "base/DataWriter.h"
 
 #include <algorithm>
 
 #include "dictionary/Cp1251.h"
 
-namespace dd::cli {
+namespace dd {
 namespace {
 
 constexpr std::string_view kDeletedName = "deleted";
@@ -81,7 +81,7 @@ std::string JsonNumber(std::string_view digits) {
     return number;
 }
 
-DataWriter::DataWriter(DataFormat format, std::vector<std::string> names, bool deletedColumn, TextOutput& out)
+DataWriter::DataWriter(DataFormat format, std::vector<std::string> names, bool deletedColumn, TextSink& out)
     : format_(format), names_(std::move(names)), deletedColumn_(deletedColumn), out_(out) {
     for (const std::string& name : names_) {
         std::string key = "\"";
@@ -174,4 +174,4 @@ void DataWriter::Row(const DbfRow& row, const std::vector<BaseColumn>& columns) 
     out_.Write(line_);
 }
 
-}  // namespace dd::cli
+}  // namespace dd

@@ -3,11 +3,11 @@
 #include <string>
 #include <vector>
 
-#include "cli/DataWriter.h"
+#include "base/DataWriter.h"
 #include "support/DbfBuilder.h"
 #include "support/TestText.h"
 
-namespace dd::cli {
+namespace dd {
 namespace {
 
 using test::Cp;
@@ -24,6 +24,12 @@ TEST(JsonNumber, WritesTheDigitsAsJsonTakesThem) {
     };
     for (const Case& c : cases) EXPECT_EQ(JsonNumber(c.digits), c.json) << c.digits;
 }
+
+// Collects what is written.
+struct CollectedText : TextSink {
+    void Write(std::string_view text) override { collected.append(text); }
+    std::string collected;
+};
 
 // A table of one row of each kind of value, written in each format.
 class DataWriterTest : public ::testing::Test {
@@ -44,9 +50,8 @@ protected:
     }
 
     std::string Written(DataFormat format, bool deletedColumn) {
-        std::string printed;
+        CollectedText out;
         {
-            TextOutput out(printed, false);
             DataWriter writer(format, names_, deletedColumn, out);
             writer.Header();
             std::vector<char> buffer;
@@ -56,7 +61,7 @@ protected:
                 writer.Row(rows[row], columns_);
             }
         }
-        return printed;
+        return out.collected;
     }
 
     std::string bytes_;
@@ -95,4 +100,4 @@ TEST_F(DataWriterTest, WritesJsonLinesWithTypedValues) {
 }
 
 }  // namespace
-}  // namespace dd::cli
+}  // namespace dd

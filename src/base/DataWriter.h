@@ -5,12 +5,20 @@
 #include <vector>
 
 #include "base/BaseTable.h"
-#include "cli/TextOutput.h"
 #include "dbf/DbfRows.h"
 
-namespace dd::cli {
+namespace dd {
 
-// How `ddview data` prints a table's rows.
+// Where written text goes, a piece at a time: standard output, a string, a file.
+class TextSink {
+public:
+    virtual void Write(std::string_view text) = 0;
+
+protected:
+    ~TextSink() = default;
+};
+
+// How a base's table is written out (ddview data, the viewer's "save as CSV").
 enum class DataFormat {
     kTabs,  // a header line of names, then a line a row, fields joined by TAB, control characters as U+FFFD
     kCsv,   // RFC 4180: the same lines, fields quoted where they hold a comma, a quote or a line break; CR LF
@@ -26,7 +34,7 @@ std::string JsonNumber(std::string_view digits);
 // or false in JSON.
 class DataWriter {
 public:
-    DataWriter(DataFormat format, std::vector<std::string> names, bool deletedColumn, TextOutput& out);
+    DataWriter(DataFormat format, std::vector<std::string> names, bool deletedColumn, TextSink& out);
 
     // The header line (nothing in JSON).
     void Header();
@@ -42,8 +50,8 @@ private:
     std::vector<std::string> names_;
     std::vector<std::string> jsonKeys_;  // "name": in UTF-8, one per column
     bool deletedColumn_;
-    TextOutput& out_;
+    TextSink& out_;
     std::string line_;  // the row being written
 };
 
-}  // namespace dd::cli
+}  // namespace dd
