@@ -105,6 +105,15 @@ bool SearchPattern::IsWholeWordAt(std::string_view text, size_t at) const noexce
     return startsWord && endsWord;
 }
 
+bool SearchPattern::MadeOf(std::string_view bytes) const noexcept {
+    for (const unsigned char b : pattern_) {
+        bool found = false;
+        for (const char c : bytes) found = found || fold_[static_cast<unsigned char>(c)] == b;
+        if (!found) return false;
+    }
+    return true;
+}
+
 bool SearchPattern::FoundIn(std::string_view cell) const noexcept {
     for (size_t at = Find(cell, 0); at != std::string_view::npos; at = Find(cell, at + 1)) {
         if (!wholeWords_ || IsWholeWordAt(cell, at)) return true;

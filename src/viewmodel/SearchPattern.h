@@ -28,10 +28,14 @@ public:
     // Whether the text stands in the cell, between non-word bytes or the cell's ends when whole words
     // are asked for. An empty pattern is found nowhere.
     bool FoundIn(std::string_view cell) const noexcept;
+    // Where the text next stands at or after `from` in any bytes (words not looked at); npos when nowhere.
+    // A search through a long run of bytes finds the few places that FoundIn is then asked about.
+    size_t Find(std::string_view text, size_t from) const noexcept;
+    // Whether every byte of the pattern, as compared, is one of `bytes` (as compared): whether the pattern
+    // can stand in a text made of those bytes alone.
+    bool MadeOf(std::string_view bytes) const noexcept;
 
 private:
-    // Where the text next stands at or after `from`; npos when nowhere.
-    size_t Find(std::string_view text, size_t from) const noexcept;
     bool IsWholeWordAt(std::string_view text, size_t at) const noexcept;
 
     FoldingTable fold_;                   // the identity when case matters
