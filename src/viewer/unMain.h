@@ -41,7 +41,8 @@ public:
     void Show() const noexcept;
     // Places the list and the grid in the window, fits the grid's columns, selects the first table
     // (without running LBClick again) and gives the list the focus. The first placement is the one the
-    // viewer has always opened with; later ones keep the splitter where it was dragged.
+    // viewer has always opened with, the list giving way to the grid's minimum in a small window as on a
+    // resize; later ones keep the splitter where it was dragged.
     void LayoutViewerWindow();
     // Shows the dictionary at the path in place of the one shown, as opening shows it (the first table,
     // the current cell on the captions, the list focused). A failure leaves the viewer showing its file.
