@@ -494,8 +494,11 @@ void StringGrid::PaintCell(HDC dc, GridCell cell, const RECT& rect, bool fixed) 
     FillSolid(dc, right, palette_.Colour(PaintRole::GridLine));
     FillSolid(dc, below, palette_.Colour(PaintRole::GridLine));
 
+    // The active grid draws its current cell plain with a focus rectangle, as the one it works on, but
+    // a search's hit in the selection's colours, so that the found cell stands out until the user moves.
     const bool current = cell == model_.Current();
-    const bool highlighted = !fixed && model_.Selection().Contains(cell) && !(current && isActiveControl_);
+    const bool plainCurrent = current && isActiveControl_ && !model_.IsCurrentHighlighted();
+    const bool highlighted = !fixed && model_.Selection().Contains(cell) && !plainCurrent;
     PaintRole background = PaintRole::Background;
     PaintRole foreground = PaintRole::Text;
     if (fixed)
