@@ -44,6 +44,11 @@ Rgb DarkColour(PaintRole role) noexcept {
             return {45, 45, 45};
         case PaintRole::Edge:
             return {72, 72, 72};
+        // A tooltip a step lighter than the list it floats over, as Windows' own dark tooltips.
+        case PaintRole::TooltipBackground:
+            return {43, 43, 43};
+        case PaintRole::TooltipText:
+            return {240, 240, 240};
     }
     return {};
 }

@@ -23,14 +23,16 @@ ColourScheme ColourSchemeOf(int showFlags) noexcept;
 
 // What the viewer paints, each in one colour.
 enum class PaintRole {
-    Background,      // the list's entries and the grid's cells
-    Text,            // their text
-    Selection,       // the selected list entry and the highlighted grid cells
-    SelectionText,   // their text
-    FixedCell,       // the grid's fixed cells
-    GridLine,        // the grid's 1-pixel lines
-    FormBackground,  // the form's margins around the list and the grid
-    Edge,            // the sunken edges of the list and the grid, which Windows draws in light mode
+    Background,         // the list's entries and the grid's cells
+    Text,               // their text
+    Selection,          // the selected list entry and the highlighted grid cells
+    SelectionText,      // their text
+    FixedCell,          // the grid's fixed cells
+    GridLine,           // the grid's 1-pixel lines
+    FormBackground,     // the form's margins around the list and the grid
+    Edge,               // the sunken edges of the list and the grid, which Windows draws in light mode
+    TooltipBackground,  // the list's tooltip
+    TooltipText,
 };
 
 struct Rgb {

@@ -51,6 +51,10 @@ public:
 
     HWND Handle() const noexcept { return window_.get(); }
     HWND TooltipHandle() const noexcept { return tooltip_.Handle(); }
+    // The tooltip's colours from the palette: the dark ones in dark mode, the system's tooltip colours in light.
+    void ColourTooltip() const {
+        tooltip_.SetColours(palette_.Colour(PaintRole::TooltipBackground), palette_.Colour(PaintRole::TooltipText));
+    }
 
     // Shows the model's entries in place of what the list box held, and the model's selection.
     // Fails with "Unable to insert a line" when the list box cannot take an entry.

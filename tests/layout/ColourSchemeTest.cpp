@@ -53,6 +53,8 @@ TEST(DarkColour, TextReadsOnEveryGroundAndTheLinesStayQuiet) {
         {PaintRole::GridLine, PaintRole::Background, 1.15, 1.6},
         {PaintRole::FormBackground, PaintRole::Background, 1.05, 1.6},
         {PaintRole::Edge, PaintRole::FormBackground, 1.15, 2.0},
+        {PaintRole::TooltipText, PaintRole::TooltipBackground, 7.0, 21.0},
+        {PaintRole::TooltipBackground, PaintRole::Background, 1.05, 1.6},  // it stands out from the list
     };
     for (const Case& c : cases) {
         const double ratio = ContrastRatio(DarkColour(c.foreground), DarkColour(c.ground));

@@ -8,8 +8,12 @@
 #include <fstream>
 #include <set>
 #include <string>
+#include <utility>
 
+#include "layout/ColourScheme.h"
+#include "windows/host/ListerInterface.h"
 #include "windows/support/PluginTestSupport.h"
+#include "windows/support/WindowPicture.h"
 
 namespace dd::test {
 namespace {
@@ -144,6 +148,47 @@ TEST_F(PluginTest, TheTooltipShowsWhereTheMouseRestsOnATable) {
     wchar_t shown[256] = {};
     GetWindowTextW(tooltip, shown, static_cast<int>(std::size(shown)));
     EXPECT_EQ(std::wstring(shown), ToolOf(tooltip, list).text);
+    SetCursorPos(0, 0);
+}
+
+// In dark mode the tooltip is dark too, as the list it belongs to: the palette's tooltip colours, which
+// Wine, keeping no theme, shows with Windows' dark controls too; back in light mode, the system's.
+TEST_F(PluginTest, TheTooltipTakesTheColoursOfTheModeLive) {
+    auto [lister, viewer, list, grid] = OpenSample("1Cv7.DD", {}, host::kDarkMode);
+    ASSERT_NE(viewer, nullptr);
+    const HWND tooltip = TooltipOf(list);
+    ASSERT_NE(tooltip, nullptr);
+    const auto colours = [&] {
+        return std::pair{RgbOf(static_cast<COLORREF>(SendMessageW(tooltip, TTM_GETTIPBKCOLOR, 0, 0))),
+                         RgbOf(static_cast<COLORREF>(SendMessageW(tooltip, TTM_GETTIPTEXTCOLOR, 0, 0)))};
+    };
+    const auto dark = std::pair{DarkColour(PaintRole::TooltipBackground), DarkColour(PaintRole::TooltipText)};
+    const auto light = std::pair{RgbOf(GetSysColor(COLOR_INFOBK)), RgbOf(GetSysColor(COLOR_INFOTEXT))};
+    EXPECT_EQ(colours(), dark) << "opened dark";
+    struct Step {
+        int flags;
+        bool dark;
+    };
+    for (const Step& step : {Step{0, false}, Step{host::kDarkMode | host::kDarkModeNative, true}, Step{0, false},
+                             Step{host::kDarkMode, true}}) {
+        ASSERT_EQ(Plugin().SendCommand(viewer, host::kNewParamsCommand, step.flags), 0);
+        EXPECT_EQ(colours(), step.dark ? dark : light) << "lc_newparams " << step.flags;
+    }
+
+    // Shown, it is painted so.
+    const RECT item = ItemRect(list, 8);
+    POINT screen{item.left + 20, item.top + 5};
+    ClientToScreen(list, &screen);
+    SetCursorPos(screen.x, screen.y);
+    HoverAt(list, item.left + 20, item.top + 5);
+    for (int waited = 0; waited < 3000 && !IsWindowVisible(tooltip); waited += 20) {
+        host::PumpMessages();
+        Sleep(20);
+    }
+    ASSERT_TRUE(IsWindowVisible(tooltip));
+    const WindowPicture picture(tooltip);
+    EXPECT_EQ(picture.AtClient(3, 3), dark.first);
+    EXPECT_GE(picture.InkPixels({0, 0, picture.Width() - 2, picture.Height() - 2}, dark.second, dark.first), 20);
     SetCursorPos(0, 0);
 }
 
