@@ -88,6 +88,8 @@ public:
     bool FindText(std::string_view text, int flags);
     // Copy (Ctrl+C, the Lister's lc_copy): the selected range, or else the current cell, to the clipboard.
     void CopySelection();
+    // Ctrl+C in the list: the selected table's description and identifier to the clipboard.
+    void CopySelectedTable();
     // Select all (Ctrl+A, the Lister's lc_selectall): every cell of the grid, without scrolling.
     void SelectAllCells();
     // Print from the Lister's menu: the print dialog with the named printer chosen (the default one for

@@ -71,4 +71,12 @@ std::string DictionaryView::CopyText() const {
     return RangeClipboardText(grid_, range);
 }
 
+std::optional<std::string> DictionaryView::SelectedTableCopyText() const {
+    const int32_t selected = list_.SelectedIndex();
+    if (selected < 0 || selected >= list_.EntryCount()) return std::nullopt;
+    std::string scratch;
+    const std::string_view tableLine = dictionary_.lines.LineAt(list_.EntryTableLine(selected));
+    return TableClipboardText(list_.EntryTextView(selected), TableIdentifier(tableLine, IsSqlEdition(), scratch));
+}
+
 }  // namespace dd

@@ -66,6 +66,9 @@ public:
     // (RangeClipboardText) when it holds more than one cell, otherwise the current cell's text as
     // "Копировать ячейку" copies it (CellClipboardText).
     std::string CopyText() const;
+    // What Ctrl+C in the table list puts on the clipboard: the selected table's description and its
+    // identifier (TableClipboardText), without showing the table; nothing while no table is selected.
+    std::optional<std::string> SelectedTableCopyText() const;
 
 private:
     // What a hit set, so that the next search knows whether the user has moved since.

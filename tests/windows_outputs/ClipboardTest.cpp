@@ -128,6 +128,41 @@ TEST_F(ClipboardTest, TheCurrentCellAndRowAreCopiedWhereverTheCurrentCellHasMove
     EXPECT_TRUE(dialogs.TakeBoxes().empty());
 }
 
+// Ctrl+C (and Ctrl+Insert) in the table list copies the selected table's description and identifier,
+// TAB between them, the identifier trimmed, in both text formats as the grid's copies, whatever the
+// grid has selected; the identifier by each edition's own field.
+TEST_F(ClipboardTest, CtrlCInTheListCopiesTheSelectedTablesDescriptionAndIdentifier) {
+    for (const char* sample : {"1Cv7.DD", "1Cv7.DDS"}) {
+        const std::string path = WindowsSamplePath(sample);
+        const HWND viewer = Open(path);
+        ASSERT_NE(viewer, nullptr);
+        const HWND list = ListOf(viewer);
+        const int tables = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
+        for (const int table : {0, tables / 2, tables - 1}) {
+            ChooseTable(viewer, table);
+            const ReferenceTable reference = ReadReferenceTable(path, table);
+            std::string identifier = reference.rows.at(1).at(0);
+            identifier.erase(identifier.find_last_not_of(' ') + 1);
+            identifier.erase(0, identifier.find_first_not_of(' '));
+            ASSERT_FALSE(identifier.empty());
+            const std::string expected = reference.entry + "\t" + identifier;
+            for (const WORD key : {WORD{'C'}, WORD{VK_INSERT}}) {
+                SetFocus(list);
+                PutOwnText("before");
+                PressKey(list, key, {false, true});
+                const ClipboardContent copied = ReadClipboard();
+                EXPECT_EQ(copied.text, expected) << sample << " table " << table;
+                EXPECT_EQ(copied.unicode, Utf16FromCp1251(expected)) << sample << " table " << table;
+                ASSERT_GE(copied.formats.size(), 2u);
+                EXPECT_EQ(copied.formats[0], static_cast<UINT>(CF_TEXT));
+                EXPECT_EQ(copied.formats[1], static_cast<UINT>(CF_UNICODETEXT));
+                EXPECT_EQ(ListSelection(list), table);  // the key moved nothing
+            }
+        }
+        lister_->ClosePlugin();
+    }
+}
+
 TEST_F(ClipboardTest, EmptyCellsZeroBytesAndBlanksAreCopiedByTheirRules) {
     const std::string folder = FreshFolder();
     const std::string path = WriteFile(folder, "odd.DD", OddCellsDictionary());
