@@ -415,12 +415,18 @@ void StringGrid::OnHorizontalMouseWheel(short delta) {
 
 void StringGrid::OnContextMenu(LPARAM lParam) {
     POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    std::optional<GridCell> clicked;
     if (point.x == -1 && point.y == -1) {  // from the keyboard: below the current cell
         const RECT cell = CellRect(model_.Current());
         point = {cell.left, cell.bottom};
         ClientToScreen(Handle(), &point);
+    } else {  // from the mouse: where the right click was made
+        POINT client = point;
+        ScreenToClient(Handle(), &client);
+        clicked = CellAtPoint(MAKELPARAM(client.x, client.y));
     }
-    if (args_.onContextMenu) args_.onContextMenu(point);
+    if (args_.onContextMenu)
+        args_.onContextMenu(point, CellForContextMenu(clicked, model_.Current(), model_.FixedRows()));
 }
 
 void StringGrid::OnFocusChange(bool gained, HWND other) {

@@ -75,11 +75,11 @@ public:
     void FormKeyDown(uint16_t& key, ShiftState shift);
     void LBKeyDown(uint16_t& key, ShiftState shift);
     void SGKeyDown(uint16_t& key, ShiftState shift);
-    void N3Click();  // copy the current cell
-    void N6Click();  // copy the current row
-    void N4Click();  // print
-    void N1Click();  // save to a file
-    void N5Click();  // close
+    void N3Click(GridCell cell);  // copy the cell the menu was opened on (the current cell from outside)
+    void N6Click(GridCell cell);  // copy that cell's row
+    void N4Click();               // print
+    void N1Click();               // save to a file
+    void N5Click();               // close
     void AboutClick();
 
     // The Lister's commands (ListerCommands.cpp). A search for a Windows-1251 text with the Lister's flags
@@ -113,7 +113,8 @@ private:
     HBRUSH OnListColours(HDC dc) const;
     bool OnDrawItem(const DRAWITEMSTRUCT& item) const;
     void ApplyColourScheme(ColourScheme scheme);
-    void ShowPopupMenu(POINT screenPoint);
+    // Shows the grid's menu and runs the command chosen on the cell it was opened on.
+    void ShowPopupMenu(POINT screenPoint, GridCell cell);
     void PostToLister(uint16_t key) const noexcept;
     void RunKeyDecision(const FormKeyDecision& decision);
 

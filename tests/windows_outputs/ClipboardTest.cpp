@@ -2,6 +2,7 @@
 // afterwards, in ANSI and in Unicode, and what happens while another program holds the clipboard.
 #include "support/TestPaths.h"
 #include "support/TestText.h"
+#include "viewer/GridMessages.h"
 #include "viewer/PopupMenu.h"
 #include "windows/support/OutputTestSupport.h"
 
@@ -125,6 +126,76 @@ TEST_F(ClipboardTest, TheCurrentCellAndRowAreCopiedWhereverTheCurrentCellHasMove
     const auto [clickedCell, clickedRow] = CopyCellAndRow(viewer);
     EXPECT_EQ(clickedCell.text, cells.at(3).at(1));
     EXPECT_EQ(clickedRow.text, rows.at(3));
+    EXPECT_TRUE(dialogs.TakeBoxes().empty());
+}
+
+// The context menu copies where it was opened. A range dragged from (0, 1) to (2, 4) has its current cell
+// at the corner where the drag ended; a right click inside the range keeps the range and copies the cell
+// clicked and its row; a right click outside selects the cell clicked and copies it; the menu key and a
+// command sent to the viewer copy the current cell.
+TEST_F(ClipboardTest, TheMenuCopiesTheCellAndTheRowItWasOpenedOn) {
+    const std::string path = WindowsSamplePath("1Cv7.DD");
+    const HWND viewer = Open(path);
+    ASSERT_NE(viewer, nullptr);
+    const HWND grid = GridOf(viewer);
+    const int table = BiggestTable(viewer);
+    ChooseTable(viewer, table);
+    const ReferenceTable reference = ReadReferenceTable(path, table);
+    ASSERT_EQ(GridCells(grid), reference.rows);
+    // The middle of a cell as the grid lays it out at 1032 pixels, its rows from the top.
+    const auto at = [](int column, int row) {
+        const int lefts[] = {0, 201, 502, 603, 704};
+        return MAKELPARAM(lefts[column] + 10, row * 19 + 9);
+    };
+    enum class Opened { RightClick, MenuKey, Command };
+    struct Case {
+        const char* what;
+        Opened opened;
+        GridCell cell;  // the cell clicked
+        UINT command;
+        GridCell copied;
+        RECT selection;  // afterwards
+    };
+    const RECT range{0, 1, 2, 4};
+    const Case cases[] = {
+        {"inside the range, copy cell", Opened::RightClick, {1, 2}, N3, {1, 2}, range},
+        {"inside the range, copy row", Opened::RightClick, {1, 3}, N6, {1, 3}, range},
+        {"on the range's first corner", Opened::RightClick, {0, 1}, N3, {0, 1}, range},
+        {"on the current corner", Opened::RightClick, {2, 4}, N6, {2, 4}, range},
+        {"outside the range", Opened::RightClick, {3, 6}, N3, {3, 6}, {3, 6, 3, 6}},
+        {"outside the range, copy row", Opened::RightClick, {4, 5}, N6, {4, 5}, {4, 5, 4, 5}},
+        {"the menu key", Opened::MenuKey, {}, N3, {2, 4}, range},
+        {"the menu key, copy row", Opened::MenuKey, {}, N6, {2, 4}, range},
+        {"a command sent to the viewer", Opened::Command, {}, N3, {2, 4}, range},
+    };
+    DialogDriver dialogs;
+    for (const Case& c : cases) {
+        SendMessageA(grid, WM_LBUTTONDOWN, MK_LBUTTON, at(0, 1));
+        SendMessageA(grid, WM_MOUSEMOVE, MK_LBUTTON, at(2, 4));
+        SendMessageA(grid, WM_LBUTTONUP, 0, at(2, 4));
+        PutOwnText("before");
+        if (c.opened == Opened::Command) {
+            RunMenuCommand(viewer, c.command);
+        } else {
+            dialogs.PlanMenuChoice(c.command);
+            if (c.opened == Opened::MenuKey) {
+                SendMessageA(grid, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(grid), MAKELPARAM(-1, -1));
+            } else {
+                SendMessageA(grid, WM_RBUTTONDOWN, MK_RBUTTON, at(c.cell.column, c.cell.row));
+                SendMessageA(grid, WM_RBUTTONUP, 0, at(c.cell.column, c.cell.row));
+            }
+            host::PumpMessages();
+            EXPECT_EQ(dialogs.TakeMenus(), 1) << c.what;
+        }
+        const std::string expected = c.command == N3 ? reference.rows.at(c.copied.row).at(c.copied.column)
+                                                     : BuiltCopiedRow(reference, c.copied.row);
+        const ClipboardContent copied = ReadClipboard();
+        EXPECT_EQ(copied.text, expected) << c.what;
+        EXPECT_EQ(copied.unicode, Utf16FromCp1251(expected)) << c.what;
+        RECT selection{};
+        SendMessageA(grid, grid::kGetSelection, 0, reinterpret_cast<LPARAM>(&selection));
+        EXPECT_EQ(selection, c.selection) << c.what;
+    }
     EXPECT_TRUE(dialogs.TakeBoxes().empty());
 }
 
