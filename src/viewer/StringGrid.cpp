@@ -430,6 +430,7 @@ void StringGrid::OnContextMenu(LPARAM lParam) {
 }
 
 void StringGrid::OnFocusChange(bool gained, HWND other) {
+    if (gained && args_.onFocus) args_.onFocus();
     // The grid stays its form's active control while the focus leaves the form altogether.
     const HWND form = GetParent(Handle());
     const bool active = gained || !(other != nullptr && (other == form || IsChild(form, other)));

@@ -32,6 +32,8 @@ struct TableListBoxArgs {
     ExceptionSink* errors = nullptr;
     // Raised before the list box handles a key itself; a key set to 0 is not handled.
     KeyDownHandler onKeyDown;
+    // Raised when the list gains the focus.
+    std::function<void()> onFocus;
     // The tooltip of an entry, in Windows-1251.
     std::function<std::string(int32_t entry)> tooltipText;
     // Whether the mouse at this screen point belongs to the parent (the splitter over the list's border).

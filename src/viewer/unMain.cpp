@@ -61,6 +61,7 @@ TfmMain::TfmMain(HWND listerWnd, const std::string& path, ViewerApplication& app
               TabKeyDown(ViewerControl::List, key, shift);
               if (key != 0) LBKeyDown(key, shift);
           },
+          [this] { activeControl_ = ViewerControl::List; },
           [this](int32_t entry) { return TableTooltipText(view_, entry); },
           [this](POINT point) { return IsSplitterAtScreenPoint(point); }}),
       SG({window_.get(), &view_.Grid(), &palette_, kGridId, Scaled(kGridBounds, dpi_), dpi_, &application,
@@ -69,7 +70,8 @@ TfmMain::TfmMain(HWND listerWnd, const std::string& path, ViewerApplication& app
               TabKeyDown(ViewerControl::Grid, key, shift);
               if (key != 0) SGKeyDown(key, shift);
           },
-          [this](POINT point, GridCell cell) { ShowPopupMenu(point, cell); }, [this] { FitGridColumns(SG); },
+          [this](POINT point, GridCell cell) { ShowPopupMenu(point, cell); },
+          [this] { activeControl_ = ViewerControl::Grid; }, [this] { FitGridColumns(SG); },
           [this](POINT point) { return IsSplitterAtScreenPoint(point); }}),
       binding_(*this, &application, window_) {
     binding_.Bind();
@@ -97,6 +99,9 @@ LRESULT TfmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
         case WM_DELETEITEM:
             return TRUE;  // the list's entries hold nothing to free
+        case WM_SETFOCUS:
+            OnSetFocus();
+            return 0;
         case WM_KEYDOWN:
         case WM_SYSKEYDOWN:
             return OnKeyDown(message, wParam, lParam);

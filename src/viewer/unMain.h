@@ -115,6 +115,10 @@ private:
     void ApplyColourScheme(ColourScheme scheme);
     // Shows the grid's menu and runs the command chosen on the cell it was opened on.
     void ShowPopupMenu(POINT screenPoint, GridCell cell);
+    // The Lister gives the viewer window the focus after loading and whenever its window is activated;
+    // the keys belong to the control that had the focus last.
+    void OnSetFocus();
+    HWND ControlHandle(ViewerControl control) const noexcept;
     void PostToLister(uint16_t key) const noexcept;
     void RunKeyDecision(const FormKeyDecision& decision);
 
@@ -145,6 +149,7 @@ private:
     ViewerLayout placed_;
     bool laidOut_ = false;  // the controls follow the window's size from the first placement on
     int listWidth_ = 0;     // the splitter's place, for as long as the window lives
+    ViewerControl activeControl_ = ViewerControl::List;  // the control that had the focus last
     std::optional<SplitterDrag> splitterDrag_;
     UniqueFont font_;
     UniqueWindow window_;
