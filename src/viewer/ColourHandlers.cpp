@@ -12,16 +12,6 @@ void TfmMain::SetShowFlags(int flags) {
 
 namespace {
 
-// The list's tooltip is a pop-up that Windows or its theme paints: in the palette's dark mode it has no
-// theme, which would paint it light whatever its colours; with Windows' dark controls it takes their
-// dark theme (which paints it dark where Windows has it, and leaves the colours to show where not).
-enum class TooltipTheme { Own, None, WindowsDark };
-
-TooltipTheme TooltipThemeOf(const ColourScheme& scheme) noexcept {
-    if (!scheme.dark) return TooltipTheme::Own;
-    return scheme.nativeDarkControls ? TooltipTheme::WindowsDark : TooltipTheme::None;
-}
-
 void UseTooltipTheme(HWND tooltip, TooltipTheme theme) noexcept {
     if (theme == TooltipTheme::None)
         UseNoControlTheme(tooltip);

@@ -1,6 +1,7 @@
-// The commands that the Lister sends the viewer (search, copy, select all, print), the grid's keys
-// for copy and select all, and the list's key for copy. The search, the selection and the copied text are the headless
-// viewer's; these handlers show their results in the list and the grid and hand the text and the pages on.
+// The commands that the Lister sends the viewer (search, copy, select all, print), the grid's keys for
+// copy and select all, and the list's key for copy. The search, the selection and the copied texts are
+// the headless viewer's; these handlers show their results in the list and the grid and hand the texts
+// and the pages on.
 #include "outputs/OutputTitles.h"
 #include "viewer/Clipboard.h"
 #include "viewer/OutputCommands.h"

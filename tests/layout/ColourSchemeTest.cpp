@@ -22,6 +22,21 @@ TEST(ColourSchemeOf, ReadsTheDarkFlagsAndIgnoresEveryOtherShowFlag) {
     for (const Case& c : cases) EXPECT_EQ(ColourSchemeOf(c.flags), c.scheme) << "flags " << c.flags;
 }
 
+TEST(TooltipThemeOf, IsTheTooltipsOwnInLightModeAndNoneOrWindowsDarkInDarkMode) {
+    struct Case {
+        ColourScheme scheme;
+        TooltipTheme theme;
+    };
+    const Case cases[] = {
+        {{false, false}, TooltipTheme::Own},
+        {{true, false}, TooltipTheme::None},
+        {{true, true}, TooltipTheme::WindowsDark},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(TooltipThemeOf(c.scheme), c.theme) << c.scheme.dark << c.scheme.nativeDarkControls;
+    }
+}
+
 TEST(ContrastRatio, RunsFromOneForEqualLightnessTo21ForBlackAndWhite) {
     struct Case {
         Rgb a;
