@@ -59,6 +59,7 @@ struct DriverState {
     std::map<HWND, SaveDialogState> openSaveDialogs;
     int menus = 0;
     std::deque<UINT> menuChoices;
+    UINT_PTR menuTimer = 0;  // closes a menu whose planned keys did not
 };
 DriverState* driver = nullptr;
 
@@ -117,7 +118,12 @@ void OnDialogIdle(HWND dialog) {
 // A menu that the keys did not close is closed after a while, so that a test fails instead of waiting.
 void CALLBACK EndMenuLeftOpen(HWND, UINT, UINT_PTR timer, DWORD) {
     KillTimer(nullptr, timer);
+    if (driver != nullptr) driver->menuTimer = 0;
     EndMenu();
+}
+
+void StopMenuTimer() {
+    if (driver->menuTimer != 0) KillTimer(nullptr, std::exchange(driver->menuTimer, 0));
 }
 
 // The menu waits for the user: the next planned item is chosen with the keys a user would press (Down
@@ -141,7 +147,8 @@ void OnMenuIdle(HWND menuWindow) {
     }
     for (int i = 0; i <= position; ++i) PostMessageA(menuWindow, WM_KEYDOWN, VK_DOWN, 1);
     PostMessageA(menuWindow, WM_KEYDOWN, VK_RETURN, 1);
-    SetTimer(nullptr, 0, 3000, EndMenuLeftOpen);
+    StopMenuTimer();
+    driver->menuTimer = SetTimer(nullptr, 0, 3000, EndMenuLeftOpen);
 }
 
 LRESULT CALLBACK AfterWindowProc(int code, WPARAM wParam, LPARAM lParam) {
@@ -159,6 +166,9 @@ LRESULT CALLBACK BeforeWindowProc(int code, WPARAM wParam, LPARAM lParam) {
     if (code == HC_ACTION && driver != nullptr && call->message == WM_ENTERIDLE) {
         if (call->wParam == MSGF_DIALOGBOX) OnDialogIdle(reinterpret_cast<HWND>(call->lParam));
         if (call->wParam == MSGF_MENU) OnMenuIdle(reinterpret_cast<HWND>(call->lParam));
+    }
+    if (code == HC_ACTION && driver != nullptr && call->message == WM_EXITMENULOOP) {
+        StopMenuTimer();  // the menu closed: a later one must not be closed by its timer
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
@@ -255,6 +265,7 @@ DialogDriver::DialogDriver() {
 }
 
 DialogDriver::~DialogDriver() {
+    StopMenuTimer();
     UnhookWindowsHookEx(afterHook_);
     UnhookWindowsHookEx(beforeHook_);
     delete std::exchange(driver, nullptr);
