@@ -78,6 +78,7 @@ void FindFromTheStart(benchmark::State& state, bool lastTable, std::string text,
         view.SelectTable(0);
     }
     for (auto _ : state) {
+        view.SelectEntry(0);  // a search from the start begins at the selected table, which a hit moves
         const auto hit = view.Find(text, flags | dd::kFindFirst);
         if (lastTable != (hit && hit->entry == last)) return state.SkipWithError("unexpected search result");
     }

@@ -16,6 +16,7 @@ void GridModel::SetRowCount(int32_t rows) {
     rows = std::max<int32_t>(rows, 1);
     if (rows == RowCount()) return;
     if (rows <= fixedRows_) {
+        currentHighlighted_ = false;
         fixedRows_ = rows - 1;
         current_ = anchor_ = {0, fixedRows_};
         topRow_ = fixedRows_;
@@ -23,6 +24,7 @@ void GridModel::SetRowCount(int32_t rows) {
     rows_.resize(static_cast<size_t>(rows));
     const int32_t last = rows - 1;
     if (current_.row > last) {
+        currentHighlighted_ = false;
         current_.row = last;
         anchor_ = current_;
     }
@@ -53,6 +55,7 @@ GridCell GridModel::Clamped(GridCell cell) const {
 
 void GridModel::SetCurrent(GridCell cell, bool extendSelection) {
     current_ = Clamped(cell);
+    currentHighlighted_ = false;
     if (!extendSelection) anchor_ = current_;
 }
 

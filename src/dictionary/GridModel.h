@@ -59,6 +59,11 @@ public:
     // selection shrinks to that cell; with it, the selection spans from the anchor to that cell.
     void SetCurrent(GridCell cell, bool extendSelection = false);
     GridRange Selection() const noexcept;
+    // Marks the current cell to be drawn as selected even where the grid has the focus, as a search's hit
+    // is, so that it stands out from a cell the user chose. Every change of the current cell (SetCurrent,
+    // the rows running out under it) takes the mark away again.
+    void HighlightCurrent() noexcept { currentHighlighted_ = true; }
+    bool IsCurrentHighlighted() const noexcept { return currentHighlighted_; }
 
     int32_t TopRow() const noexcept { return topRow_; }
     void SetTopRow(int32_t row);
@@ -72,6 +77,7 @@ private:
     GridCell current_;
     GridCell anchor_;
     int32_t topRow_;
+    bool currentHighlighted_ = false;
 };
 
 }  // namespace dd

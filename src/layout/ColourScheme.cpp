@@ -24,6 +24,11 @@ ColourScheme ColourSchemeOf(int showFlags) noexcept {
     return {dark, dark && (showFlags & kShowFlagDarkModeNative) != 0};
 }
 
+TooltipTheme TooltipThemeOf(const ColourScheme& scheme) noexcept {
+    if (!scheme.dark) return TooltipTheme::Own;
+    return scheme.nativeDarkControls ? TooltipTheme::WindowsDark : TooltipTheme::None;
+}
+
 Rgb DarkColour(PaintRole role) noexcept {
     // A dark grey ground with light grey text, as the file manager's dark panels; a muted blue for the
     // selection, clear against the ground without glaring; lines and margins a step lighter than the ground.
@@ -44,6 +49,11 @@ Rgb DarkColour(PaintRole role) noexcept {
             return {45, 45, 45};
         case PaintRole::Edge:
             return {72, 72, 72};
+        // A tooltip a step lighter than the list it floats over, as Windows' own dark tooltips.
+        case PaintRole::TooltipBackground:
+            return {43, 43, 43};
+        case PaintRole::TooltipText:
+            return {240, 240, 240};
     }
     return {};
 }

@@ -21,16 +21,24 @@ struct ColourScheme {
 // Windows' dark controls count only in dark mode.
 ColourScheme ColourSchemeOf(int showFlags) noexcept;
 
+// The theme the list's tooltip takes, which Windows paints by itself: its own in light mode; in dark mode
+// Windows' dark one with nativeDarkControls (its colours show where that theme is missing), and none
+// otherwise, since a themed tooltip paints light whatever colours it is given.
+enum class TooltipTheme { Own, None, WindowsDark };
+TooltipTheme TooltipThemeOf(const ColourScheme& scheme) noexcept;
+
 // What the viewer paints, each in one colour.
 enum class PaintRole {
-    Background,      // the list's entries and the grid's cells
-    Text,            // their text
-    Selection,       // the selected list entry and the highlighted grid cells
-    SelectionText,   // their text
-    FixedCell,       // the grid's fixed cells
-    GridLine,        // the grid's 1-pixel lines
-    FormBackground,  // the form's margins around the list and the grid
-    Edge,            // the sunken edges of the list and the grid, which Windows draws in light mode
+    Background,         // the list's entries and the grid's cells
+    Text,               // their text
+    Selection,          // the selected list entry and the highlighted grid cells
+    SelectionText,      // their text
+    FixedCell,          // the grid's fixed cells
+    GridLine,           // the grid's 1-pixel lines
+    FormBackground,     // the form's margins around the list and the grid
+    Edge,               // the sunken edges of the list and the grid, which Windows draws in light mode
+    TooltipBackground,  // the list's tooltip
+    TooltipText,
 };
 
 struct Rgb {

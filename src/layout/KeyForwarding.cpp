@@ -32,8 +32,11 @@ FormKeyDecision DecideControlKey(ViewerControl control, uint16_t key, ShiftState
     if (shift.AltAlone() && key == keys::kX) return {Action::CloseHost, 0, false};
     if (IsListerFunctionKey(key, shift)) return {Action::ForwardToLister, key, true};
     if (shift.None() && IsListerKey(key)) return {Action::ForwardToLister, key, true};
-    if (control == ViewerControl::Grid && shift.CtrlAlone()) {
-        if (key == keys::kC || key == keys::kInsert) return {Action::Copy, 0, true};
+    if (!shift.CtrlAlone()) return {};
+    const bool copyKey = key == keys::kC || key == keys::kInsert;
+    if (control == ViewerControl::List && copyKey) return {Action::CopyTable, 0, true};
+    if (control == ViewerControl::Grid) {
+        if (copyKey) return {Action::Copy, 0, true};
         if (key == keys::kA) return {Action::SelectAll, 0, true};
     }
     return {};

@@ -21,7 +21,7 @@ struct ShiftState {
 // What the viewer does with a key that reaches the viewer window or one of its controls before the
 // window handles it itself.
 struct FormKeyDecision {
-    enum class Action { Nothing, ForwardToLister, CloseHost, About, Copy, SelectAll };
+    enum class Action { Nothing, ForwardToLister, CloseHost, About, Copy, CopyTable, SelectAll };
     Action action = Action::Nothing;
     uint16_t listerKey = 0;  // the key posted to the Lister window for ForwardToLister
     bool consumes = false;   // the key gets no further processing
@@ -38,7 +38,8 @@ FormKeyDecision DecideFormKey(uint16_t key, ShiftState shift, bool listerIsEmbed
 // keeps their own rule: handed back whatever the modifiers and kept too, never turned into Tab. The
 // function keys F2 to F12, alone or with Shift, go to the Lister window as well, for its search (F7, F3,
 // Shift+F3, F5) and its other commands; F10 stays the system's menu key and Shift+F10 the context
-// menu's, and F1 does nothing. The grid copies on Ctrl+C and Ctrl+Insert and selects every cell on Ctrl+A.
+// menu's, and F1 does nothing. The grid copies on Ctrl+C and Ctrl+Insert and selects every cell on Ctrl+A;
+// the list copies its selected table's description and identifier on Ctrl+C and Ctrl+Insert.
 FormKeyDecision DecideControlKey(ViewerControl control, uint16_t key, ShiftState shift) noexcept;
 
 }  // namespace dd

@@ -8,4 +8,9 @@ std::optional<GridCell> CellToSelectOnRightClick(std::optional<GridCell> clicked
     return clicked;
 }
 
+GridCell CellForContextMenu(std::optional<GridCell> clicked, GridCell current, int32_t fixedRows) noexcept {
+    if (!clicked || clicked->row < fixedRows) return current;
+    return *clicked;
+}
+
 }  // namespace dd

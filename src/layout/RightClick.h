@@ -13,4 +13,10 @@ namespace dd {
 std::optional<GridCell> CellToSelectOnRightClick(std::optional<GridCell> clicked, GridRange selection,
                                                  int32_t fixedRows) noexcept;
 
+// The cell that the context menu's commands ("Копировать ячейку", "Копировать строку") work on: the cell
+// the right click was made on, inside a selected range (which stays) as outside it (where it became
+// current), so that the menu acts where the user pointed; the current cell when the menu came from the
+// keyboard (no cell clicked), or the click hit no cell or a fixed row.
+GridCell CellForContextMenu(std::optional<GridCell> clicked, GridCell current, int32_t fixedRows) noexcept;
+
 }  // namespace dd

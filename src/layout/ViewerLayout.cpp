@@ -51,8 +51,9 @@ ViewerLayout LayoutViewer(int windowWidth, int windowHeight, int listWidth, Dpi 
     return SideBySide(windowWidth, windowHeight, ClampListWidth(listWidth, windowWidth, dpi), dpi);
 }
 
+// A viewer opened in a small window is laid out as one resized to it, so that it opens with a usable grid.
 ViewerLayout LayoutViewer(int windowWidth, int windowHeight, Dpi dpi) noexcept {
-    return SideBySide(windowWidth, windowHeight, DefaultListWidth(dpi), dpi);
+    return LayoutViewer(windowWidth, windowHeight, DefaultListWidth(dpi), dpi);
 }
 
 }  // namespace dd

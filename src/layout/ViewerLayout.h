@@ -39,13 +39,14 @@ int RescaledListWidth(int listWidth, Dpi from, Dpi to) noexcept;
 // The viewer's placement after every change of the window's size, of the list's width (the splitter)
 // or of the screen's resolution: a 1-pixel margin all round, the list `listWidth` wide (as ClampListWidth leaves it) on
 // the left and the grid right of it, touching it, to the margin on the right; both cover the rows from the top margin
-// to the bottom one. Sizes that would be negative are 0. With the default list width, in a window wide enough for the
-// grid's minimum, it is exactly the opening placement of LayoutViewer below.
+// to the bottom one. Sizes that would be negative are 0. With the default list width it is the opening placement of
+// LayoutViewer below.
 ViewerLayout LayoutViewer(int windowWidth, int windowHeight, int listWidth, Dpi dpi = kDefaultDpi) noexcept;
 
 // The explicit placement after a file has been opened: a 1-pixel margin all round, the list 230 pixels
-// wide on the left and the grid on the right, touching it. Sizes that would be negative in a window
-// narrower than 232 or lower than 2 pixels are 0.
+// wide on the left and the grid on the right, touching it. A window too narrow for the grid's minimum
+// beside that list (a Quick View panel) gets the same minimums as one resized to its size: the placement
+// is the one above at the default list width.
 ViewerLayout LayoutViewer(int windowWidth, int windowHeight, Dpi dpi = kDefaultDpi) noexcept;
 
 }  // namespace dd

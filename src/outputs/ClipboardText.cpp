@@ -37,6 +37,14 @@ std::string RangeClipboardText(const GridModel& grid, GridRange range) {
     return text;
 }
 
+std::string TableClipboardText(std::string_view description, std::string_view identifier) {
+    std::string text;
+    AppendRangeCell(text, description);
+    text.push_back(kCellSeparator);
+    AppendRangeCell(text, TrimBlanks(UpToFirstZeroByte(identifier)));
+    return text;
+}
+
 std::string_view UpToFirstZeroByte(std::string_view text) noexcept { return text.substr(0, text.find('\0')); }
 
 }  // namespace dd

@@ -21,6 +21,12 @@ std::string RowClipboardText(const GridModel& grid, int32_t row);
 // otherwise cut off every cell after it. Rows and columns outside the grid give empty cells.
 std::string RangeClipboardText(const GridModel& grid, GridRange range);
 
+// What Ctrl+C in the table list copies of a table: its description, TAB, its identifier trimmed of
+// blanks (TrimBlanks), as one line without a line end, to be pasted beside others as two columns. Each
+// part, as a range's cell, gives only what stands before its first zero byte and has TAB, CR and LF as
+// spaces.
+std::string TableClipboardText(std::string_view description, std::string_view identifier);
+
 // The part of a text that the clipboard keeps as CF_TEXT: everything before its first zero byte.
 std::string_view UpToFirstZeroByte(std::string_view text) noexcept;
 

@@ -10,17 +10,29 @@ void TfmMain::SetShowFlags(int flags) {
     ApplyColourScheme(ColourSchemeOf(flags));
 }
 
+namespace {
+
+void UseTooltipTheme(HWND tooltip, TooltipTheme theme) noexcept {
+    if (theme == TooltipTheme::None)
+        UseNoControlTheme(tooltip);
+    else
+        UseDarkControlTheme(tooltip, theme == TooltipTheme::WindowsDark);
+}
+
+}  // namespace
+
 void TfmMain::ApplyColourScheme(ColourScheme scheme) {
     if (scheme == palette_.Scheme()) return;
-    const bool themed = palette_.Scheme().nativeDarkControls;
+    const ColourScheme previous = palette_.Scheme();
     palette_ = Palette(scheme);
     // Only a change touches the controls' theme, so that a viewer that never was dark keeps the
     // theme Windows gave it.
-    if (scheme.nativeDarkControls != themed) {
+    if (scheme.nativeDarkControls != previous.nativeDarkControls) {
         UseDarkControlTheme(LB.Handle(), scheme.nativeDarkControls);
-        UseDarkControlTheme(LB.TooltipHandle(), scheme.nativeDarkControls);
         UseDarkControlTheme(SG.Handle(), scheme.nativeDarkControls);
     }
+    if (TooltipThemeOf(scheme) != TooltipThemeOf(previous)) UseTooltipTheme(LB.TooltipHandle(), TooltipThemeOf(scheme));
+    LB.ColourTooltip();
     RedrawWindow(window_.get(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 

@@ -55,6 +55,12 @@ void UseDarkControlTheme(HWND window, bool dark) noexcept {
     setWindowTheme(window, dark ? L"DarkMode_Explorer" : nullptr, nullptr);
 }
 
+void UseNoControlTheme(HWND window) noexcept {
+    const SetWindowThemeFunction setWindowTheme = SetWindowThemeOfSystem();
+    // Names that match no theme's classes: the window is drawn as without visual styles.
+    if (setWindowTheme != nullptr) setWindowTheme(window, L"", L"");
+}
+
 void PaintDarkClientEdge(HWND window, const Palette& palette) noexcept {
     if (!palette.IsDark() || (GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_CLIENTEDGE) == 0) return;
     WindowDc dc(window);

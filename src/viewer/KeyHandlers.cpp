@@ -24,6 +24,9 @@ void TfmMain::RunKeyDecision(const FormKeyDecision& decision) {
         case Action::Copy:
             CopySelection();
             break;
+        case Action::CopyTable:
+            CopySelectedTable();
+            break;
         case Action::SelectAll:
             SelectAllCells();
             break;

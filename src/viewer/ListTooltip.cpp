@@ -64,4 +64,9 @@ void ListTooltip::Relay(UINT message, WPARAM wParam, LPARAM lParam) const {
 
 void ListTooltip::SetMaximumWidth(int pixels) const { SendMessageW(Handle(), TTM_SETMAXTIPWIDTH, 0, pixels); }
 
+void ListTooltip::SetColours(COLORREF background, COLORREF text) const {
+    SendMessageW(Handle(), TTM_SETTIPBKCOLOR, background, 0);
+    SendMessageW(Handle(), TTM_SETTIPTEXTCOLOR, text, 0);
+}
+
 }  // namespace dd

@@ -34,6 +34,8 @@ public:
     void Relay(UINT message, WPARAM wParam, LPARAM lParam) const;
     // Lines longer than this wrap; the control breaks lines at CR LF only once it has a width.
     void SetMaximumWidth(int pixels) const;
+    // The colours the control paints its ground and its text in where no theme paints it.
+    void SetColours(COLORREF background, COLORREF text) const;
 
 private:
     friend class WindowBase<ListTooltip>;

@@ -1,6 +1,7 @@
-// The commands that the Lister sends the viewer (search, copy, select all, print) and the grid's keys
-// for copy and select all. The search, the selection and the copied text are the headless viewer's;
-// these handlers show their results in the list and the grid and hand the text and the pages on.
+// The commands that the Lister sends the viewer (search, copy, select all, print), the grid's keys for
+// copy and select all, and the list's key for copy. The search, the selection and the copied texts are
+// the headless viewer's; these handlers show their results in the list and the grid and hand the texts
+// and the pages on.
 #include "outputs/OutputTitles.h"
 #include "viewer/Clipboard.h"
 #include "viewer/OutputCommands.h"
@@ -19,6 +20,12 @@ bool TfmMain::FindText(std::string_view text, int flags) {
 
 // On behalf of the application's main window, as the menu's copy commands.
 void TfmMain::CopySelection() { PutClipboardText(App().MainWindow(), view_.CopyText()); }
+
+// The list's copy: the same clipboard layer and formats as the grid's. Nothing is selected only in a
+// list without tables; the clipboard is left alone then.
+void TfmMain::CopySelectedTable() {
+    if (const auto text = view_.SelectedTableCopyText()) PutClipboardText(App().MainWindow(), *text);
+}
 
 void TfmMain::SelectAllCells() {
     view_.SelectAll();

@@ -24,9 +24,9 @@ constexpr std::string_view kSaveDefaultExtension = "txt";
 
 // The clipboard is opened on behalf of the application's main window, the Lister window of the
 // newest load; while there is none (after Alt+X or a closed viewer) a private window stands in.
-void TfmMain::N3Click() { PutClipboardText(App().MainWindow(), CellClipboardText(Grid(), CurrentCell())); }
+void TfmMain::N3Click(GridCell cell) { PutClipboardText(App().MainWindow(), CellClipboardText(Grid(), cell)); }
 
-void TfmMain::N6Click() { PutClipboardText(App().MainWindow(), RowClipboardText(Grid(), CurrentCell().row)); }
+void TfmMain::N6Click(GridCell cell) { PutClipboardText(App().MainWindow(), RowClipboardText(Grid(), cell.row)); }
 
 void TfmMain::N1Click() {
     // The form's save dialog: filter and default extension set at every use, the last name offered.

@@ -20,6 +20,10 @@ int SystemColourOf(PaintRole role) noexcept {
             return COLOR_BTNFACE;
         case PaintRole::Edge:
             return COLOR_BTNSHADOW;
+        case PaintRole::TooltipBackground:
+            return COLOR_INFOBK;
+        case PaintRole::TooltipText:
+            return COLOR_INFOTEXT;
     }
     return COLOR_WINDOW;
 }

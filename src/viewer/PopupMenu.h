@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "dictionary/GridModel.h"
 #include "viewer/WinHandles.h"
 
 namespace dd {
@@ -24,10 +25,13 @@ enum PopupMenu2Item : UINT {
 class PopupMenu {
 public:
     PopupMenu();
-    // Shows the menu at a screen point; the chosen item's command goes to the owner window.
-    void Popup(HWND owner, POINT screenPoint) const;
-    // Runs the handler of the command on the form; a command the menu does not have does nothing.
-    static void RunCommand(UINT command, TfmMain& form);
+    // Shows the menu at a screen point, owned by the window, until the user chooses an item or leaves it;
+    // answers the chosen item's command, 0 for none. The command is not sent as WM_COMMAND: the caller
+    // runs it while it still knows what the menu was opened on.
+    UINT Popup(HWND owner, POINT screenPoint) const;
+    // Runs the handler of the command on the form, the copy commands on this cell; a command the menu
+    // does not have does nothing.
+    static void RunCommand(UINT command, TfmMain& form, GridCell cell);
 
 private:
     UniqueMenu menu_;

@@ -415,15 +415,22 @@ void StringGrid::OnHorizontalMouseWheel(short delta) {
 
 void StringGrid::OnContextMenu(LPARAM lParam) {
     POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    std::optional<GridCell> clicked;
     if (point.x == -1 && point.y == -1) {  // from the keyboard: below the current cell
         const RECT cell = CellRect(model_.Current());
         point = {cell.left, cell.bottom};
         ClientToScreen(Handle(), &point);
+    } else {  // from the mouse: where the right click was made
+        POINT client = point;
+        ScreenToClient(Handle(), &client);
+        clicked = CellAtPoint(MAKELPARAM(client.x, client.y));
     }
-    if (args_.onContextMenu) args_.onContextMenu(point);
+    if (args_.onContextMenu)
+        args_.onContextMenu(point, CellForContextMenu(clicked, model_.Current(), model_.FixedRows()));
 }
 
 void StringGrid::OnFocusChange(bool gained, HWND other) {
+    if (gained && args_.onFocus) args_.onFocus();
     // The grid stays its form's active control while the focus leaves the form altogether.
     const HWND form = GetParent(Handle());
     const bool active = gained || !(other != nullptr && (other == form || IsChild(form, other)));
@@ -494,8 +501,11 @@ void StringGrid::PaintCell(HDC dc, GridCell cell, const RECT& rect, bool fixed) 
     FillSolid(dc, right, palette_.Colour(PaintRole::GridLine));
     FillSolid(dc, below, palette_.Colour(PaintRole::GridLine));
 
+    // The active grid draws its current cell plain with a focus rectangle, as the one it works on, but
+    // a search's hit in the selection's colours, so that the found cell stands out until the user moves.
     const bool current = cell == model_.Current();
-    const bool highlighted = !fixed && model_.Selection().Contains(cell) && !(current && isActiveControl_);
+    const bool plainCurrent = current && isActiveControl_ && !model_.IsCurrentHighlighted();
+    const bool highlighted = !fixed && model_.Selection().Contains(cell) && !plainCurrent;
     PaintRole background = PaintRole::Background;
     PaintRole foreground = PaintRole::Text;
     if (fixed)

@@ -35,8 +35,11 @@ struct StringGridArgs {
     std::function<void(int column, int32_t row, const RECT& cell)> onDrawCell;
     // Raised before the grid handles a key itself; a key set to 0 is not handled.
     KeyDownHandler onKeyDown;
-    // Raised for the context menu, with the point in screen coordinates.
-    std::function<void(POINT screenPoint)> onContextMenu;
+    // Raised for the context menu, with the point in screen coordinates and the cell its commands work
+    // on (CellForContextMenu): the cell right-clicked, or the current one for the menu key.
+    std::function<void(POINT screenPoint, GridCell cell)> onContextMenu;
+    // Raised when the grid gains the focus.
+    std::function<void()> onFocus;
     // Raised when the grid's size changed from outside, so that its columns can be fitted again.
     std::function<void()> onResized;
     // Whether the mouse at this screen point belongs to the parent (the splitter over the grid's border).

@@ -66,6 +66,7 @@ TableListBox::TableListBox(const TableListBoxArgs& args)
 
 LRESULT TableListBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCHITTEST) return OnHitTest(message, wParam, lParam);
+    if (message == WM_SETFOCUS && args_.onFocus) args_.onFocus();
     if (message == WM_MOUSEMOVE) OnMouseMove(lParam);
     if (message == WM_MOUSEMOVE || IsMouseButtonMessage(message)) tooltip_.Relay(message, wParam, lParam);
     if (MayScrollTheEntries(message)) ForgetHoveredEntry();

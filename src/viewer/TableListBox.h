@@ -32,6 +32,8 @@ struct TableListBoxArgs {
     ExceptionSink* errors = nullptr;
     // Raised before the list box handles a key itself; a key set to 0 is not handled.
     KeyDownHandler onKeyDown;
+    // Raised when the list gains the focus.
+    std::function<void()> onFocus;
     // The tooltip of an entry, in Windows-1251.
     std::function<std::string(int32_t entry)> tooltipText;
     // Whether the mouse at this screen point belongs to the parent (the splitter over the list's border).
@@ -51,6 +53,10 @@ public:
 
     HWND Handle() const noexcept { return window_.get(); }
     HWND TooltipHandle() const noexcept { return tooltip_.Handle(); }
+    // The tooltip's colours from the palette: the dark ones in dark mode, the system's tooltip colours in light.
+    void ColourTooltip() const {
+        tooltip_.SetColours(palette_.Colour(PaintRole::TooltipBackground), palette_.Colour(PaintRole::TooltipText));
+    }
 
     // Shows the model's entries in place of what the list box held, and the model's selection.
     // Fails with "Unable to insert a line" when the list box cannot take an entry.

@@ -61,6 +61,7 @@ TfmMain::TfmMain(HWND listerWnd, const std::string& path, ViewerApplication& app
               TabKeyDown(ViewerControl::List, key, shift);
               if (key != 0) LBKeyDown(key, shift);
           },
+          [this] { activeControl_ = ViewerControl::List; },
           [this](int32_t entry) { return TableTooltipText(view_, entry); },
           [this](POINT point) { return IsSplitterAtScreenPoint(point); }}),
       SG({window_.get(), &view_.Grid(), &palette_, kGridId, Scaled(kGridBounds, dpi_), dpi_, &application,
@@ -69,7 +70,8 @@ TfmMain::TfmMain(HWND listerWnd, const std::string& path, ViewerApplication& app
               TabKeyDown(ViewerControl::Grid, key, shift);
               if (key != 0) SGKeyDown(key, shift);
           },
-          [this](POINT point) { ShowPopupMenu(point); }, [this] { FitGridColumns(SG); },
+          [this](POINT point, GridCell cell) { ShowPopupMenu(point, cell); },
+          [this] { activeControl_ = ViewerControl::Grid; }, [this] { FitGridColumns(SG); },
           [this](POINT point) { return IsSplitterAtScreenPoint(point); }}),
       binding_(*this, &application, window_) {
     binding_.Bind();
@@ -97,6 +99,9 @@ LRESULT TfmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
         case WM_DELETEITEM:
             return TRUE;  // the list's entries hold nothing to free
+        case WM_SETFOCUS:
+            OnSetFocus();
+            return 0;
         case WM_KEYDOWN:
         case WM_SYSKEYDOWN:
             return OnKeyDown(message, wParam, lParam);
@@ -142,7 +147,7 @@ LRESULT TfmMain::OnKeyDown(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void TfmMain::OnCommand(WPARAM wParam, LPARAM lParam) {
     if (lParam == 0 && HIWORD(wParam) == 0) {
-        PopupMenu::RunCommand(LOWORD(wParam), *this);
+        PopupMenu::RunCommand(LOWORD(wParam), *this, CurrentCell());  // sent from outside the menu
     } else if (reinterpret_cast<HWND>(lParam) == LB.Handle() && HIWORD(wParam) == LBN_SELCHANGE) {
         LBClick();  // the list notifies only the selections the user makes
     }
@@ -186,7 +191,10 @@ void TfmMain::AppException(const std::exception& error) noexcept {
     ShowReport(window_.get(), kPluginErrorPrefix, MessageOf(error));
 }
 
-void TfmMain::ShowPopupMenu(POINT screenPoint) { PopupMenu2.Popup(window_.get(), screenPoint); }
+// The command runs here, with the cell the menu was opened on, which only this moment knows.
+void TfmMain::ShowPopupMenu(POINT screenPoint, GridCell cell) {
+    if (const UINT command = PopupMenu2.Popup(window_.get(), screenPoint)) PopupMenu::RunCommand(command, *this, cell);
+}
 
 void TfmMain::LBClick() {
     // The grid shows what the table view left, the header row alone included when it failed.

@@ -41,7 +41,8 @@ public:
     void Show() const noexcept;
     // Places the list and the grid in the window, fits the grid's columns, selects the first table
     // (without running LBClick again) and gives the list the focus. The first placement is the one the
-    // viewer has always opened with; later ones keep the splitter where it was dragged.
+    // viewer has always opened with, the list giving way to the grid's minimum in a small window as on a
+    // resize; later ones keep the splitter where it was dragged.
     void LayoutViewerWindow();
     // Shows the dictionary at the path in place of the one shown, as opening shows it (the first table,
     // the current cell on the captions, the list focused). A failure leaves the viewer showing its file.
@@ -74,11 +75,11 @@ public:
     void FormKeyDown(uint16_t& key, ShiftState shift);
     void LBKeyDown(uint16_t& key, ShiftState shift);
     void SGKeyDown(uint16_t& key, ShiftState shift);
-    void N3Click();  // copy the current cell
-    void N6Click();  // copy the current row
-    void N4Click();  // print
-    void N1Click();  // save to a file
-    void N5Click();  // close
+    void N3Click(GridCell cell);  // copy the cell the menu was opened on (the current cell from outside)
+    void N6Click(GridCell cell);  // copy that cell's row
+    void N4Click();               // print
+    void N1Click();               // save to a file
+    void N5Click();               // close
     void AboutClick();
 
     // The Lister's commands (ListerCommands.cpp). A search for a Windows-1251 text with the Lister's flags
@@ -87,6 +88,8 @@ public:
     bool FindText(std::string_view text, int flags);
     // Copy (Ctrl+C, the Lister's lc_copy): the selected range, or else the current cell, to the clipboard.
     void CopySelection();
+    // Ctrl+C in the list: the selected table's description and identifier to the clipboard.
+    void CopySelectedTable();
     // Select all (Ctrl+A, the Lister's lc_selectall): every cell of the grid, without scrolling.
     void SelectAllCells();
     // Print from the Lister's menu: the print dialog with the named printer chosen (the default one for
@@ -110,7 +113,12 @@ private:
     HBRUSH OnListColours(HDC dc) const;
     bool OnDrawItem(const DRAWITEMSTRUCT& item) const;
     void ApplyColourScheme(ColourScheme scheme);
-    void ShowPopupMenu(POINT screenPoint);
+    // Shows the grid's menu and runs the command chosen on the cell it was opened on.
+    void ShowPopupMenu(POINT screenPoint, GridCell cell);
+    // The Lister gives the viewer window the focus after loading and whenever its window is activated;
+    // the keys belong to the control that had the focus last.
+    void OnSetFocus();
+    HWND ControlHandle(ViewerControl control) const noexcept;
     void PostToLister(uint16_t key) const noexcept;
     void RunKeyDecision(const FormKeyDecision& decision);
 
@@ -141,6 +149,7 @@ private:
     ViewerLayout placed_;
     bool laidOut_ = false;  // the controls follow the window's size from the first placement on
     int listWidth_ = 0;     // the splitter's place, for as long as the window lives
+    ViewerControl activeControl_ = ViewerControl::List;  // the control that had the focus last
     std::optional<SplitterDrag> splitterDrag_;
     UniqueFont font_;
     UniqueWindow window_;

@@ -46,13 +46,16 @@ public:
     // The Lister's search (F7, F3, F5): looks for the Windows-1251 text with the Lister's flags
     // (kFindFirst, kFindMatchCase, kFindWholeWords, kFindBackwards) in the descriptions and cells of the
     // tables, in the order and by the rules of SearchTables. It starts
-    //  - with kFindFirst at the first table's description (backwards: at the last table's last cell);
+    //  - with kFindFirst at the selected table's description, the first line the user sees (backwards: at
+    //    that table's last cell), and at the first table's description (the last table's last cell) when
+    //    none is selected;
     //  - otherwise just after the last hit (backwards: just before it), while the shown table, the
     //    current cell and the selection are still what that hit made them;
     //  - otherwise just after (before) the current cell of the shown table, the description counting as
     //    standing before row 0; as with kFindFirst when no table is shown.
     // There is no wrap-around. A hit shows its table as SelectTable does, makes the hit's cell current
-    // and the whole selection (for a description: row 1's identifier cell), is remembered and returned.
+    // and the whole selection (for a description: row 1's identifier cell) and highlights it, so that it
+    // stands out until the current cell moves (GridModel::HighlightCurrent); it is remembered and returned.
     // An empty text or no hit changes nothing and returns nothing.
     std::optional<FindPosition> Find(std::string_view text, int flags);
 
@@ -63,6 +66,9 @@ public:
     // (RangeClipboardText) when it holds more than one cell, otherwise the current cell's text as
     // "Копировать ячейку" copies it (CellClipboardText).
     std::string CopyText() const;
+    // What Ctrl+C in the table list puts on the clipboard: the selected table's description and its
+    // identifier (TableClipboardText), without showing the table; nothing while no table is selected.
+    std::optional<std::string> SelectedTableCopyText() const;
 
 private:
     // What a hit set, so that the next search knows whether the user has moved since.

@@ -3,12 +3,15 @@
 #include <algorithm>
 
 #include "dictionary/SplitRecordLine.h"
+#include "dictionary/TableMarker.h"
 
 namespace dd {
 namespace {
 
 constexpr int kSqlIdentifierField = 2;
 constexpr int kDbfIdentifierField = 3;
+// The marker line, then the comment with the column names, then the table line.
+constexpr int32_t kMarkerLinesAbove = 2;
 
 void AppendShown(std::string& text, std::string_view part) {
     const size_t start = text.size();
@@ -27,10 +30,18 @@ std::string TableIdentifier(const DictionaryView& view, int32_t entry) {
         RecordField(tableLine, view.IsSqlEdition() ? kSqlIdentifierField : kDbfIdentifierField, scratch));
 }
 
+std::string_view TableWholeName(const DictionaryView& view, int32_t entry) {
+    const std::string_view description = view.List().EntryTextView(entry);
+    const int32_t markerLine = view.List().EntryTableLine(entry) - kMarkerLinesAbove;
+    if (markerLine < 0) return description;
+    const std::string_view name = TableNameOfMarkerLine(view.Lines().LineAt(markerLine));
+    return name.empty() ? description : name;
+}
+
 std::string TableTooltipText(const DictionaryView& view, int32_t entry) {
     const std::string identifier = TableIdentifier(view, entry);
     std::string text;
-    AppendShown(text, view.List().EntryTextView(entry));
+    AppendShown(text, TableWholeName(view, entry));
     if (!text.empty() && !identifier.empty()) text += "\r\n";
     AppendShown(text, identifier);
     return text;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "dictionary/GridModel.h"
 
 namespace dd {
@@ -61,6 +63,48 @@ TEST(GridModel, SelectionSpansFromTheAnchorToTheCurrentCell) {
     EXPECT_EQ(grid.Selection(), (GridRange{1, 2, 3, 6}));
     grid.SetCurrent({0, 0});  // a fixed row cannot be current
     EXPECT_EQ(grid.Current(), (GridCell{0, 1}));
+}
+
+// A highlighted current cell (a search's hit) stays highlighted while the view around it changes and loses
+// the mark with any change of the current cell, even to itself, since the user has moved then.
+TEST(GridModel, TheCurrentCellsHighlightGoesWithTheNextChangeOfTheCurrentCell) {
+    struct Case {
+        const char* what;
+        std::function<void(GridModel&)> change;
+        bool highlighted;
+    };
+    const Case cases[] = {
+        {"nothing", [](GridModel&) {}, true},
+        {"scrolled", [](GridModel& grid) { grid.SetTopRow(5); }, true},
+        {"a cell written", [](GridModel& grid) { grid.SetCell(2, 4, "x"); }, true},
+        {"more rows", [](GridModel& grid) { grid.SetRowCount(20); }, true},
+        {"fewer rows, the current one kept", [](GridModel& grid) { grid.SetRowCount(5); }, true},
+        {"another cell",
+         [](GridModel& grid) {
+             grid.SetCurrent({2, 5});
+         },
+         false},
+        {"the same cell again",
+         [](GridModel& grid) {
+             grid.SetCurrent({2, 4});
+         },
+         false},
+        {"the selection extended",
+         [](GridModel& grid) {
+             grid.SetCurrent({3, 6}, true);
+         },
+         false},
+        {"the rows ran out under it", [](GridModel& grid) { grid.SetRowCount(3); }, false},
+        {"the grid emptied to its captions", [](GridModel& grid) { grid.SetRowCount(1); }, false},
+    };
+    for (const Case& c : cases) {
+        GridModel grid(5, 10, 0);
+        EXPECT_FALSE(grid.IsCurrentHighlighted()) << c.what;
+        grid.SetCurrent({2, 4});
+        grid.HighlightCurrent();
+        c.change(grid);
+        EXPECT_EQ(grid.IsCurrentHighlighted(), c.highlighted) << c.what;
+    }
 }
 
 }  // namespace

@@ -22,6 +22,21 @@ TEST(ColourSchemeOf, ReadsTheDarkFlagsAndIgnoresEveryOtherShowFlag) {
     for (const Case& c : cases) EXPECT_EQ(ColourSchemeOf(c.flags), c.scheme) << "flags " << c.flags;
 }
 
+TEST(TooltipThemeOf, IsTheTooltipsOwnInLightModeAndNoneOrWindowsDarkInDarkMode) {
+    struct Case {
+        ColourScheme scheme;
+        TooltipTheme theme;
+    };
+    const Case cases[] = {
+        {{false, false}, TooltipTheme::Own},
+        {{true, false}, TooltipTheme::None},
+        {{true, true}, TooltipTheme::WindowsDark},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(TooltipThemeOf(c.scheme), c.theme) << c.scheme.dark << c.scheme.nativeDarkControls;
+    }
+}
+
 TEST(ContrastRatio, RunsFromOneForEqualLightnessTo21ForBlackAndWhite) {
     struct Case {
         Rgb a;
@@ -53,6 +68,8 @@ TEST(DarkColour, TextReadsOnEveryGroundAndTheLinesStayQuiet) {
         {PaintRole::GridLine, PaintRole::Background, 1.15, 1.6},
         {PaintRole::FormBackground, PaintRole::Background, 1.05, 1.6},
         {PaintRole::Edge, PaintRole::FormBackground, 1.15, 2.0},
+        {PaintRole::TooltipText, PaintRole::TooltipBackground, 7.0, 21.0},
+        {PaintRole::TooltipBackground, PaintRole::Background, 1.05, 1.6},  // it stands out from the list
     };
     for (const Case& c : cases) {
         const double ratio = ContrastRatio(DarkColour(c.foreground), DarkColour(c.ground));

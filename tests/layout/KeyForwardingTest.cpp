@@ -22,6 +22,7 @@ FormKeyDecision DecisionOf(const table::KeyOutcome& outcome) {
     if (outcome.closesHost) return {Action::CloseHost, 0, outcome.consumed};
     if (outcome.asksAbout) return {Action::About, 0, outcome.consumed};
     if (outcome.copies) return {Action::Copy, 0, outcome.consumed};
+    if (outcome.copiesTable) return {Action::CopyTable, 0, outcome.consumed};
     if (outcome.selectsAll) return {Action::SelectAll, 0, outcome.consumed};
     if (outcome.toLister != 0) return {Action::ForwardToLister, outcome.toLister, outcome.consumed};
     return {Action::Nothing, 0, outcome.consumed};

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+
 #include "layout/ViewerLayout.h"
 
 namespace dd {
@@ -15,10 +18,15 @@ TEST(LayoutViewer, PlacesTheListLeftAndTheGridRightWithAOnePixelMargin) {
     const Case cases[] = {
         {1032, 600, {1, 1, 230, 598}, {231, 1, 800, 598}},
         {732, 400, {1, 1, 230, 398}, {231, 1, 500, 398}},
-        {232, 2, {1, 1, 230, 0}, {231, 1, 0, 0}},
-        // Narrower or lower windows clamp the sizes at 0 instead of making them negative.
-        {100, 1, {1, 1, 230, 0}, {231, 1, 0, 0}},
-        {0, 0, {1, 1, 230, 0}, {231, 1, 0, 0}},
+        {352, 300, {1, 1, 230, 298}, {231, 1, 120, 298}},  // the narrowest that keeps the list whole
+        // A Quick View panel: the list gives way to the grid's minimum as after a resize.
+        {351, 300, {1, 1, 229, 298}, {230, 1, 120, 298}},
+        {300, 200, {1, 1, 178, 198}, {179, 1, 120, 198}},
+        {200, 150, {1, 1, 78, 148}, {79, 1, 120, 148}},
+        {232, 2, {1, 1, 110, 0}, {111, 1, 120, 0}},
+        // Too narrow for both minimums the list keeps its own; lower windows clamp the heights at 0.
+        {100, 1, {1, 1, 60, 0}, {61, 1, 38, 0}},
+        {0, 0, {1, 1, 60, 0}, {61, 1, 0, 0}},
     };
     for (const Case& c : cases) {
         const ViewerLayout layout = LayoutViewer(c.width, c.height);
@@ -31,6 +39,9 @@ TEST(LayoutViewer, AtTheirResolutionScalesTheMarginsAndTheList) {
     const ViewerLayout placed = LayoutViewer(2064, 1200, Dpi{192});
     EXPECT_EQ(placed.list, (Bounds{2, 2, 460, 1196}));
     EXPECT_EQ(placed.grid, (Bounds{462, 2, 1600, 1196}));
+    const ViewerLayout panel = LayoutViewer(600, 400, Dpi{192});
+    EXPECT_EQ(panel.list, (Bounds{2, 2, 356, 396}));
+    EXPECT_EQ(panel.grid, (Bounds{358, 2, 240, 396}));
 }
 
 TEST(ListWidths, DefaultAndMinimumsScaleWithTheResolution) {
@@ -90,14 +101,23 @@ TEST(RescaledListWidth, KeepsTheSplittersPlaceAtTheNewResolution) {
             << c.width << " " << c.from.value << "->" << c.to.value;
 }
 
-// Wherever the grid gets its minimum at the default list width, the viewer opens as it always has.
-TEST(LayoutViewerWithAListWidth, TheDefaultWidthPlacesAsOpeningDidWhereverTheGridHasItsMinimum) {
+// Wherever the grid gets its minimum beside the whole list, the viewer opens as it always has: the list
+// at its default width, the grid the rest; in a narrower window it opens as one resized to that width.
+TEST(LayoutViewer, OpensWithTheWholeListWhereverTheGridHasItsMinimumAndAsAResizeElsewhere) {
     for (const Dpi dpi : {Dpi{96}, Dpi{192}}) {
-        const int narrowest = 2 * dpi.Scale(1) + DefaultListWidth(dpi) + MinimumGridWidth(dpi);
-        for (int width = narrowest; width <= dpi.Scale(2000); ++width) {
+        const int margin = dpi.Scale(1);
+        const int list = DefaultListWidth(dpi);
+        const int narrowest = 2 * margin + list + MinimumGridWidth(dpi);
+        for (int width = 0; width <= dpi.Scale(2000); ++width) {
             for (const int height : {0, 1, 2, 3, 400}) {
-                ASSERT_EQ(LayoutViewer(width, height, DefaultListWidth(dpi), dpi), LayoutViewer(width, height, dpi))
-                    << width << "x" << height << " at " << dpi.value;
+                const ViewerLayout opened = LayoutViewer(width, height, dpi);
+                const std::string where =
+                    std::to_string(width) + "x" + std::to_string(height) + " at " + std::to_string(dpi.value);
+                ASSERT_EQ(opened, LayoutViewer(width, height, list, dpi)) << where;
+                if (width < narrowest) continue;
+                const int rowsHeight = std::max(height - 2 * margin, 0);
+                ASSERT_EQ(opened.list, (Bounds{margin, margin, list, rowsHeight})) << where;
+                ASSERT_EQ(opened.grid, (Bounds{margin + list, margin, width - 2 * margin - list, rowsHeight})) << where;
             }
         }
     }

@@ -110,6 +110,26 @@ TEST(RangeClipboardText, WritesTheRangeAsTabSeparatedLines) {
     }
 }
 
+TEST(TableClipboardText, JoinsTheDescriptionAndTheTrimmedIdentifierWithATab) {
+    using namespace std::string_view_literals;
+    struct Case {
+        const char* what;
+        std::string_view description;
+        std::string_view identifier;
+        std::string_view expected;
+    };
+    const Case cases[] = {
+        {"the DBF edition's identifier", "\xD1\xEA\xEB\xE0\xE4", "SC219.DBF ", "\xD1\xEA\xEB\xE0\xE4\tSC219.DBF"},
+        {"blanks at both ends of the identifier", "Nomenclature", "  SC219  ", "Nomenclature\tSC219"},
+        {"no identifier", "Nomenclature", "", "Nomenclature\t"},
+        {"no description", "", "SC1", "\tSC1"},
+        {"a tab and line breaks inside", "a\tb\r\nc", "S\tC", "a b  c\tS C"},
+        {"zero bytes end each part", "de\0sc"sv, "SC\0x"sv, "de\tSC"},
+        {"a zero byte after the identifier's blanks", "d", "SC \0x"sv, "d\tSC"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(TableClipboardText(c.description, c.identifier), c.expected) << c.what;
+}
+
 TEST(UpToFirstZeroByte, EndsTheTextAtItsFirstZeroByte) {
     using namespace std::string_view_literals;
     struct Case {

@@ -34,12 +34,13 @@ struct KeyModifiers {
 
 // What one key press leads to.
 struct KeyOutcome {
-    uint16_t toLister = 0;    // the key posted to the Lister window as WM_KEYDOWN, 0 for none
-    bool closesHost = false;  // SC_CLOSE posted to the main window ("TTOTAL_CMD")
-    bool asksAbout = false;   // the about box is asked for (it shows nothing)
-    bool consumed = false;    // the key gets no further processing
-    bool copies = false;      // the grid's selection is copied to the clipboard
-    bool selectsAll = false;  // every cell of the grid is selected
+    uint16_t toLister = 0;     // the key posted to the Lister window as WM_KEYDOWN, 0 for none
+    bool closesHost = false;   // SC_CLOSE posted to the main window ("TTOTAL_CMD")
+    bool asksAbout = false;    // the about box is asked for (it shows nothing)
+    bool consumed = false;     // the key gets no further processing
+    bool copies = false;       // the grid's selection is copied to the clipboard
+    bool copiesTable = false;  // the list's selected table (description TAB identifier) is copied
+    bool selectsAll = false;   // every cell of the grid is selected
 };
 
 // The outcome in a top-level Lister window and in one embedded in another window.
@@ -76,6 +77,7 @@ inline constexpr ByLister ForwardedAndKept(uint16_t key) { return Both({.toListe
 inline constexpr ByLister kClosesHost = Both({.closesHost = true});
 inline constexpr ByLister kAsksAbout = Both({.asksAbout = true});
 inline constexpr ByLister kCopies = Both({.consumed = true, .copies = true});
+inline constexpr ByLister kCopiesTable = Both({.consumed = true, .copiesTable = true});
 inline constexpr ByLister kSelectsAll = Both({.consumed = true, .selectsAll = true});
 
 inline std::vector<KeyRow> KeyForwardingRows() {
@@ -108,9 +110,9 @@ inline std::vector<KeyRow> KeyForwardingRows() {
         {"Ctrl+F7", kF7, kCtrl, kNothing, kNothing, kNothing},
         {"Alt+F7", kF7, kAlt, kNothing, kNothing, kNothing},
         {"Shift+Ctrl+F3", kF3, kShiftCtrl, kNothing, kNothing, kNothing},
-        // Copy and select all, in the grid only.
-        {"Ctrl+C", 'C', kCtrl, kNothing, kNothing, kCopies},
-        {"Ctrl+Insert", kInsert, kCtrl, kNothing, kNothing, kCopies},
+        // Copy: the list its selected table, the grid its cells; select all in the grid only.
+        {"Ctrl+C", 'C', kCtrl, kNothing, kCopiesTable, kCopies},
+        {"Ctrl+Insert", kInsert, kCtrl, kNothing, kCopiesTable, kCopies},
         {"Ctrl+A", 'A', kCtrl, kNothing, kNothing, kSelectsAll},
         {"C", 'C', kNone, kNothing, kNothing, kNothing},
         {"A", 'A', kNone, kNothing, kNothing, kNothing},

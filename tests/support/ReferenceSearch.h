@@ -1,5 +1,7 @@
 #pragma once
 
+#include <algorithm>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -77,6 +79,20 @@ inline std::vector<FindPosition> ReferenceHits(const std::vector<ReferencePlace>
     for (const ReferencePlace& place : places) {
         if (ReferenceHolds(place.text, text, flags)) hits.push_back(place.position);
     }
+    return hits;
+}
+
+// The hits a search from the start (kFindFirst) finds one after the other while `selected` is the
+// selected table: from its description on, or backwards from its last cell to the first table's
+// description, in the order they are found. With no table selected (-1), every hit.
+inline std::vector<FindPosition> ReferenceHitsFromTable(const std::vector<ReferencePlace>& places,
+                                                        std::string_view text, int flags, int32_t selected) {
+    const bool backwards = (flags & kFindBackwards) != 0;
+    std::vector<FindPosition> hits;
+    for (const FindPosition& hit : ReferenceHits(places, text, flags)) {
+        if (selected < 0 || (backwards ? hit.entry <= selected : hit.entry >= selected)) hits.push_back(hit);
+    }
+    if (backwards) std::reverse(hits.begin(), hits.end());
     return hits;
 }
 

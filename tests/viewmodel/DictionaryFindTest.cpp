@@ -67,11 +67,14 @@ ViewState StateOf(const DictionaryView& view) {
 
 GridCell CellOfHit(FindPosition hit) { return hit.IsDescription() ? GridCell{0, 1} : GridCell{hit.column, hit.row}; }
 
-// Finds the first hit, then the next ones until there is none, checking after each that the view
-// shows the hit as a selection of its table would, and that the last, failing search changed nothing.
-// Stops after `limit` hits, so that a search that never ends fails instead.
-Hits Walk(DictionaryView& view, std::string_view bytes, std::string_view text, int flags, size_t limit) {
+// Selects the table as the user does, finds the first hit from there, then the next ones until there
+// is none, checking after each that the view shows the hit as a selection of its table would, and that
+// the last, failing search changed nothing. Stops after `limit` hits, so that a search that never ends
+// fails instead.
+Hits Walk(DictionaryView& view, std::string_view bytes, std::string_view text, int flags, int32_t selected,
+          size_t limit) {
     const fuzz::ReferenceDictionary reference = fuzz::ReadReferenceDictionary(bytes);
+    view.SelectTable(selected);
     Hits hits;
     std::optional<ViewState> afterLastHit;
     for (auto hit = view.Find(text, flags | kFindFirst); hit; hit = view.Find(text, flags)) {
@@ -86,6 +89,7 @@ Hits Walk(DictionaryView& view, std::string_view bytes, std::string_view text, i
         const GridCell cell = CellOfHit(*hit);
         EXPECT_EQ(view.Grid().Current(), cell);
         EXPECT_EQ(view.Grid().Selection(), (GridRange{cell.column, cell.row, cell.column, cell.row}));
+        EXPECT_TRUE(view.Grid().IsCurrentHighlighted());
         const auto rows = fuzz::ReferenceTableView(reference, hit->entry, view.IsSqlEdition());
         EXPECT_EQ(view.Grid().RowCount(), static_cast<int32_t>(rows.size()));
         for (size_t row = 0; row < rows.size(); ++row) {
@@ -101,13 +105,20 @@ Hits Walk(DictionaryView& view, std::string_view bytes, std::string_view text, i
     return hits;
 }
 
+// The walk from the selected table, in the direction of the flags, is the plain reading's from there.
+void ExpectWalkFromTable(DictionaryView& view, std::string_view bytes, std::string_view text, int flags,
+                         int32_t selected) {
+    const Hits expected =
+        test::ReferenceHitsFromTable(test::ReferencePlaces(bytes, view.IsSqlEdition()), text, flags, selected);
+    const Hits found = Walk(view, bytes, text, flags, selected, expected.size());
+    EXPECT_EQ(found, expected) << "from table " << selected << ((flags & kFindBackwards) ? " backwards" : "")
+                               << "\nfound:    " << Describe(found) << "\nexpected: " << Describe(expected);
+}
+
+// Every hit: forwards from the first table, backwards from the last.
 void ExpectWalksAsTheReference(DictionaryView& view, std::string_view bytes, std::string_view text, int flags) {
-    const Hits expected = test::ReferenceHits(test::ReferencePlaces(bytes, view.IsSqlEdition()), text, flags);
-    const Hits forwards = Walk(view, bytes, text, flags, expected.size());
-    EXPECT_EQ(forwards, expected) << "found:    " << Describe(forwards) << "\nexpected: " << Describe(expected);
-    const Hits backwards = Walk(view, bytes, text, flags | kFindBackwards, expected.size());
-    const Hits reversed(expected.rbegin(), expected.rend());
-    EXPECT_EQ(backwards, reversed) << "found:    " << Describe(backwards) << "\nexpected: " << Describe(reversed);
+    ExpectWalkFromTable(view, bytes, text, flags, 0);
+    ExpectWalkFromTable(view, bytes, text, flags | kFindBackwards, view.List().EntryCount() - 1);
 }
 
 // Lines that the table view turns into cells the raw lines do not hold: "F=" taken out of the middle
@@ -263,6 +274,33 @@ TEST(DictionaryFind, FindsInTheSamplesAndRealDictionariesAsAPlainReadingDoes) {
     EXPECT_GE(searchesWithHits, 12 * 2);  // the cases find something in every dictionary
 }
 
+// F7 searches from the table the user has selected, its description first (backwards from its last
+// cell), as from the first line shown; the walks from tables in the middle and at the ends of the samples
+// and the real dictionaries, compared with the plain reading.
+TEST(DictionaryFind, FindsFromTheStartOfTheSelectedTableAsAPlainReadingDoes) {
+    const std::string texts[] = {"SP7", "sc", Cp(u8"цена"), Cp(u8"справочник"), "N", "14"};
+    std::vector<std::string> paths = {test::SamplePath("1Cv7.DD"), test::SamplePath("1Cv7.DDS")};
+    if (test::RealDictionariesPresent()) {
+        paths.push_back(test::RealDictionaryPath("artamir__tks__1Cv7.DD"));
+        paths.push_back(test::RealDictionaryPath("nasta-sap__cats__1Cv7.DD"));
+    }
+    for (const std::string& path : paths) {
+        const std::string bytes = ReadFile(path);
+        DictionaryView view;
+        view.Open(path);
+        const int32_t last = view.List().EntryCount() - 1;
+        ASSERT_GT(last, 3) << path;
+        for (const int32_t selected : {1, last / 2, last - 1, last}) {
+            for (const std::string& text : texts) {
+                for (const int flags : {0, kFindBackwards, kFindWholeWords}) {
+                    SCOPED_TRACE(testing::Message() << path << ": \"" << text << "\" flags " << flags);
+                    ExpectWalkFromTable(view, bytes, text, flags, selected);
+                }
+            }
+        }
+    }
+}
+
 // Three tables holding "x" at known places; table 1's description and identifier both hold it.
 std::string ThreeTables() {
     return Lines({
@@ -319,8 +357,24 @@ TEST(DictionaryFind, StartsWhereTheLastHitOrTheUsersSelectionLeftOff) {
         std::optional<FindPosition> expected;
     };
     const Case cases[] = {
-        {"find first: the first table's description", select(2), kFindFirst, Description(0)},
-        {"find first backwards: from the last table's last cell", select(0), kFindFirst | kFindBackwards,
+        {"find first: the selected table's description", select(2), kFindFirst, Description(2)},
+        {"find first: the first table's description", select(0), kFindFirst, Description(0)},
+        {"find first backwards: from the selected table's last cell", select(1), kFindFirst | kFindBackwards,
+         Cell(1, 2, 1)},
+        {"find first backwards: from the first table's last cell", select(0), kFindFirst | kFindBackwards,
+         Cell(0, 3, 1)},
+        {"find first backwards: from the last table's last cell", select(2), kFindFirst | kFindBackwards,
+         Description(2)},
+        {"find first after a move within the table: its description still", then(select(1), current({1, 2})),
+         kFindFirst, Description(1)},
+        {"find first after a hit: the hit's table from its description", hit(Cell(1, 2, 1)), kFindFirst,
+         Description(1)},
+        {"find first after a hit, backwards: the hit's table from its last cell", hit(Cell(0, 2, 0)),
+         kFindFirst | kFindBackwards, Cell(0, 3, 1)},
+        {"find first with no table selected: the first table's description",
+         [](DictionaryView& view) { EXPECT_THROW(view.SelectTable(-1), Error); }, kFindFirst, Description(0)},
+        {"find first backwards with no table selected: the last table's last cell",
+         [](DictionaryView& view) { EXPECT_THROW(view.SelectTable(-1), Error); }, kFindFirst | kFindBackwards,
          Description(2)},
         {"after a hit", hit(Cell(0, 2, 0)), 0, Cell(0, 3, 1)},
         {"before a hit", hit(Cell(0, 2, 0)), kFindBackwards, Description(0)},
@@ -360,6 +414,28 @@ TEST(DictionaryFind, StartsWhereTheLastHitOrTheUsersSelectionLeftOff) {
     }
 }
 
+// A search from the start never wraps around: a text only in the tables before the selected one (after
+// it, backwards) is not found, and the view stays as it was.
+TEST(DictionaryFind, FromTheStartFindsNothingThatOnlyTheTablesBeforeTheSelectedOneHold) {
+    struct Case {
+        int32_t selected;
+        const char* text;
+        int flags;
+    };
+    const Case cases[] = {{2, "alpha", 0}, {1, "F0X", 0}, {0, "beta", kFindBackwards}, {1, "gamma", kFindBackwards}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.text << " from table " << c.selected);
+        const auto loaded = test::LoadBytes(ThreeTables());
+        loaded->view.SelectTable(c.selected);
+        const ViewState before = StateOf(loaded->view);
+        EXPECT_EQ(loaded->view.Find(c.text, c.flags | kFindFirst), std::nullopt);
+        EXPECT_TRUE(StateOf(loaded->view) == before);
+        // From the first table (backwards: the last) it is there.
+        loaded->view.SelectTable(c.flags & kFindBackwards ? 2 : 0);
+        EXPECT_TRUE(loaded->view.Find(c.text, c.flags | kFindFirst).has_value());
+    }
+}
+
 TEST(DictionaryFind, AHitShowsItsTableAsTheUsersSelectionDoes) {
     const auto loaded = test::LoadBytes(ThreeTables());
     DictionaryView& view = loaded->view;
@@ -372,10 +448,16 @@ TEST(DictionaryFind, AHitShowsItsTableAsTheUsersSelectionDoes) {
     selected->view.SelectTable(1);
     selected->view.Grid().SetCurrent({1, 2});
     EXPECT_TRUE(StateOf(view) == StateOf(selected->view));
+    // But the hit stands out until the user moves.
+    EXPECT_TRUE(view.Grid().IsCurrentHighlighted());
+    EXPECT_FALSE(selected->view.Grid().IsCurrentHighlighted());
 
     ASSERT_EQ(view.Find("beta", kFindFirst), Description(1));
     EXPECT_EQ(view.Grid().Current(), (GridCell{0, 1}));
     EXPECT_EQ(view.Grid().Selection(), (GridRange{0, 1, 0, 1}));
+    EXPECT_TRUE(view.Grid().IsCurrentHighlighted());
+    view.Grid().SetCurrent({0, 2});
+    EXPECT_FALSE(view.Grid().IsCurrentHighlighted());
 }
 
 TEST(DictionaryFind, ASearchWithoutHitChangesNothing) {
@@ -403,6 +485,7 @@ TEST(DictionaryFind, ASearchWithoutHitChangesNothing) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(view.Find(c.text, c.flags), std::nullopt);
         EXPECT_TRUE(StateOf(view) == before);
+        EXPECT_TRUE(view.Grid().IsCurrentHighlighted());  // the last hit still stands out
     }
     // The last hit is still where the next search starts.
     EXPECT_EQ(view.Find("x", 0), Cell(0, 3, 1));

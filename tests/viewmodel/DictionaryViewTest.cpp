@@ -135,5 +135,31 @@ TEST(DictionaryView, CopiesTheRangeOrElseTheCurrentCellAsItStands) {
     }
 }
 
+// Ctrl+C in the list: the selected table's description and identifier, by the edition's field, whatever
+// the grid shows or has selected.
+TEST(DictionaryView, CopiesTheSelectedTablesDescriptionAndIdentifierForTheList) {
+    struct Case {
+        const char* path;
+        int32_t selected;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {"C:\\base\\1Cv7.DD", 0, "first\tA.DBF"},
+        {"C:\\base\\1Cv7.DD", 1, "second\tB.DBF"},
+        {"C:\\base\\1Cv7.DDS", 1, "second\tB"},
+    };
+    for (const Case& c : cases) {
+        DictionaryView view;
+        view.OpenBytes(c.path, FileBytes::Copy(TwoTables("first", "second")));
+        view.SelectEntry(c.selected);  // selected in the list, the grid still showing table 0
+        view.Grid().SetCurrent({1, 2});
+        EXPECT_EQ(view.SelectedTableCopyText(), c.expected) << c.path << " " << c.selected;
+    }
+    DictionaryView view;
+    view.OpenBytes("C:\\base\\1Cv7.DD", FileBytes::Copy(TwoTables("first", "second")));
+    view.SelectEntry(-1);
+    EXPECT_EQ(view.SelectedTableCopyText(), std::nullopt);
+}
+
 }  // namespace
 }  // namespace dd

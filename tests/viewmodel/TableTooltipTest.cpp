@@ -113,6 +113,61 @@ TEST(TableTooltipText, ShowsTheDescriptionAndTheIdentifierOnTwoLines) {
     }
 }
 
+// The marker line names the table whole where the table line's description is cut at 30 characters;
+// where it names nothing, the description stands.
+TEST(TableTooltipText, ShowsTheWholeNameOfTheMarkerLineTwoAboveTheTableLine) {
+    const std::string name = Cp(u8"Документ (Мн.ч.) РасходнаяНакладная");
+    const std::string cut = Cp(u8"Документ (Мн.ч.) РасходнаяНакл");
+    const std::string tableLine = "T=DT1|" + cut + "|DT1|DT1.DBF|1";
+    const std::string rest = "\r\n#\r\n#\r\nF=X|x|C|1|0\r\n#\r\n";
+    struct Case {
+        const char* what;
+        std::string bytes;
+        std::string text;
+    };
+    const Case cases[] = {
+        {"the marker's name", "#==TABLE no 12     : " + name + "\r\n# Name |Descr\r\n" + tableLine + rest,
+         name + "\r\nDT1.DBF"},
+        {"a name that only trims to the description", "#==TABLE no 12: " + cut + "  \r\n#\r\n" + tableLine + rest,
+         cut + "\r\nDT1.DBF"},
+        {"a name with a tab", "#==TABLE no 3 : A\tB\r\n#\r\n" + tableLine + rest, "A B\r\nDT1.DBF"},
+        {"no colon after the number", "#==TABLE no 12 " + name + "\r\n#\r\n" + tableLine + rest, cut + "\r\nDT1.DBF"},
+        {"nothing after the colon", "#==TABLE no 12 :   \r\n#\r\n" + tableLine + rest, cut + "\r\nDT1.DBF"},
+    };
+    for (const Case& c : cases) {
+        const auto loaded = test::LoadBytes(c.bytes, kDbfPath);
+        ASSERT_FALSE(loaded->error) << c.what;
+        ASSERT_EQ(loaded->view.List().EntryCount(), 1) << c.what;
+        EXPECT_EQ(TableTooltipText(loaded->view, 0), c.text) << c.what;
+        EXPECT_EQ(loaded->view.List().EntryText(0), cut) << c.what;  // the list keeps the description
+    }
+}
+
+// In dictionaries of our own making and real ones, each whole name is its description, whole where the
+// dictionary's column cut it.
+TEST(TableWholeName, BeginsWithTheDescriptionAndGoesOnWhereTheDescriptionWasCut) {
+    std::vector<std::string> paths = {test::SamplePath("1Cv7.DD"), test::SamplePath("1Cv7.DDS")};
+    if (test::RealDictionariesPresent()) {
+        paths.push_back(test::RealDictionaryPath("artamir__tks__1Cv7.DD"));
+        paths.push_back(test::RealDictionaryPath("nasta-sap__cats__1Cv7.DD"));
+    }
+    for (const std::string& path : paths) {
+        const auto loaded = test::LoadFile(path);
+        ASSERT_FALSE(loaded->error) << path;
+        int longer = 0;
+        for (int32_t entry = 0; entry < loaded->view.List().EntryCount(); ++entry) {
+            const std::string description = loaded->view.List().EntryText(entry);
+            const std::string_view name = TableWholeName(loaded->view, entry);
+            EXPECT_TRUE(name.starts_with(description)) << path << ", entry " << entry;
+            longer += name.size() > description.size() ? 1 : 0;
+            if (description.size() < 30) {
+                EXPECT_EQ(name, description) << path << ", entry " << entry;
+            }
+        }
+        EXPECT_GT(longer, 0) << path << ": no description was cut";
+    }
+}
+
 TEST(TableTooltipText, TellsTablesOfEqualDescriptionsApart) {
     const std::string description = Cp(u8"Справочник Номенклатура");
     const auto loaded = test::LoadBytes(

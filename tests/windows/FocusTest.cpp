@@ -1,5 +1,7 @@
 // The focus between the table list and the field grid: Tab and Shift+Tab as in any dialog, and the
 // grid's current cell drawn as the active control's only while the grid has the focus.
+#include <functional>
+
 #include "viewer/GridMessages.h"
 #include "windows/support/PluginTestSupport.h"
 
@@ -39,6 +41,75 @@ TEST_F(PluginTest, TabAndShiftTabMoveTheFocusBetweenTheListAndTheGrid) {
     EXPECT_EQ(ReadGrid(grid).currentRow, 0);
     EXPECT_EQ(ReadGrid(grid).currentColumn, 0);
     EXPECT_TRUE(lister->TakeKeys().empty());
+}
+
+// The Lister gives the viewer window the focus after loading (ListLoad posts WM_SETFOCUS to a top-level
+// Lister's viewer) and whenever its window is activated: the viewer hands it on to the control that had
+// it last, the list after loading, so that the keys work at once.
+TEST_F(PluginTest, TheFocusGivenToTheViewerWindowGoesOnToTheControlThatHadItLast) {
+    for (const bool embedded : {false, true}) {
+        auto [lister, viewer, list, grid] = OpenSample("1Cv7.DD", {embedded});
+        ASSERT_NE(viewer, nullptr);
+        host::PumpMessages();
+        ASSERT_EQ(GetFocus(), list);
+        const auto elsewhere = [&, lister = lister->Handle()] {
+            SetFocus(lister);
+            ASSERT_EQ(GetFocus(), lister);
+        };
+        const auto focusViewer = [&] { SetFocus(viewer); };
+        const auto postFocus = [&] {
+            PostMessageW(viewer, WM_SETFOCUS, 0, 0);
+            host::PumpMessages();
+        };
+        struct Case {
+            const char* what;
+            std::function<void()> before;
+            std::function<void()> give;
+            HWND focused;
+        };
+        const Case cases[] = {
+            {"SetFocus after loading", [] {}, focusViewer, list},
+            {"SetFocus after Tab to the grid", [&] { PressKey(list, VK_TAB); }, focusViewer, grid},
+            {"the focus posted, the grid had it", [] {}, postFocus, grid},
+            {"SetFocus after Tab back to the list", [&] { PressKey(grid, VK_TAB); }, focusViewer, list},
+            {"SetFocus after a click in the grid",
+             [&] {
+                 SendMessageA(grid, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(250, 30));
+                 SendMessageA(grid, WM_LBUTTONUP, 0, MAKELPARAM(250, 30));
+             },
+             focusViewer, grid},
+        };
+        for (const Case& c : cases) {
+            c.before();
+            elsewhere();
+            c.give();
+            EXPECT_EQ(GetFocus(), c.focused) << c.what << (embedded ? ", embedded" : ", top-level");
+        }
+        // The keys work at once: the grid's arrows move its current cell.
+        const int row = ReadGrid(grid).currentRow;
+        PressKey(GetFocus(), VK_DOWN);
+        EXPECT_EQ(ReadGrid(grid).currentRow, row + 1);
+        lister->ClosePlugin();
+    }
+}
+
+// The Lister window activated again after another window was (Alt+Tab, a dialog of its own, a click on
+// its title): the stand-in gives the viewer window the focus as the Lister does, and it lands in the
+// control that had it.
+TEST_F(PluginTest, AfterTheListerWindowIsActivatedAgainTheControlThatHadTheFocusHasIt) {
+    auto [lister, viewer, list, grid] = OpenSample();
+    ASSERT_NE(viewer, nullptr);
+    host::PumpMessages();
+    for (const HWND control : {grid, list}) {
+        SetFocus(control);
+        auto other = MakeLister();  // a new top-level window takes the activation
+        SetActiveWindow(other->Handle());
+        host::PumpMessages();
+        ASSERT_NE(GetFocus(), control);
+        SetActiveWindow(lister->Handle());
+        host::PumpMessages();
+        EXPECT_EQ(GetFocus(), control);
+    }
 }
 
 TEST_F(PluginTest, TheGridDrawsItsCurrentCellAsTheActiveControlOnlyWhileItHasTheFocus) {

@@ -144,6 +144,13 @@ TEST_F(DpiTest, ANarrowWindowScrollsSidewaysByScaledSteps) {
     EXPECT_EQ(ScrollBarOf(grid_, SB_HORZ).nPos, S(18) + S(1));
 }
 
+// A Quick View panel of 300 x 200 (at 96 DPI): the viewer opens with the grid at its scaled minimum.
+TEST_F(DpiTest, ASmallPanelOpensWithTheGridAtItsScaledMinimum) {
+    Open(300, 200);
+    EXPECT_EQ(WindowBounds(list_), (RECT{S(1), S(1), S(300) - S(1) - S(120), S(200) - S(1)}));
+    EXPECT_EQ(WindowBounds(grid_), (RECT{S(300) - S(1) - S(120), S(1), S(300) - S(1), S(200) - S(1)}));
+}
+
 // A change of resolution (a window moved to another screen) lays the viewer out again: the fonts,
 // rows, lines, columns and the splitter's place all follow, and come back with the resolution.
 TEST_F(DpiTest, AChangeOfResolutionLaysTheViewerOutAgain) {

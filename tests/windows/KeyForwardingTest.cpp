@@ -43,6 +43,12 @@ protected:
             auto [lister, viewer, list, grid] = OpenSample("1Cv7.DD", {embedded});
             ASSERT_NE(viewer, nullptr);
             const HWND target = focus == Focus::Viewer ? viewer : focus == Focus::List ? list : grid;
+            // What the list copies of its selected table: its description, TAB, its identifier trimmed.
+            std::string identifier = CellText(grid, 0, 1);
+            identifier.erase(identifier.find_last_not_of(' ') + 1);
+            identifier.erase(0, identifier.find_first_not_of(' '));
+            const std::string tableText =
+                ListTexts(list).at(static_cast<size_t>(ListSelection(list))) + "\t" + identifier;
             for (const table::KeyRow& row : rows) {
                 const table::ByLister& outcomes = OutcomesFor(row, focus);
                 const table::KeyOutcome& expected = embedded ? outcomes.embedded : outcomes.topLevel;
@@ -63,7 +69,9 @@ protected:
                 const Posts toMainWindow = expected.closesHost ? Posts{{WM_SYSCOMMAND, SC_CLOSE, 0}} : Posts{};
                 EXPECT_EQ(lister->TakeKeys(), toLister) << row.name << " " << row.key << ", " << where;
                 EXPECT_EQ(MainWindow().TakeSystemCommands(), toMainWindow) << row.name << ", " << where;
-                const std::string copied = expected.copies ? CellText(grid, 0, 1) : kOwnText;
+                const std::string copied = expected.copies        ? CellText(grid, 0, 1)
+                                           : expected.copiesTable ? tableText
+                                                                  : kOwnText;
                 EXPECT_EQ(ReadClipboard().text, copied) << row.name << ", " << where;
                 const RECT everyCell{0, 0, 4, ReadGrid(grid).rowCount - 1};
                 EXPECT_EQ(SelectionOf(grid), expected.selectsAll ? everyCell : oneCell) << row.name << ", " << where;

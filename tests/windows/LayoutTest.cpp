@@ -106,8 +106,9 @@ TEST_F(PluginTest, LayoutPlacesTheListLeftAndTheGridRightAndFitsTheColumnsToTheG
         {932, 500, {1, 1, 231, 499}, {231, 1, 931, 499}, true, true},
         {732, 400, {1, 1, 231, 399}, {231, 1, 731, 399}, false, true},
         {632, 400, {1, 1, 231, 399}, {231, 1, 631, 399}, false, true},
-        // Narrower than 232 pixels: the grid's width stays 0 instead of going negative.
-        {200, 300, {1, 1, 231, 299}, {231, 1, 231, 299}, false, false},
+        // Too narrow for the grid's 120 pixels beside the whole list: the list gives way, as on a resize.
+        {300, 300, {1, 1, 179, 299}, {179, 1, 299, 299}, false, true},
+        {200, 300, {1, 1, 79, 299}, {79, 1, 199, 299}, false, true},
     };
     for (const Case& c : cases) {
         auto [lister, viewer, list, grid] = OpenSample("1Cv7.DD", {false, c.width, c.height});
@@ -127,6 +128,40 @@ TEST_F(PluginTest, LayoutPlacesTheListLeftAndTheGridRightAndFitsTheColumnsToTheG
             EXPECT_EQ(HasHorizontalBar(grid), c.horizontalBar) << c.width;
             ExpectEveryColumnReachable(grid, std::to_string(c.width));
         }
+    }
+}
+
+// A viewer opened in a small Lister window, a Quick View panel among them, is placed as one opened large
+// and resized to that size: a grid of its minimum width with every column within reach, in the same
+// columns, and the list's width back at its default once the window is large again.
+TEST_F(PluginTest, AViewerOpenedInASmallWindowIsPlacedAsOneResizedToThatSize) {
+    struct Case {
+        int width;
+        int height;
+        bool embedded;
+    };
+    const Case cases[] = {{300, 200, false}, {200, 150, false}, {300, 200, true}, {200, 150, true}};
+    for (const Case& c : cases) {
+        const std::string where =
+            std::to_string(c.width) + "x" + std::to_string(c.height) + (c.embedded ? ", embedded" : ", top-level");
+        auto small = OpenSample("1Cv7.DD", {c.embedded, c.width, c.height});
+        ASSERT_NE(small.viewer, nullptr) << where;
+        host::PumpMessages();
+        EXPECT_EQ(WindowBounds(small.grid), (RECT{c.width - 121, 1, c.width - 1, c.height - 1})) << where;
+        EXPECT_EQ(WindowBounds(small.list), (RECT{1, 1, c.width - 121, c.height - 1})) << where;
+        ExpectEveryColumnReachable(small.grid, where);
+
+        auto resized = OpenSample("1Cv7.DD", {c.embedded, 1032, 600});
+        ASSERT_NE(resized.viewer, nullptr) << where;
+        Resize(resized.viewer, c.width, c.height);
+        EXPECT_EQ(WindowBounds(small.list), WindowBounds(resized.list)) << where;
+        EXPECT_EQ(WindowBounds(small.grid), WindowBounds(resized.grid)) << where;
+        EXPECT_EQ(ReadGrid(small.grid).widths, ReadGrid(resized.grid).widths) << where;
+
+        Resize(small.viewer, 1032, 600);
+        EXPECT_EQ(WindowBounds(small.list), (RECT{1, 1, 231, 599})) << where;
+        small.lister->ClosePlugin();
+        resized.lister->ClosePlugin();
     }
 }
 

@@ -5,10 +5,15 @@
 #include <commctrl.h>  // after windows.h, which it needs
 // clang-format on
 
+#include <fstream>
 #include <set>
 #include <string>
+#include <utility>
 
+#include "layout/ColourScheme.h"
+#include "windows/host/ListerInterface.h"
 #include "windows/support/PluginTestSupport.h"
+#include "windows/support/WindowPicture.h"
 
 namespace dd::test {
 namespace {
@@ -71,7 +76,22 @@ RECT ItemRect(HWND list, int item) {
 
 void HoverAt(HWND list, int x, int y) { SendMessageA(list, WM_MOUSEMOVE, 0, MAKELPARAM(x, y)); }
 
-TEST_F(PluginTest, HoveringOverATableShowsItsWholeDescriptionAndItsIdentifier) {
+// The names that the sample's marker lines ("#==TABLE no 12     : name") give its tables, in file order.
+std::vector<std::string> MarkerNames(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::vector<std::string> names;
+    for (std::string line; std::getline(file, line);) {
+        if (line.rfind("#==TABLE no", 0) != 0) continue;
+        const size_t colon = line.find(':');
+        std::string name = colon == std::string::npos ? std::string() : line.substr(colon + 1);
+        name.erase(0, name.find_first_not_of(' '));
+        name.erase(name.find_last_not_of(" \r") + 1);
+        names.push_back(name);
+    }
+    return names;
+}
+
+TEST_F(PluginTest, HoveringOverATableShowsItsWholeNameAndItsIdentifier) {
     auto [lister, viewer, list, grid] = OpenSample();
     ASSERT_NE(viewer, nullptr);
     const HWND tooltip = TooltipOf(list);
@@ -79,12 +99,17 @@ TEST_F(PluginTest, HoveringOverATableShowsItsWholeDescriptionAndItsIdentifier) {
     EXPECT_EQ(GetWindow(tooltip, GW_OWNER), lister->Handle());
 
     const std::vector<std::string> descriptions = ListTexts(list);
+    const std::vector<std::string> names = MarkerNames(WindowsSamplePath("1Cv7.DD"));
+    ASSERT_EQ(names.size(), descriptions.size());
     std::vector<std::wstring> expected;
+    int cut = 0;  // descriptions that the dictionary's column cut, whose tooltips name the table whole
     for (int table = 0; table < static_cast<int>(descriptions.size()); ++table) {
         ChooseTable(viewer, table);
-        expected.push_back(
-            WideFrom1251(descriptions[static_cast<size_t>(table)] + "\r\n" + CellText(GridOf(viewer), 0, 1)));
+        const std::string& name = names[static_cast<size_t>(table)];
+        cut += name != descriptions[static_cast<size_t>(table)] ? 1 : 0;
+        expected.push_back(WideFrom1251(name + "\r\n" + CellText(GridOf(viewer), 0, 1)));
     }
+    EXPECT_GE(cut, 2);
     // The sample has tables of equal descriptions: their tooltips tell them apart.
     EXPECT_LT(std::set<std::string>(descriptions.begin(), descriptions.end()).size(), descriptions.size());
     EXPECT_EQ(std::set<std::wstring>(expected.begin(), expected.end()).size(), expected.size());
@@ -123,6 +148,47 @@ TEST_F(PluginTest, TheTooltipShowsWhereTheMouseRestsOnATable) {
     wchar_t shown[256] = {};
     GetWindowTextW(tooltip, shown, static_cast<int>(std::size(shown)));
     EXPECT_EQ(std::wstring(shown), ToolOf(tooltip, list).text);
+    SetCursorPos(0, 0);
+}
+
+// In dark mode the tooltip is dark too, as the list it belongs to: the palette's tooltip colours, which
+// Wine, keeping no theme, shows with Windows' dark controls too; back in light mode, the system's.
+TEST_F(PluginTest, TheTooltipTakesTheColoursOfTheModeLive) {
+    auto [lister, viewer, list, grid] = OpenSample("1Cv7.DD", {}, host::kDarkMode);
+    ASSERT_NE(viewer, nullptr);
+    const HWND tooltip = TooltipOf(list);
+    ASSERT_NE(tooltip, nullptr);
+    const auto colours = [&] {
+        return std::pair{RgbOf(static_cast<COLORREF>(SendMessageW(tooltip, TTM_GETTIPBKCOLOR, 0, 0))),
+                         RgbOf(static_cast<COLORREF>(SendMessageW(tooltip, TTM_GETTIPTEXTCOLOR, 0, 0)))};
+    };
+    const auto dark = std::pair{DarkColour(PaintRole::TooltipBackground), DarkColour(PaintRole::TooltipText)};
+    const auto light = std::pair{RgbOf(GetSysColor(COLOR_INFOBK)), RgbOf(GetSysColor(COLOR_INFOTEXT))};
+    EXPECT_EQ(colours(), dark) << "opened dark";
+    struct Step {
+        int flags;
+        bool dark;
+    };
+    for (const Step& step : {Step{0, false}, Step{host::kDarkMode | host::kDarkModeNative, true}, Step{0, false},
+                             Step{host::kDarkMode, true}}) {
+        ASSERT_EQ(Plugin().SendCommand(viewer, host::kNewParamsCommand, step.flags), 0);
+        EXPECT_EQ(colours(), step.dark ? dark : light) << "lc_newparams " << step.flags;
+    }
+
+    // Shown, it is painted so.
+    const RECT item = ItemRect(list, 8);
+    POINT screen{item.left + 20, item.top + 5};
+    ClientToScreen(list, &screen);
+    SetCursorPos(screen.x, screen.y);
+    HoverAt(list, item.left + 20, item.top + 5);
+    for (int waited = 0; waited < 3000 && !IsWindowVisible(tooltip); waited += 20) {
+        host::PumpMessages();
+        Sleep(20);
+    }
+    ASSERT_TRUE(IsWindowVisible(tooltip));
+    const WindowPicture picture(tooltip);
+    EXPECT_EQ(picture.AtClient(3, 3), dark.first);
+    EXPECT_GE(picture.InkPixels({0, 0, picture.Width() - 2, picture.Height() - 2}, dark.second, dark.first), 20);
     SetCursorPos(0, 0);
 }
 

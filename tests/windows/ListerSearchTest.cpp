@@ -68,11 +68,16 @@ void PrintTo(const Shown& shown, std::ostream* out) {
     *out << ", " << shown.copied.size() << " characters copied";
 }
 
+// The table chosen before a search from the start: the first forwards, the last backwards, so that the
+// walk meets every hit.
+constexpr int kWholeDictionary = -1;
+
 struct SearchCase {
     std::string name;
     std::string text;  // Windows-1251
     int flags;
     Form form;
+    int table = kWholeDictionary;  // the table chosen in the list before F7
 };
 
 class SearchTest : public PluginTest {
@@ -124,12 +129,15 @@ protected:
         return row >= top && (row - top + 1) * kRowPitch <= client.bottom;
     }
 
-    // Finds the first hit and then the next ones, as F3 does, until there is none: each hit must show
-    // as the reference says, and the last, failing search must change nothing.
+    // Chooses the case's table, finds the first hit from there as F7 does and then the next ones, as F3
+    // does, until there is none: each hit must show as the reference says, and the last, failing search
+    // must change nothing.
     size_t Walk(const SearchCase& c) {
         SCOPED_TRACE(c.name);
-        Hits expected = ReferenceHits(places_, c.text, c.flags);
-        if ((c.flags & kFindBackwards) != 0) std::reverse(expected.begin(), expected.end());
+        const int tables = places_.back().position.entry + 1;
+        const int table = c.table != kWholeDictionary ? c.table : (c.flags & kFindBackwards) != 0 ? tables - 1 : 0;
+        ChooseTable(viewer_, table);
+        const Hits expected = ReferenceHitsFromTable(places_, c.text, c.flags, table);
         MessageBoxCatcher boxes;
         Shown before = Now();
         for (size_t i = 0; i <= expected.size(); ++i) {
@@ -187,6 +195,12 @@ protected:
             {"a description's word, case matching, backwards", word, kFindMatchCase | kFindBackwards, Form::Ansi},
             {"the last field of the largest table", lastField, kFindWholeWords | kFindMatchCase, Form::Wide},
             {"descriptions one a prefix of another", Cp(u8"регистр продажи"), 0, Form::Wide},
+            // From the table the user chose: its description first, or backwards its last cell.
+            {"a table's identifier from its own table", identifier, 0, Form::Wide, middle},
+            {"a description's word from a third of the way", word, 0, Form::Wide, tables / 3},
+            {"a field's identifier backwards from the middle", field, kFindBackwards, Form::Wide, middle},
+            {"a part of a description's word backwards from the last but one", word.substr(1, 3), kFindBackwards,
+             Form::Ansi, tables - 2},
         };
     }
 
@@ -261,6 +275,66 @@ TEST_F(SearchTest, ASearchWithoutAHitChangesNothingAndShowsNoBox) {
     EXPECT_EQ(Now(), before);
     EXPECT_TRUE(boxes.Take().empty());
     EXPECT_EQ(GetFocus(), grid_);
+}
+
+// F7 searches from the table chosen in the list, as from the first line shown: its description is the
+// first place looked at, its identifier the next; backwards its last cell is the first.
+TEST_F(SearchTest, FindFromTheStartBeginsAtTheChosenTable) {
+    for (const std::string& path : DictionariesToSearch()) {
+        SCOPED_TRACE(path);
+        Open(path);
+        if (HasFatalFailure()) return;
+        const int tables = places_.back().position.entry + 1;
+        for (const int table : {1, tables / 2, tables - 1}) {
+            const std::string description = texts_.at({table, kDescriptionRow, 0});
+            const std::string identifier = Trimmed(texts_.at({table, 1, 0}));
+            struct Case {
+                std::string text;
+                int flags;
+            };
+            for (const Case& c : {Case{description, 0}, Case{identifier, 0}, Case{identifier, kFindBackwards},
+                                  Case{description, kFindBackwards}}) {
+                ChooseTable(viewer_, table);
+                const Hits expected = ReferenceHitsFromTable(places_, c.text, c.flags, table);
+                ASSERT_FALSE(expected.empty());
+                EXPECT_EQ(expected.front().entry, table) << c.text;
+                ASSERT_EQ(Search(c.text, c.flags | kFindFirst, Form::Wide), host::kPluginOk) << c.text;
+                EXPECT_EQ(Now(), ShownFor(expected.front()))
+                    << "table " << table << ": " << c.text << " flags " << c.flags;
+            }
+        }
+        lister_->ClosePlugin();
+    }
+}
+
+// A hit stands out while the grid has the focus: it is drawn in the selection's colours, where the cell
+// the user moves to has the plain ground and the focus rectangle, until the user moves.
+TEST_F(SearchTest, AHitIsDrawnSelectedWhileTheGridHasTheFocusUntilTheUserMoves) {
+    Open(WindowsSamplePath("1Cv7.DD"));
+    SetFocus(grid_);
+    // A pixel of the current cell's ground, inside its focus rectangle and left of its text.
+    const auto groundOfCurrent = [&] {
+        const GridState state = ReadGrid(grid_);
+        const int top = static_cast<int>(SendMessageA(grid_, grid::kGetTopRow, 0, 0));
+        const int x = GridColumnLeft(state.widths, state.currentColumn, ScrollBarOf(grid_, SB_HORZ).nPos) + 1;
+        return ClientPicture(grid_).At(x, (state.currentRow - top) * kRowPitch + 1);
+    };
+    const COLORREF highlight = GetSysColor(COLOR_HIGHLIGHT);
+    const COLORREF plain = GetSysColor(COLOR_WINDOW);
+    for (const int flags : {kFindFirst, 0, kFindBackwards}) {
+        ASSERT_EQ(Search("SP7", flags, Form::Wide), host::kPluginOk) << flags;
+        ASSERT_EQ(GetFocus(), grid_);
+        EXPECT_EQ(groundOfCurrent(), highlight) << "the hit, flags " << flags;
+        SetFocus(list_);
+        SetFocus(grid_);
+        EXPECT_EQ(groundOfCurrent(), highlight) << "the hit, the focus back in the grid, flags " << flags;
+    }
+    const GridState hit = ReadGrid(grid_);
+    PressKey(grid_, VK_DOWN);
+    EXPECT_EQ(groundOfCurrent(), plain) << "moved";
+    PressKey(grid_, VK_UP);
+    ASSERT_EQ(ReadGrid(grid_).currentRow, hit.currentRow);
+    EXPECT_EQ(groundOfCurrent(), plain) << "back on the hit's cell";
 }
 
 // Once the user has moved, the next search goes on from where the current cell stands, not from the

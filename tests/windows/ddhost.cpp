@@ -2,8 +2,9 @@
 // does (aware of the screen's resolution), makes a Lister window (top-level, or embedded in a
 // "TTOTAL_CMD" main window), shows the file in it through ListLoadW and closes the plug-in on Esc.
 //   ddhost.exe [--embedded] [--dark | --dark-native] [--plugin PATH] [--close-after MILLISECONDS]
-//              [--table N] [--size WxH] [--resize WxH] [--hover N] [--find TEXT] [--print] FILE
-// --table N moves the list's selection N tables down with the arrow key, as the user would.
+//              [--table N] [--tab] [--size WxH] [--resize WxH] [--hover N] [--find TEXT] [--print] FILE
+// --table N moves the list's selection N tables down with the arrow key, as the user would; --tab then
+// presses Tab, so that the grid has the focus.
 // --dark passes lcp_darkmode in the show flags, --dark-native lcp_darkmode and lcp_darkmodenative.
 // --size gives the Lister window's client area at opening, --resize resizes it once the file is shown.
 // --hover N rests the mouse on the list's entry N, so that its tooltip shows.
@@ -38,6 +39,7 @@ struct Options {
     int showFlags = 0;
     UINT closeAfterMs = 0;
     int table = 0;
+    bool tab = false;
     SIZE size{};    // 0 x 0: the default size
     SIZE resize{};  // 0 x 0: no resize
     int hover = -1;
@@ -84,6 +86,8 @@ bool ParseOptions(Options& options) {
             options.closeAfterMs = std::stoul(argv.get()[++i]);
         else if (argument == L"--table" && hasValue)
             options.table = std::stoi(argv.get()[++i]);
+        else if (argument == L"--tab")
+            options.tab = true;
         else if (argument == L"--size" && hasValue && ParseSize(argv.get()[i + 1], options.size))
             ++i;
         else if (argument == L"--resize" && hasValue && ParseSize(argv.get()[i + 1], options.resize))
@@ -139,7 +143,7 @@ int main() {
     if (!ParseOptions(options)) {
         std::fprintf(stderr,
                      "usage: ddhost [--embedded] [--dark | --dark-native] [--plugin PATH] [--close-after MS] "
-                     "[--table N] [--size WxH] [--resize WxH] [--hover N] [--find TEXT] [--print] FILE\n");
+                     "[--table N] [--tab] [--size WxH] [--resize WxH] [--hover N] [--find TEXT] [--print] FILE\n");
         return 2;
     }
     dd::host::MakeProcessDpiAware();
@@ -187,6 +191,7 @@ int main() {
         }
         const HWND list = FindWindowExW(lister.PluginWindow(), nullptr, L"ListBox", nullptr);
         for (int i = 0; i < options.table; ++i) SendMessageW(list, WM_KEYDOWN, VK_DOWN, 1);
+        if (options.tab) SendMessageW(list, WM_KEYDOWN, VK_TAB, 1);
         if (options.resize.cx > 0) ResizeClientArea(lister.Handle(), options.resize);
         RedrawWindow(topWindow, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
         if (options.hover >= 0) RestMouseOn(list, options.hover);

@@ -2,6 +2,7 @@
 // afterwards, in ANSI and in Unicode, and what happens while another program holds the clipboard.
 #include "support/TestPaths.h"
 #include "support/TestText.h"
+#include "viewer/GridMessages.h"
 #include "viewer/PopupMenu.h"
 #include "windows/support/OutputTestSupport.h"
 
@@ -126,6 +127,111 @@ TEST_F(ClipboardTest, TheCurrentCellAndRowAreCopiedWhereverTheCurrentCellHasMove
     EXPECT_EQ(clickedCell.text, cells.at(3).at(1));
     EXPECT_EQ(clickedRow.text, rows.at(3));
     EXPECT_TRUE(dialogs.TakeBoxes().empty());
+}
+
+// The context menu copies where it was opened. A range dragged from (0, 1) to (2, 4) has its current cell
+// at the corner where the drag ended; a right click inside the range keeps the range and copies the cell
+// clicked and its row; a right click outside selects the cell clicked and copies it; the menu key and a
+// command sent to the viewer copy the current cell.
+TEST_F(ClipboardTest, TheMenuCopiesTheCellAndTheRowItWasOpenedOn) {
+    const std::string path = WindowsSamplePath("1Cv7.DD");
+    const HWND viewer = Open(path);
+    ASSERT_NE(viewer, nullptr);
+    const HWND grid = GridOf(viewer);
+    const int table = BiggestTable(viewer);
+    ChooseTable(viewer, table);
+    const ReferenceTable reference = ReadReferenceTable(path, table);
+    ASSERT_EQ(GridCells(grid), reference.rows);
+    // The middle of a cell as the grid lays it out at 1032 pixels, its rows from the top.
+    const auto at = [](int column, int row) {
+        const int lefts[] = {0, 201, 502, 603, 704};
+        return MAKELPARAM(lefts[column] + 10, row * 19 + 9);
+    };
+    enum class Opened { RightClick, MenuKey, Command };
+    struct Case {
+        const char* what;
+        Opened opened;
+        GridCell cell;  // the cell clicked
+        UINT command;
+        GridCell copied;
+        RECT selection;  // afterwards
+    };
+    const RECT range{0, 1, 2, 4};
+    const Case cases[] = {
+        {"inside the range, copy cell", Opened::RightClick, {1, 2}, N3, {1, 2}, range},
+        {"inside the range, copy row", Opened::RightClick, {1, 3}, N6, {1, 3}, range},
+        {"on the range's first corner", Opened::RightClick, {0, 1}, N3, {0, 1}, range},
+        {"on the current corner", Opened::RightClick, {2, 4}, N6, {2, 4}, range},
+        {"outside the range", Opened::RightClick, {3, 6}, N3, {3, 6}, {3, 6, 3, 6}},
+        {"outside the range, copy row", Opened::RightClick, {4, 5}, N6, {4, 5}, {4, 5, 4, 5}},
+        {"the menu key", Opened::MenuKey, {}, N3, {2, 4}, range},
+        {"the menu key, copy row", Opened::MenuKey, {}, N6, {2, 4}, range},
+        {"a command sent to the viewer", Opened::Command, {}, N3, {2, 4}, range},
+    };
+    DialogDriver dialogs;
+    for (const Case& c : cases) {
+        SendMessageA(grid, WM_LBUTTONDOWN, MK_LBUTTON, at(0, 1));
+        SendMessageA(grid, WM_MOUSEMOVE, MK_LBUTTON, at(2, 4));
+        SendMessageA(grid, WM_LBUTTONUP, 0, at(2, 4));
+        PutOwnText("before");
+        if (c.opened == Opened::Command) {
+            RunMenuCommand(viewer, c.command);
+        } else {
+            dialogs.PlanMenuChoice(c.command);
+            if (c.opened == Opened::MenuKey) {
+                SendMessageA(grid, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(grid), MAKELPARAM(-1, -1));
+            } else {
+                SendMessageA(grid, WM_RBUTTONDOWN, MK_RBUTTON, at(c.cell.column, c.cell.row));
+                SendMessageA(grid, WM_RBUTTONUP, 0, at(c.cell.column, c.cell.row));
+            }
+            host::PumpMessages();
+            EXPECT_EQ(dialogs.TakeMenus(), 1) << c.what;
+        }
+        const std::string expected = c.command == N3 ? reference.rows.at(c.copied.row).at(c.copied.column)
+                                                     : BuiltCopiedRow(reference, c.copied.row);
+        const ClipboardContent copied = ReadClipboard();
+        EXPECT_EQ(copied.text, expected) << c.what;
+        EXPECT_EQ(copied.unicode, Utf16FromCp1251(expected)) << c.what;
+        RECT selection{};
+        SendMessageA(grid, grid::kGetSelection, 0, reinterpret_cast<LPARAM>(&selection));
+        EXPECT_EQ(selection, c.selection) << c.what;
+    }
+    EXPECT_TRUE(dialogs.TakeBoxes().empty());
+}
+
+// Ctrl+C (and Ctrl+Insert) in the table list copies the selected table's description and identifier,
+// TAB between them, the identifier trimmed, in both text formats as the grid's copies, whatever the
+// grid has selected; the identifier by each edition's own field.
+TEST_F(ClipboardTest, CtrlCInTheListCopiesTheSelectedTablesDescriptionAndIdentifier) {
+    for (const char* sample : {"1Cv7.DD", "1Cv7.DDS"}) {
+        const std::string path = WindowsSamplePath(sample);
+        const HWND viewer = Open(path);
+        ASSERT_NE(viewer, nullptr);
+        const HWND list = ListOf(viewer);
+        const int tables = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
+        for (const int table : {0, tables / 2, tables - 1}) {
+            ChooseTable(viewer, table);
+            const ReferenceTable reference = ReadReferenceTable(path, table);
+            std::string identifier = reference.rows.at(1).at(0);
+            identifier.erase(identifier.find_last_not_of(' ') + 1);
+            identifier.erase(0, identifier.find_first_not_of(' '));
+            ASSERT_FALSE(identifier.empty());
+            const std::string expected = reference.entry + "\t" + identifier;
+            for (const WORD key : {WORD{'C'}, WORD{VK_INSERT}}) {
+                SetFocus(list);
+                PutOwnText("before");
+                PressKey(list, key, {false, true});
+                const ClipboardContent copied = ReadClipboard();
+                EXPECT_EQ(copied.text, expected) << sample << " table " << table;
+                EXPECT_EQ(copied.unicode, Utf16FromCp1251(expected)) << sample << " table " << table;
+                ASSERT_GE(copied.formats.size(), 2u);
+                EXPECT_EQ(copied.formats[0], static_cast<UINT>(CF_TEXT));
+                EXPECT_EQ(copied.formats[1], static_cast<UINT>(CF_UNICODETEXT));
+                EXPECT_EQ(ListSelection(list), table);  // the key moved nothing
+            }
+        }
+        lister_->ClosePlugin();
+    }
 }
 
 TEST_F(ClipboardTest, EmptyCellsZeroBytesAndBlanksAreCopiedByTheirRules) {

@@ -147,6 +147,15 @@ LRESULT ListerWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
                 MoveWindow(pluginWindow_, 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
             }
             break;
+        case WM_ACTIVATE:
+            // Like the Lister, the plug-in's window is given the focus whenever the Lister window is
+            // activated: after a dialog, Alt+Tab, a click on the title.
+            if (LOWORD(wParam) != WA_INACTIVE && HIWORD(wParam) == 0 && pluginWindow_ != nullptr &&
+                IsWindow(pluginWindow_)) {
+                SetFocus(pluginWindow_);
+                return 0;
+            }
+            break;
         case WM_KEYDOWN:
             keys_.push_back({message, wParam, lParam});
             if (wParam == VK_ESCAPE && args_.closesOnEscape) {

@@ -53,7 +53,8 @@ struct ListerWindowArgs {
 };
 
 // The Lister window stand-in: the parent of the plug-in's window. Like the host, it keeps the
-// plug-in's window filling its client area and can close it on Esc. It keeps the key messages it receives.
+// plug-in's window filling its client area, gives it the focus whenever the Lister window is activated
+// and can close it on Esc. It keeps the key messages it receives.
 class ListerWindow {
 public:
     explicit ListerWindow(const ListerWindowArgs& args);

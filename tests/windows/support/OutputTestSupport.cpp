@@ -58,6 +58,8 @@ struct DriverState {
     std::deque<bool> questionAnswers;
     std::map<HWND, SaveDialogState> openSaveDialogs;
     int menus = 0;
+    std::deque<UINT> menuChoices;
+    UINT_PTR menuTimer = 0;  // closes a menu whose planned keys did not
 };
 DriverState* driver = nullptr;
 
@@ -113,6 +115,42 @@ void OnDialogIdle(HWND dialog) {
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
 }
 
+// A menu that the keys did not close is closed after a while, so that a test fails instead of waiting.
+void CALLBACK EndMenuLeftOpen(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    if (driver != nullptr) driver->menuTimer = 0;
+    EndMenu();
+}
+
+void StopMenuTimer() {
+    if (driver->menuTimer != 0) KillTimer(nullptr, std::exchange(driver->menuTimer, 0));
+}
+
+// The menu waits for the user: the next planned item is chosen with the keys a user would press (Down
+// to it from the top, Enter), or the menu is closed when none is planned.
+void OnMenuIdle(HWND menuWindow) {
+    ++driver->menus;
+    if (driver->menuChoices.empty()) {
+        EndMenu();
+        return;
+    }
+    const UINT command = driver->menuChoices.front();
+    driver->menuChoices.pop_front();
+    const auto menu = reinterpret_cast<HMENU>(SendMessageA(menuWindow, MN_GETHMENU, 0, 0));
+    int position = -1;
+    for (int i = 0; i < GetMenuItemCount(menu) && position < 0; ++i) {
+        if (GetMenuItemID(menu, i) == command) position = i;
+    }
+    if (position < 0) {
+        EndMenu();
+        return;
+    }
+    for (int i = 0; i <= position; ++i) PostMessageA(menuWindow, WM_KEYDOWN, VK_DOWN, 1);
+    PostMessageA(menuWindow, WM_KEYDOWN, VK_RETURN, 1);
+    StopMenuTimer();
+    driver->menuTimer = SetTimer(nullptr, 0, 3000, EndMenuLeftOpen);
+}
+
 LRESULT CALLBACK AfterWindowProc(int code, WPARAM wParam, LPARAM lParam) {
     const auto* call = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
     if (code == HC_ACTION && driver != nullptr) {
@@ -127,10 +165,10 @@ LRESULT CALLBACK BeforeWindowProc(int code, WPARAM wParam, LPARAM lParam) {
     const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
     if (code == HC_ACTION && driver != nullptr && call->message == WM_ENTERIDLE) {
         if (call->wParam == MSGF_DIALOGBOX) OnDialogIdle(reinterpret_cast<HWND>(call->lParam));
-        if (call->wParam == MSGF_MENU) {
-            ++driver->menus;
-            EndMenu();
-        }
+        if (call->wParam == MSGF_MENU) OnMenuIdle(reinterpret_cast<HWND>(call->lParam));
+    }
+    if (code == HC_ACTION && driver != nullptr && call->message == WM_EXITMENULOOP) {
+        StopMenuTimer();  // the menu closed: a later one must not be closed by its timer
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
@@ -227,6 +265,7 @@ DialogDriver::DialogDriver() {
 }
 
 DialogDriver::~DialogDriver() {
+    StopMenuTimer();
     UnhookWindowsHookEx(afterHook_);
     UnhookWindowsHookEx(beforeHook_);
     delete std::exchange(driver, nullptr);
@@ -234,6 +273,7 @@ DialogDriver::~DialogDriver() {
 
 void DialogDriver::PlanSave(SaveAnswer answer) { driver->saveAnswers.push_back(std::move(answer)); }
 void DialogDriver::PlanQuestionAnswer(bool yes) { driver->questionAnswers.push_back(yes); }
+void DialogDriver::PlanMenuChoice(UINT command) { driver->menuChoices.push_back(command); }
 std::vector<CaughtBox> DialogDriver::TakeBoxes() { return std::exchange(driver->boxes, {}); }
 std::vector<SaveDialogSeen> DialogDriver::TakeSaveDialogs() { return std::exchange(driver->saveDialogs, {}); }
 int DialogDriver::TakeMenus() { return std::exchange(driver->menus, 0); }

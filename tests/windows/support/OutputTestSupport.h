@@ -60,8 +60,9 @@ struct SaveDialogSeen {
 // Answers the dialogs that this thread shows while it lives. A message box is recorded and its OK
 // pressed; a question (Yes and No) is recorded and answered as planned, No when nothing is planned.
 // A save dialog is recorded once it waits for the user and answered with the next planned answer,
-// cancelled when none is left; one still open after its answer is cancelled. A context menu is
-// closed as soon as it waits for the user.
+// cancelled when none is left; one still open after its answer is cancelled. A context menu that waits
+// for the user has the next planned item chosen with the keys (Down to it, Enter), or is closed when
+// none is planned.
 class DialogDriver {
 public:
     DialogDriver();
@@ -71,9 +72,10 @@ public:
 
     void PlanSave(SaveAnswer answer);
     void PlanQuestionAnswer(bool yes);
+    void PlanMenuChoice(UINT command);
     std::vector<CaughtBox> TakeBoxes();
     std::vector<SaveDialogSeen> TakeSaveDialogs();
-    int TakeMenus();  // the context menus closed since the last call
+    int TakeMenus();  // the context menus shown since the last call
 
 private:
     HHOOK afterHook_;
