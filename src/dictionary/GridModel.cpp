@@ -7,19 +7,16 @@ namespace dd {
 GridModel::GridModel(int columns, int32_t rows, int32_t fixedRows)
     : columns_(std::max(columns, 1)),
       fixedRows_(std::clamp<int32_t>(fixedRows, 0, std::max<int32_t>(rows, 1) - 1)),
-      rows_(static_cast<size_t>(std::max<int32_t>(rows, 1))),
-      current_{0, fixedRows_},
-      anchor_{0, fixedRows_},
-      topRow_(fixedRows_) {}
+      rows_(static_cast<size_t>(std::max<int32_t>(rows, 1))) {
+    ResetState(fixedRows_);
+}
 
 void GridModel::SetRowCount(int32_t rows) {
     rows = std::max<int32_t>(rows, 1);
     if (rows == RowCount()) return;
     if (rows <= fixedRows_) {
-        currentHighlighted_ = false;
         fixedRows_ = rows - 1;
-        current_ = anchor_ = {0, fixedRows_};
-        topRow_ = fixedRows_;
+        ResetState(fixedRows_);
     }
     rows_.resize(static_cast<size_t>(rows));
     const int32_t last = rows - 1;
@@ -48,22 +45,5 @@ void GridModel::SetCell(int column, int32_t row, std::string_view text) {
     }
     cells[static_cast<size_t>(column)].assign(text);
 }
-
-GridCell GridModel::Clamped(GridCell cell) const {
-    return {std::clamp(cell.column, 0, columns_ - 1), std::clamp(cell.row, fixedRows_, RowCount() - 1)};
-}
-
-void GridModel::SetCurrent(GridCell cell, bool extendSelection) {
-    current_ = Clamped(cell);
-    currentHighlighted_ = false;
-    if (!extendSelection) anchor_ = current_;
-}
-
-GridRange GridModel::Selection() const noexcept {
-    return {std::min(current_.column, anchor_.column), std::min(current_.row, anchor_.row),
-            std::max(current_.column, anchor_.column), std::max(current_.row, anchor_.row)};
-}
-
-void GridModel::SetTopRow(int32_t row) { topRow_ = std::clamp(row, fixedRows_, std::max(fixedRows_, RowCount() - 1)); }
 
 }  // namespace dd

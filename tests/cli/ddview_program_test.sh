@@ -108,7 +108,7 @@ expect 1 "^ddview: $base: this is a folder; name the file in it, such as $base/S
 cp "$base/SC167.DBF" "$work/SC167.DBF"
 expect 0 "^ddview: $work/SC167.DBF: no dictionary \(1Cv7.DD\) beside it: the columns keep their own names\$" -- data "$work/SC167.DBF"
 printf '' >"$work/empty.DBF"
-head -c 5000 /dev/urandom >"$work/random.DBF"
+{ printf 'Z'; head -c 4999 /dev/urandom; } >"$work/random.DBF"  # Z: no dBase version byte
 head -c 100 "$base/DT3050.DBF" >"$work/short.DBF"
 python3 -c "import sys; d=bytearray(open(sys.argv[1],'rb').read()); d[10]+=1; open(sys.argv[2],'wb').write(d)" \
   "$base/DT3050.DBF" "$work/lying.DBF"
