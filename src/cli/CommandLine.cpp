@@ -20,12 +20,19 @@ constexpr const char* kFooter =
     "may stand anywhere after the command word; -- ends them. The file is read once, front to back.\n\n"
     "Exit status: 0 done; 1 failed, with \"ddview: FILE: message\" on standard error (File not found, not a "
     "data dictionary, no table 99: the dictionary has 21 tables, ...); 2 bad command line; 141 when the reader of "
-    "the output went away (a closed pipe), quietly.\n\n"
+    "the output went away (a closed pipe), quietly. diff, as diff does: 0 equal, 1 different, 2 trouble (a failure "
+    "or a bad command line).\n\n"
     "ddview COMMAND --help describes each command.";
 
 // A table number: decimal digits only.
 bool IsEntry(const std::string& text) {
     return !text.empty() && text.size() <= 9 && text.find_first_not_of("0123456789") == std::string::npos;
+}
+
+// --raw is also taken before the command word, where the command's own options are not yet known.
+bool OffersRaw(const Command& command) {
+    return std::any_of(command.options.begin(), command.options.end(),
+                       [](const Option& option) { return option.flag == &CommandLine::raw; });
 }
 
 // What one command's options and operands are parsed into.
@@ -132,7 +139,8 @@ std::string Usage() {
     }
     usage +=
         "Texts are printed as UTF-8; --raw prints the dictionary's own bytes (Windows-1251); --json prints JSON.\n"
-        "Options may stand anywhere after the command word. Exit status: 0 done, 1 failed, 2 bad command line.\n"
+        "Options may stand anywhere after the command word. Exit status: 0 done, 1 failed, 2 bad command line;\n"
+        "diff: 0 equal, 1 different, 2 trouble.\n"
         "ddview --help and ddview COMMAND --help tell more.\n";
     return usage;
 }
@@ -190,6 +198,8 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& argu
     line.json = line.json || chosen->command->printsJson;
     if (const auto why = OperandProblem(*chosen->command, line.operands)) return fail(*why);
     if (line.raw && line.json) return fail("--raw: JSON is always UTF-8");
+    if (line.raw && !OffersRaw(*chosen->command))
+        return fail(std::string("--raw: ") + line.command + " prints UTF-8 only");
     return line;
 }
 

@@ -7,6 +7,7 @@
 #include "base/ReadableViews.h"
 #include "cli/BaseCommands.h"
 #include "cli/Commands.h"
+#include "cli/DiffCommand.h"
 #include "cli/PathChecks.h"
 #include "cli/Platform.h"
 #include "cli/SqliteBase.h"
@@ -145,6 +146,10 @@ int RunDump(const CommandLine& line, TextOutput& out) {
     return kDone;
 }
 
+int RunDiff(const CommandLine& line, TextOutput& out) {
+    return DiffTables(line.operands[0], line.operands[1], FormatOf(line), out);
+}
+
 constexpr Operand kListOperands[] = {kFile};
 constexpr Option kListOptions[] = {
     kRaw, JsonOption("print {\"edition\": \"DBF\"|\"SQL\", \"tables\": [{\"number\", \"description\", "
@@ -216,6 +221,16 @@ constexpr Option kViewsOptions[] = {
 constexpr const char* kViewsExamples[] = {"views 1Cv7.DDS >views.sql && sqlcmd -d base -i views.sql",
                                           "views 1Cv7.DD --dialect sqlite"};
 
+constexpr Operand kDiffOperands[] = {
+    {"OLD", "the dictionary before: 1Cv7.DD or 1Cv7.DDS"},
+    {"NEW", "the dictionary after (either edition), or the folder of a base, whose DBF tables are compared with OLD"}};
+constexpr Option kDiffOptions[] = {JsonOption(
+    "print {\"old\", \"new\", \"added\", \"removed\", \"changed\": [{\"identifier\", \"description\": {\"old\", "
+    "\"new\"}, \"fields\": {\"added\", \"removed\", \"changed\": [{\"name\", \"old\", \"new\"}...], \"reordered\"}, "
+    "\"indexes\": {\"added\", \"removed\", \"changed\"}}...]}")};
+constexpr const char* kDiffExamples[] = {"diff old/1Cv7.DD new/1Cv7.DD", "diff base/1Cv7.DD base",
+                                         "diff --json old/1Cv7.DD new/1Cv7.DD | jq -r '.changed[].identifier'"};
+
 constexpr Command kCommands[] = {
     {"list", "one line per table: N<TAB>description, N from 0, in file order",
      "Prints one line per table of the dictionary: its number N (from 0, in file order), a TAB, and its description.",
@@ -268,15 +283,30 @@ constexpr Command kCommands[] = {
      "each after dropping a view of that name if it exists, batches separated by GO), or with --dialect sqlite the "
      "views that ddview sqlite makes. The column names are the dictionary's own.",
      kViewsOperands, kViewsOptions, kViewsExamples, false, RunViews},
+    {"diff", "what NEW added, removed or changed in the tables of OLD",
+     "Compares two dictionaries, of either edition: tables by identifier, fields and indexes by name, letters in any "
+     "case. Prints one line per fact, grouped by table in NEW's order, removed tables last: a table added (+), "
+     "removed (-) or changed (~) with its identifier and description; below a changed table, indented, its fields "
+     "added, removed and changed (name, description, type, length, precision; a change shows the old value and the "
+     "new), the fields that moved, and its indexes added, removed and changed (unique, fields, dbname or type, "
+     "description). Comparing the DBF edition with the SQL edition is allowed: a first line says so, and the "
+     "indexes' DBName and Type are not compared.\n\n"
+     "When NEW is a folder, OLD is the base's dictionary and the folder's DBF tables stand for NEW: tables removed are "
+     "those without a file, tables added the files named like a table (SC, DH, DT, RA, RG, CJ, 1S) that OLD does not "
+     "list, fields added the columns that OLD lacks, fields removed those without a column. Only the tables' headers "
+     "are read; descriptions and indexes, which the files do not hold, are not compared. A table whose file is no "
+     "dBase table is reported on standard error, and the others are compared all the same.\n\n"
+     "Exit status, as diff's: 0 equal, 1 different, 2 trouble (a file that cannot be read, a bad command line).",
+     kDiffOperands, kDiffOptions, kDiffExamples, false, RunDiff, kTrouble},
 };
 
 }  // namespace
 
 std::span<const Command> Commands() { return kCommands; }
 
-int ReportFailure(const std::string& file, const std::string& message) {
+int ReportFailure(const std::string& file, const std::string& message, int status) {
     std::fprintf(stderr, "ddview: %s: %s\n", file.c_str(), message.c_str());
-    return kFailed;
+    return status;
 }
 
 const char* Version() { return DD_VERSION; }

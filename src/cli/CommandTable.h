@@ -29,6 +29,11 @@ struct Option {
     std::span<const char* const> choices = {};  // the values it takes; any when empty
 };
 
+// Exit statuses.
+inline constexpr int kDone = 0;
+inline constexpr int kFailed = 1;
+inline constexpr int kBadCommandLine = 2;
+
 // One command of ddview: what the parser offers, what the help, the short usage and the manual page
 // say of it, and what runs it. Adding a command is adding a row.
 struct Command {
@@ -42,17 +47,14 @@ struct Command {
     // Runs the command on a parsed line; the dictionary's failures are raised (dd::Error), other
     // failures are reported here and give the exit status.
     int (*run)(const CommandLine& line, TextOutput& out);
+    // The exit status of a failure that `run` raises: diff's 1 says "different", so its failures give 2.
+    int failureStatus = kFailed;
 };
 
 std::span<const Command> Commands();
 
-// Exit statuses.
-inline constexpr int kDone = 0;
-inline constexpr int kFailed = 1;
-inline constexpr int kBadCommandLine = 2;
-
-// Prints "ddview: FILE: message" on standard error; returns kFailed.
-int ReportFailure(const std::string& file, const std::string& message);
+// Prints "ddview: FILE: message" on standard error; returns `status`.
+int ReportFailure(const std::string& file, const std::string& message, int status = kFailed);
 
 // The version of ddview and of the plug-in, one for the whole project.
 const char* Version();

@@ -21,6 +21,18 @@ Json JsonListEntry(int32_t entry, std::string_view description, std::string_view
     return json;
 }
 
+Json JsonIndex(const TableIndex& index, bool isSql) {
+    Json json = Json::object();
+    json["name"] = JsonText(index.name);
+    json["description"] = JsonText(index.description);
+    json["unique"] = index.unique;
+    Json indexed = Json::array();
+    for (const std::string& field : index.fields) indexed.push_back(JsonText(field));
+    json["fields"] = std::move(indexed);
+    json[isSql ? "type" : "dbName"] = JsonText(index.lastColumn);
+    return json;
+}
+
 Json JsonTable(const StreamedTable& table, bool isSql) {
     const GridModel& grid = table.grid;
     Json json = JsonListEntry(table.entry, table.description, grid.Cell(0, 1));
@@ -33,17 +45,7 @@ Json JsonTable(const StreamedTable& table, bool isSql) {
     }
     json["fields"] = std::move(fields);
     Json indexes = Json::array();
-    for (const TableIndex& index : table.indexes) {
-        Json item = Json::object();
-        item["name"] = JsonText(index.name);
-        item["description"] = JsonText(index.description);
-        item["unique"] = index.unique;
-        Json indexed = Json::array();
-        for (const std::string& field : index.fields) indexed.push_back(JsonText(field));
-        item["fields"] = std::move(indexed);
-        item[isSql ? "type" : "dbName"] = JsonText(index.lastColumn);
-        indexes.push_back(std::move(item));
-    }
+    for (const TableIndex& index : table.indexes) indexes.push_back(JsonIndex(index, isSql));
     json["indexes"] = std::move(indexes);
     return json;
 }

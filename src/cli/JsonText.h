@@ -5,6 +5,7 @@
 
 #include "dictionary/GridModel.h"
 #include "dictionary/StreamedTables.h"
+#include "dictionary/TableIndexes.h"
 #include <nlohmann/json.hpp>
 
 namespace dd::cli {
@@ -21,6 +22,9 @@ Json JsonEdition(bool isSql);
 
 // A table as the list gives it: {"number", "description", "identifier"}.
 Json JsonListEntry(int32_t entry, std::string_view description, std::string_view identifier);
+
+// An index as dump gives it: {"name", "description", "unique", "fields", "dbName" (DBF edition) or "type" (SQL)}.
+Json JsonIndex(const TableIndex& index, bool isSql);
 
 // A table whole: {"number", "description", "identifier", "fields": [{"name", "description", "type",
 // "length", "precision"}...], "indexes": [{"name", "description", "unique", "fields", "dbName" or "type"}...]}.

@@ -23,21 +23,22 @@ int BadCommandLine(const std::string& problem) {
 int Run(const CommandLine& line) {
     TextOutput out(stdout, line.raw);
     const std::string& file = line.operands[0];
+    const int failed = line.definition->failureStatus;
     int status = kDone;
     try {
         status = line.definition->run(line, out);
         out.Flush();
     } catch (const Error& error) {
         if (out.ReaderGone()) return kReaderGoneStatus;
-        return ReportFailure(out.Failed() ? kStandardOutput : file, error.Message());
+        return ReportFailure(out.Failed() ? kStandardOutput : file, error.Message(), failed);
     } catch (const std::bad_alloc&) {
-        return ReportFailure(file, IoErrorMessage(kIoNotEnoughMemory));
+        return ReportFailure(file, IoErrorMessage(kIoNotEnoughMemory), failed);
     } catch (const std::length_error&) {  // past the largest string (2 GB in 32 bits): the UTF-8 of a 700 MB field
-        return ReportFailure(file, IoErrorMessage(kIoNotEnoughMemory));
+        return ReportFailure(file, IoErrorMessage(kIoNotEnoughMemory), failed);
     }
     if (std::fflush(stdout) != 0) {
         if (WriteFailedForNoReader()) return kReaderGoneStatus;
-        return ReportFailure(kStandardOutput, IoErrorMessage(kIoDiskFull));
+        return ReportFailure(kStandardOutput, IoErrorMessage(kIoDiskFull), failed);
     }
     return status;
 }

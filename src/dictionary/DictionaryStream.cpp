@@ -137,7 +137,9 @@ private:
             const std::string_view text = LineText(line, *first);
             for (Reading& reading : reading_) {
                 if (reading.next != line) continue;
-                const bool more = sink_.TakeLine(reading.entry, static_cast<int64_t>(line - reading.tableLine), text);
+                // The marker line stands above the table line: a negative offset, which size_t would wrap.
+                const int64_t offset = static_cast<int64_t>(line) - static_cast<int64_t>(reading.tableLine);
+                const bool more = sink_.TakeLine(reading.entry, offset, text);
                 reading.next = more ? line + 1 : kDone;
             }
             std::erase_if(reading_, [](const Reading& reading) { return reading.next == kDone; });

@@ -57,6 +57,11 @@ TEST(ParseCommandLine, TakesEachCommandsOperandsAndOptions) {
         {{"show", "f"}, false, "N"},
         {{"list"}, false, "FILE"},
         {{"list", "f", "g"}, false, "g"},
+        {{"diff", "a", "b"}, true, "", false, false},
+        {{"diff", "--json", "a", "b"}, true, "", false, true},
+        {{"diff", "a"}, false, "NEW"},
+        {{"diff", "a", "b", "--raw"}, false, "--raw"},
+        {{"--raw", "diff", "a", "b"}, false, "--raw"},
         {{"bogus", "f"}, false, "command"},
         {{}, false, "command"},
     };

@@ -63,7 +63,7 @@ done
 # The version, each command's help, and the JSON forms' bad combinations.
 printed() { ddview "$@" 2>/dev/null; }
 [[ $(printed --version) =~ ^ddview\ [0-9]+\.[0-9]+\.[0-9]+$ ]] || { echo "FAIL: --version"; failures=$((failures + 1)); }
-for command in list show find export dump; do
+for command in list show find export dump diff; do
   [[ $(printed "$command" --help) == *"Usage: ddview $command"* ]] || { echo "FAIL: $command --help"; failures=$((failures + 1)); }
 done
 expect 0 '' -- show "$samples/1Cv7.DD" 0 --help
@@ -137,6 +137,51 @@ fi
 [[ $(ddview views "$samples/1Cv7.DDS" | grep -c '^CREATE VIEW') -eq 19 ]] || { echo "FAIL: views"; failures=$((failures + 1)); }
 expect 2 'usage' -- views "$samples/1Cv7.DDS" --dialect mysql
 
+# diff answers as diff(1) does: 0 equal, 1 different, 2 trouble (a file it cannot read, a bad command line).
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+expect 0 '' -- diff "$samples/1Cv7.DD" "$samples/1Cv7.DD"
+[[ -z $(printed diff "$samples/1Cv7.DD" "$samples/1Cv7.DD") ]] || fail "diff of a dictionary with itself prints"
+expect 1 '' -- diff "$samples/1Cv7.DD" "$samples/1Cv7.DDS"
+[[ $(printed diff "$samples/1Cv7.DD" "$samples/1Cv7.DDS" | head -n 1) == "# DBF edition → SQL edition"* ]] ||
+  fail "diff of two editions: first line"
+expect 1 '' -- diff "$samples/base/1Cv7.DD" "$samples/base"
+expect 2 "^ddview: $work/missing.DD: File not found\$" -- diff "$work/missing.DD" "$samples/1Cv7.DD"
+expect 2 "^ddview: $work/missing.DD: File not found\$" -- diff "$samples/1Cv7.DD" "$work/missing.DD"
+expect 2 "^ddview: $work/no/1Cv7.DD: no such folder: $work/no\$" -- diff "$samples/1Cv7.DD" "$work/no/1Cv7.DD"
+expect 2 "^ddview: $samples/base: this is a folder; name the file in it, such as $samples/base/1Cv7.DD\$" -- \
+  diff "$samples/base" "$samples/base"
+expect 2 "^ddview: $work/empty.DD: not a data dictionary" -- diff "$samples/1Cv7.DD" "$work/empty.DD"
+expect 2 'usage' -- diff "$samples/1Cv7.DD"
+expect 2 'usage' -- diff "$samples/1Cv7.DD" "$samples/1Cv7.DD" --raw
+ddview diff "$samples/1Cv7.DD" "$samples/1Cv7.DDS" >/dev/full 2>"$work/err"
+[[ $? -eq 2 && $(cat "$work/err") == "ddview: <stdout>: Disk full" ]] || fail "diff to a full disk"
+# The sample base against its dictionary, whole: a column added and one removed, a file the dictionary does not
+# list, a table without a file.
+cat >"$work/base.txt" <<'TEXT'
+~ SC185     Справочник Номенклатура
+    + SP189                          C 10 0
+    - SP190     (P)Штрихкод          C 13 0
++ SC999
+- RA3060    Регистр ОстаткиТоваров
+TEXT
+printed diff "$samples/base/1Cv7.DD" "$samples/base" | cmp -s - "$work/base.txt" || fail "diff of the sample base"
+# A table's file that holds no dBase table is reported, and the others are compared all the same.
+cp -r "$samples/base" "$work/diffbase"
+printf 'these bytes are no dBase table, only some text\n' >"$work/diffbase/SC167.DBF"
+ddview diff "$samples/base/1Cv7.DD" "$work/diffbase" >"$work/out.txt" 2>"$work/err"
+[[ $? -eq 2 && $(cat "$work/err") == "ddview: $work/diffbase/SC167.DBF: The file is no dBase table: its first byte is 0x74,"* ]] ||
+  fail "diff of a base with a broken table: $(cat "$work/err")"
+cmp -s "$work/out.txt" "$work/base.txt" || fail "diff of a base with a broken table: the others"
+# The JSON holds what a reading of its own of the two dumps finds.
+check_with_dumps() {  # check_with_dumps OLD NEW
+  command -v python3 >/dev/null || return 0
+  printed dump "$1" >"$work/old.json" && printed dump "$2" >"$work/new.json" && printed diff --json "$1" "$2" >"$work/diff.json"
+  python3 "$(dirname "$0")/check-diff-with-dumps.py" "$work/old.json" "$work/new.json" "$work/diff.json" ||
+    fail "diff --json $1 $2 against the dumps"
+}
+check_with_dumps "$samples/1Cv7.DD" "$samples/1Cv7.DDS"
+check_with_dumps "$samples/1Cv7.DD" "$samples/base/1Cv7.DD"
+
 # Real dictionaries: every table shows, and the list has one line per marker.
 if [[ -n "$real" && -d "$real" ]]; then
   for file in "$real"/*.DD; do
@@ -146,7 +191,17 @@ if [[ -n "$real" && -d "$real" ]]; then
       ddview show "$file" $n >/dev/null || { echo "FAIL: show $file $n"; failures=$((failures + 1)); }
     done
     [[ $(ddview dump "$file" | grep -c '^{"number":') -eq $tables ]] || { echo "FAIL: dump $file"; failures=$((failures + 1)); }
+    # diff: nothing against itself; against a copy without its first field, that field alone.
+    ddview diff "$file" "$file" >"$work/out.txt"; status=$?
+    [[ $status -eq 0 && ! -s "$work/out.txt" ]] || fail "diff $file with itself: status $status"
+    field=$(grep -a -m 1 '^F=' "$file" | cut -d'|' -f1 | cut -c3- | tr -d ' ')
+    sed '0,/^F=/{/^F=/d}' "$file" >"$work/copy.DD"
+    ddview diff "$file" "$work/copy.DD" >"$work/out.txt"; status=$?
+    [[ $status -eq 1 && $(wc -l <"$work/out.txt") -eq 2 && $(tail -n 1 "$work/out.txt") == "    - $field "* ]] ||
+      fail "diff $file without $field: status $status, $(cat "$work/out.txt")"
   done
+  check_with_dumps "$real/artamir__tks__1Cv7.DD" "$real/nasta-sap__cats__1Cv7.DD"
+  check_with_dumps "$real/nasta-sap__cats__1Cv7.DD" "$real/artamir__tks__1Cv7.DD"
 fi
 
 [[ $failures -eq 0 ]] && echo "all ddview program checks passed"

@@ -15,7 +15,7 @@ page=$prefix/share/man/man1/ddview.1
 [[ -f "$page" ]] || fail "share/man/man1/ddview.1 is not installed"
 grep -q "^\.TH DDVIEW \"1\"" "$page" || fail "ddview.1 is no manual page of section 1"
 grep -q "ddview $version" "$page" || fail "ddview.1 does not carry the version"
-for command in list show find export dump; do
+for command in list show find export dump diff; do
   grep -q "^\.SS $command" "$page" || fail "ddview.1 does not describe $command"
 done
 ((failures == 0)) || exit 1
