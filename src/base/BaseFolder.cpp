@@ -1,7 +1,6 @@
 #include "base/BaseFolder.h"
 
 #include <algorithm>
-#include <array>
 
 #include "dictionary/Error.h"
 #include "dictionary/PathExtension.h"
@@ -37,14 +36,6 @@ std::optional<std::string> DictionaryInFolder(const std::string& folder) {
     } catch (const Error&) {
     }
     return std::nullopt;
-}
-
-bool IsPlatformTableFile(std::string_view name) noexcept {
-    static constexpr std::array<std::string_view, 7> kPrefixes = {"SC", "DH", "DT", "RA", "RG", "CJ", "1S"};
-    if (!HasExtension(name, ".DBF")) return false;
-    return std::any_of(kPrefixes.begin(), kPrefixes.end(), [&](std::string_view prefix) {
-        return name.size() > prefix.size() + 4 && EqualAsciiIgnoringCase(name.substr(0, prefix.size()), prefix);
-    });
 }
 
 }  // namespace dd

@@ -19,8 +19,4 @@ std::string_view TableNameOfFile(std::string_view path) noexcept;
 // cannot be read). The result is the file's path.
 std::optional<std::string> DictionaryInFolder(const std::string& folder);
 
-// Whether a file name is that of a table of the platform: a .DBF file whose name starts with SC, DH, DT, RA,
-// RG, CJ or 1S, in any letter case.
-bool IsPlatformTableFile(std::string_view name) noexcept;
-
 }  // namespace dd

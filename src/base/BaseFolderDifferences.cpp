@@ -37,7 +37,8 @@ bool IsPlatformTableFile(std::string_view name) {
     const auto table = TableName(name);
     if (!table) return false;
     for (const std::string_view prefix : kPlatformPrefixes) {
-        if (StartsWithIgnoringCase(*table, prefix)) return true;
+        // The prefix and the table's number: "SC.DBF" alone names no table.
+        if (table->size() > prefix.size() && StartsWithIgnoringCase(*table, prefix)) return true;
     }
     return false;
 }

@@ -3,28 +3,22 @@
 #include <algorithm>
 #include <map>
 
+#include "base/FoldedText.h"
 #include "dictionary/FoldingTable.h"
 #include "dictionary/TrimBlanks.h"
 
 namespace dd {
 namespace {
 
-std::string Folded(std::string_view text) {
-    const FoldingTable& fold = ProcessFoldingTable();
-    std::string folded(text);
-    for (char& c : folded) c = static_cast<char>(fold[static_cast<unsigned char>(c)]);
-    return folded;
-}
-
 // Appends " (own)" to every name that is equal, letters folded, to another name of the list or to the own
 // name of another item: where the names alone would not tell the items apart.
 std::vector<std::string> WithOwnNamesWhereEqual(std::vector<std::string> names, const std::vector<std::string>& owns) {
     std::map<std::string, int> uses;  // folded name: how many names and other items' own names it is
-    for (const std::string& name : names) ++uses[Folded(name)];
+    for (const std::string& name : names) ++uses[FoldedText(name)];
     std::vector<std::string> foldedOwns;
-    for (const std::string& own : owns) foldedOwns.push_back(Folded(own));
+    for (const std::string& own : owns) foldedOwns.push_back(FoldedText(own));
     for (size_t i = 0; i < names.size(); ++i) {
-        const std::string folded = Folded(names[i]);
+        const std::string folded = FoldedText(names[i]);
         bool equal = uses[folded] > 1;
         for (size_t j = 0; j < owns.size() && !equal; ++j) equal = j != i && foldedOwns[j] == folded;
         if (equal) names[i] += " (" + owns[i] + ")";

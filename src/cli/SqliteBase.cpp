@@ -5,12 +5,12 @@
 #include <sqlite3.h>
 
 #include <cstdio>
-#include <map>
 #include <memory>
 #include <random>
 #include <vector>
 
 #include "base/BaseFolder.h"
+#include "base/BaseFolderDifferences.h"
 #include "base/BaseTable.h"
 #include "base/ReadableNames.h"
 #include "base/ReadableViews.h"
@@ -245,22 +245,6 @@ void WriteDescriptions(sqlite3* database, const std::vector<WrittenTable>& writt
     Execute(database, "COMMIT");
 }
 
-// The files of the folder by their names in capitals: a table's file is found whatever its letter case.
-std::map<std::string, std::string> TableFiles(const std::string& folder) {
-    std::map<std::string, std::string> files;
-    for (const std::string& name : FilesInFolder(folder)) {
-        std::string upper = name;
-        for (char& c : upper) c = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-        files.emplace(upper, name);
-    }
-    return files;
-}
-
-std::string Upper(std::string text) {
-    for (char& c : text) c = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-    return text;
-}
-
 }  // namespace
 
 bool SqliteInThisBuild() noexcept { return true; }
@@ -280,7 +264,7 @@ void WriteBaseToSqlite(const std::string& folder, const std::string& out, const 
     CheckPathToWrite(out);
     if (KindOfPath(out) != PathKind::kNothing && !options.force)
         throw Error("the database exists already: give --force to replace it");
-    const std::map<std::string, std::string> files = TableFiles(folder);
+    const TableFiles files = MatchTableFiles(dictionary, FilesInFolder(folder));
 
     PartFile part(out);
     std::vector<WrittenTable> written;
@@ -292,16 +276,17 @@ void WriteBaseToSqlite(const std::string& folder, const std::string& out, const 
         if (status != SQLITE_OK) Fail(database.get());
         Execute(database.get(), "PRAGMA journal_mode = OFF; PRAGMA synchronous = OFF; PRAGMA locking_mode = EXCLUSIVE");
         BaseWriter writer(database.get(), options, note);
-        for (const DictionaryTable& table : dictionary.tables) {
-            const auto file = files.find(Upper(table.identifier) + ".DBF");
-            if (file == files.end()) {
+        for (size_t index = 0; index < dictionary.tables.size(); ++index) {
+            const DictionaryTable& table = dictionary.tables[index];
+            const std::string& file = files.fileOfTable[index];
+            if (file.empty()) {
                 note(folder, "no file for " + Utf8FromCp1251(table.identifier, true) + " (" +
                                  Utf8FromCp1251(table.Name(), true) + "): left out");
                 continue;
             }
-            const std::string path = PathInFolder(folder, file->second);
+            const std::string path = PathInFolder(folder, file);
             failedFile = path;
-            written.push_back(writer.WriteTable(path, file->second, table));
+            written.push_back(writer.WriteTable(path, file, table));
         }
         writer.EndProgress();
         failedFile = out;

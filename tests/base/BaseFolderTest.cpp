@@ -3,6 +3,7 @@
 #include <string>
 
 #include "base/BaseFolder.h"
+#include "base/BaseFolderDifferences.h"
 #include "base/BaseTable.h"
 #include "support/TempFolder.h"
 #include "support/TestPaths.h"
