@@ -2,7 +2,7 @@
 
 namespace dd {
 
-ColumnWidths FitColumnWidths(int gridOuterWidth, Dpi dpi) noexcept {
+ColumnWidths FitColumnWidths(int gridOuterWidth, Dpi dpi) {
     const int identifierWidth = dpi.Scale(200);
     const int descriptionWidth = dpi.Scale(300);
     const int rest = gridOuterWidth - identifierWidth - descriptionWidth;
@@ -10,8 +10,8 @@ ColumnWidths FitColumnWidths(int gridOuterWidth, Dpi dpi) noexcept {
     return {identifierWidth, descriptionWidth, third, third, rest - 2 * third};
 }
 
-ColumnWidths UnscaledColumnWidths(const ColumnWidths& widths, Dpi dpi) noexcept {
-    ColumnWidths unscaled{};
+ColumnWidths UnscaledColumnWidths(const ColumnWidths& widths, Dpi dpi) {
+    ColumnWidths unscaled(widths.size());
     for (size_t c = 0; c < widths.size(); ++c) unscaled[c] = dpi.Unscale(widths[c]);
     return unscaled;
 }

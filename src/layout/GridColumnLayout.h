@@ -20,7 +20,7 @@ struct GridColumnLayout {
 
 // Each column's narrowest width: its caption's text width (measured on the screen with the grid's
 // font) and the cell's text margin on both sides.
-ColumnWidths ColumnMinimums(const ColumnWidths& captionTextWidths, Dpi dpi = kDefaultDpi) noexcept;
+ColumnWidths ColumnMinimums(const ColumnWidths& captionTextWidths, Dpi dpi = kDefaultDpi);
 
 // The columns of a grid of this outer width (border and vertical scroll bar included) and client width.
 //
@@ -34,6 +34,6 @@ ColumnWidths ColumnMinimums(const ColumnWidths& captionTextWidths, Dpi dpi = kDe
 // 670 to 745 pixels at 96 DPI with captions of the usual widths), the widths stay the rule's and a
 // short scroll bar reaches the rest.
 GridColumnLayout LayoutGridColumns(int gridOuterWidth, int clientWidth, const ColumnWidths& captionTextWidths,
-                                   Dpi dpi = kDefaultDpi) noexcept;
+                                   Dpi dpi = kDefaultDpi);
 
 }  // namespace dd

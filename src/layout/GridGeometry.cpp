@@ -12,7 +12,8 @@ int ClampedToInt(int64_t value) noexcept {
 // A column's left edge with the columns unscrolled.
 int64_t ContentLeft(const ColumnWidths& widths, int column, int line) noexcept {
     int64_t left = 0;
-    for (int c = 0; c < column && c < kGridColumns; ++c) left += int64_t{widths[static_cast<size_t>(c)]} + line;
+    const int columns = static_cast<int>(widths.size());
+    for (int c = 0; c < column && c < columns; ++c) left += int64_t{widths[static_cast<size_t>(c)]} + line;
     return left;
 }
 
@@ -43,10 +44,11 @@ std::optional<GridCell> CellAt(int x, int y, const ColumnWidths& widths, int32_t
     const int line = GridLineWidth(dpi);
     const int64_t contentX = int64_t{x} + horizontalOffset;
     std::optional<int> column;
-    for (int c = 0; c < kGridColumns; ++c) {
-        const int64_t left = ContentLeft(widths, c, line);
+    int64_t left = 0;
+    for (int c = 0; c < static_cast<int>(widths.size()); ++c) {
         const int width = widths[static_cast<size_t>(c)];
         if (width > 0 && contentX >= left && contentX < left + width) column = c;
+        left += int64_t{width} + line;
     }
     if (!column) return std::nullopt;
 

@@ -24,7 +24,7 @@ int GridTextMargin(Dpi dpi) noexcept;
 
 // The left edge of a column in the grid's client area, the columns scrolled `horizontalOffset` pixels
 // to the left. A column of zero or negative width is not painted; the next one starts at its left edge
-// plus its width plus one grid line. Column kGridColumns gives the right end of the last grid line.
+// plus its width plus one grid line. Column widths.size() gives the right end of the last grid line.
 int ColumnLeft(const ColumnWidths& widths, int column, int horizontalOffset = 0, Dpi dpi = kDefaultDpi) noexcept;
 
 // The top edge of a row: the fixed rows stand at the top, the other rows follow from the top row on.

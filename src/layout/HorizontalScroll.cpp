@@ -20,7 +20,8 @@ GridScrollRange HorizontalScrollRangeFor(const GridColumnLayout& columns, int cl
 
 int HorizontalOffsetShowing(int column, int offset, const GridColumnLayout& columns, int clientWidth,
                             Dpi dpi) noexcept {
-    if (column < 0 || column >= kGridColumns) return ClampHorizontalOffset(offset, columns, clientWidth);
+    if (column < 0 || column >= static_cast<int>(columns.widths.size()))
+        return ClampHorizontalOffset(offset, columns, clientWidth);
     const int left = ColumnLeft(columns.widths, column, 0, dpi);
     const int right = left + columns.widths[static_cast<size_t>(column)];
     if (right - offset > clientWidth) offset = right - clientWidth;

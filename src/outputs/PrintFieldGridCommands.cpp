@@ -28,11 +28,12 @@ void AppendPageTitle(std::vector<PrintCommand>& commands, std::string_view title
 }
 
 // The page's cells column by column, each column from the heading down.
-void AppendPageCells(std::vector<PrintCommand>& commands, const GridModel& grid,
-                     const std::array<int, kGridColumns>& columnWidths, PrintPage page) {
+void AppendPageCells(std::vector<PrintCommand>& commands, const GridModel& grid, std::span<const int> columnWidths,
+                     PrintPage page) {
     int x0 = 0;
     for (int column = 0; column < kGridColumns; ++column) {
-        const int x1 = x0 + kWidthFactor * columnWidths[column];
+        const size_t at = static_cast<size_t>(column);
+        const int x1 = x0 + kWidthFactor * (at < columnWidths.size() ? columnWidths[at] : 0);
         commands.emplace_back(SetFontStyle{FontStyle::Regular});
         commands.emplace_back(SetFontSize{kCellPoints});
         commands.emplace_back(CellCommand(grid.Cell(column, 0), x0, x1, 0));
@@ -47,8 +48,7 @@ void AppendPageCells(std::vector<PrintCommand>& commands, const GridModel& grid,
 }  // namespace
 
 std::vector<PrintCommand> PrintFieldGridCommands(const GridModel& grid, std::string_view title,
-                                                 const std::array<int, kGridColumns>& columnWidths,
-                                                 int printableHeight) {
+                                                 std::span<const int> columnWidths, int printableHeight) {
     std::vector<PrintCommand> commands;
     commands.emplace_back(BeginDocument{std::string(title)});
     bool firstPage = true;
