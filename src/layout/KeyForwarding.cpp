@@ -32,10 +32,13 @@ FormKeyDecision DecideControlKey(ViewerControl control, uint16_t key, ShiftState
     if (shift.AltAlone() && key == keys::kX) return {Action::CloseHost, 0, false};
     if (IsListerFunctionKey(key, shift)) return {Action::ForwardToLister, key, true};
     if (shift.None() && IsListerKey(key)) return {Action::ForwardToLister, key, true};
+    const bool table = control == ViewerControl::TableGrid;
+    if (shift.None() && key == keys::kReturn && !table) return {Action::OpenTableData, 0, true};
+    if (shift.None() && key == keys::kBack && table) return {Action::BackToDictionary, 0, true};
     if (!shift.CtrlAlone()) return {};
     const bool copyKey = key == keys::kC || key == keys::kInsert;
     if (control == ViewerControl::List && copyKey) return {Action::CopyTable, 0, true};
-    if (control == ViewerControl::Grid) {
+    if (control != ViewerControl::List) {
         if (copyKey) return {Action::Copy, 0, true};
         if (key == keys::kA) return {Action::SelectAll, 0, true};
     }

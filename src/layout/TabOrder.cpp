@@ -5,7 +5,7 @@
 namespace dd {
 
 std::optional<ViewerControl> ControlAfterTab(ViewerControl focused, uint16_t key, ShiftState shift) noexcept {
-    if (key != keys::kTab || shift.ctrl || shift.alt) return std::nullopt;
+    if (key != keys::kTab || shift.ctrl || shift.alt || focused == ViewerControl::TableGrid) return std::nullopt;
     return focused == ViewerControl::List ? ViewerControl::Grid : ViewerControl::List;
 }
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "layout/GridGeometry.h"
+
 namespace dd {
 namespace {
 
@@ -54,6 +56,17 @@ ViewerLayout LayoutViewer(int windowWidth, int windowHeight, int listWidth, Dpi 
 // A viewer opened in a small window is laid out as one resized to it, so that it opens with a usable grid.
 ViewerLayout LayoutViewer(int windowWidth, int windowHeight, Dpi dpi) noexcept {
     return LayoutViewer(windowWidth, windowHeight, DefaultListWidth(dpi), dpi);
+}
+
+TableViewLayout LayoutTableView(int windowWidth, int windowHeight, Dpi dpi) noexcept {
+    const int margin = dpi.Scale(kMargin);
+    const int titleHeight = GridRowHeight(dpi) + 2 * GridTextMargin(dpi);
+    const int width = std::max(windowWidth - 2 * margin, 0);
+    TableViewLayout layout;
+    layout.title = {margin, margin, width, std::min(titleHeight, std::max(windowHeight - 2 * margin, 0))};
+    const int gridTop = margin + layout.title.height;
+    layout.grid = {margin, gridTop, width, std::max(windowHeight - margin - gridTop, 0)};
+    return layout;
 }
 
 }  // namespace dd

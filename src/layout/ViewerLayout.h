@@ -43,6 +43,16 @@ int RescaledListWidth(int listWidth, Dpi from, Dpi to) noexcept;
 // LayoutViewer below.
 ViewerLayout LayoutViewer(int windowWidth, int windowHeight, int listWidth, Dpi dpi = kDefaultDpi) noexcept;
 
+// Where the data view stands in a viewer window of the given client size: a line at the top that names the
+// table and its rows, as high as a grid row with the text's margins, and the grid below it; a 1-pixel margin
+// all round, as in the dictionary's view. Sizes that would be negative are 0.
+struct TableViewLayout {
+    Bounds title;
+    Bounds grid;
+    bool operator==(const TableViewLayout&) const = default;
+};
+TableViewLayout LayoutTableView(int windowWidth, int windowHeight, Dpi dpi = kDefaultDpi) noexcept;
+
 // The explicit placement after a file has been opened: a 1-pixel margin all round, the list 230 pixels
 // wide on the left and the grid on the right, touching it. A window too narrow for the grid's minimum
 // beside that list (a Quick View panel) gets the same minimums as one resized to its size: the placement

@@ -5,7 +5,9 @@
 // The virtual-key codes that the viewer's rules look at (the values of the Windows constants).
 namespace dd::keys {
 
+inline constexpr uint16_t kBack = 0x08;
 inline constexpr uint16_t kTab = 0x09;
+inline constexpr uint16_t kReturn = 0x0D;
 inline constexpr uint16_t kEscape = 0x1B;
 inline constexpr uint16_t kPageUp = 0x21;
 inline constexpr uint16_t kPageDown = 0x22;

@@ -15,7 +15,7 @@ void AppendRangeCell(std::string& text, std::string_view cell) {
 
 }  // namespace
 
-std::string CellClipboardText(const GridModel& grid, GridCell current) {
+std::string CellClipboardText(const GridSource& grid, GridCell current) {
     return std::string(grid.Cell(current.column, current.row));
 }
 
@@ -25,7 +25,7 @@ std::string RowClipboardText(const GridModel& grid, int32_t row) {
     return std::string(TrimBlanks(text));
 }
 
-std::string RangeClipboardText(const GridModel& grid, GridRange range) {
+std::string RangeClipboardText(const GridSource& grid, GridRange range) {
     std::string text;
     for (int32_t row = range.top; row <= range.bottom; ++row) {
         for (int column = range.left; column <= range.right; ++column) {

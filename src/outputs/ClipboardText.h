@@ -8,7 +8,7 @@
 namespace dd {
 
 // What "Копировать ячейку" copies: the text of the current cell, unchanged.
-std::string CellClipboardText(const GridModel& grid, GridCell current);
+std::string CellClipboardText(const GridSource& grid, GridCell current);
 
 // What "Копировать строку" copies: every cell of the row followed by "; ", then the whole
 // text trimmed of bytes 0..32 at both ends, so the cells A..E give "A; B; C; D; E;".
@@ -19,7 +19,7 @@ std::string RowClipboardText(const GridModel& grid, int32_t row);
 // pasted, TAB, CR and LF inside a cell become spaces, and a cell gives only what stands before its
 // first zero byte (as copying that cell alone would keep): CF_TEXT ends at a zero byte, which would
 // otherwise cut off every cell after it. Rows and columns outside the grid give empty cells.
-std::string RangeClipboardText(const GridModel& grid, GridRange range);
+std::string RangeClipboardText(const GridSource& grid, GridRange range);
 
 // What Ctrl+C in the table list copies of a table: its description, TAB, its identifier trimmed of
 // blanks (TrimBlanks), as one line without a line end, to be pasted beside others as two columns. Each

@@ -24,6 +24,8 @@ FormKeyDecision DecisionOf(const table::KeyOutcome& outcome) {
     if (outcome.copies) return {Action::Copy, 0, outcome.consumed};
     if (outcome.copiesTable) return {Action::CopyTable, 0, outcome.consumed};
     if (outcome.selectsAll) return {Action::SelectAll, 0, outcome.consumed};
+    if (outcome.opensData) return {Action::OpenTableData, 0, outcome.consumed};
+    if (outcome.backToDictionary) return {Action::BackToDictionary, 0, outcome.consumed};
     if (outcome.toLister != 0) return {Action::ForwardToLister, outcome.toLister, outcome.consumed};
     return {Action::Nothing, 0, outcome.consumed};
 }
@@ -41,7 +43,8 @@ TEST(DecideControlKey, FollowsTheKeyTableOfTheListAndTheGrid) {
     for (const table::KeyRow& row : table::KeyForwardingRows()) {
         const ShiftState shift = ShiftStateOf(row.modifiers);
         for (const auto& [control, outcomes, name] :
-             {std::tuple{ViewerControl::List, row.list, "list"}, std::tuple{ViewerControl::Grid, row.grid, "grid"}}) {
+             {std::tuple{ViewerControl::List, row.list, "list"}, std::tuple{ViewerControl::Grid, row.grid, "grid"},
+              std::tuple{ViewerControl::TableGrid, row.Table(), "table"}}) {
             const FormKeyDecision decision = DecideControlKey(control, row.key, shift);
             EXPECT_EQ(decision, DecisionOf(outcomes.topLevel)) << row.name << ", " << name << ", top-level";
             EXPECT_EQ(decision, DecisionOf(outcomes.embedded)) << row.name << ", " << name << ", embedded";
@@ -59,10 +62,13 @@ TEST(DecideControlKey, ForwardsTheFunctionKeysTheListerUsesAndNoOthers) {
             const auto row = std::find_if(rows.begin(), rows.end(), [&](const table::KeyRow& r) {
                 return r.key == key && r.modifiers == modifiers;
             });
-            for (const ViewerControl control : {ViewerControl::List, ViewerControl::Grid}) {
+            for (const ViewerControl control : {ViewerControl::List, ViewerControl::Grid, ViewerControl::TableGrid}) {
+                const table::ByLister* outcomes = row == rows.end()                ? nullptr
+                                                  : control == ViewerControl::List ? &row->list
+                                                  : control == ViewerControl::Grid ? &row->grid
+                                                                                   : &row->Table();
                 const FormKeyDecision expected =
-                    row == rows.end() ? FormKeyDecision{}
-                                      : DecisionOf((control == ViewerControl::List ? row->list : row->grid).topLevel);
+                    outcomes == nullptr ? FormKeyDecision{} : DecisionOf(outcomes->topLevel);
                 EXPECT_EQ(DecideControlKey(control, key, ShiftStateOf(modifiers)), expected)
                     << "F" << key - table::kF1 + 1 << " modifiers " << bits;
             }

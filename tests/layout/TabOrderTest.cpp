@@ -24,6 +24,7 @@ TEST(ControlAfterTab, TabAndShiftTabLeadFromEitherControlToTheOtherAndNothingEls
         {"Alt+Tab", C::Grid, keys::kTab, {false, true, false}, std::nullopt},
         {"Esc", C::List, keys::kEscape, {}, std::nullopt},
         {"an arrow", C::Grid, keys::kRight, {}, std::nullopt},
+        {"Tab in the data view, whose grid is alone", C::TableGrid, keys::kTab, {}, std::nullopt},
     };
     for (const Case& c : cases) EXPECT_EQ(ControlAfterTab(c.focused, c.key, c.shift), c.next) << c.what;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,7 +12,9 @@ namespace dd::test::key_table {
 
 // The virtual-key codes of the table, with the values of the Windows constants (the Windows test
 // checks them against <windows.h>).
+inline constexpr uint16_t kBack = 0x08;
 inline constexpr uint16_t kTab = 0x09;
+inline constexpr uint16_t kReturn = 0x0D;
 inline constexpr uint16_t kEscape = 0x1B;
 inline constexpr uint16_t kInsert = 0x2D;
 inline constexpr uint16_t kX = 0x58;
@@ -34,13 +37,15 @@ struct KeyModifiers {
 
 // What one key press leads to.
 struct KeyOutcome {
-    uint16_t toLister = 0;     // the key posted to the Lister window as WM_KEYDOWN, 0 for none
-    bool closesHost = false;   // SC_CLOSE posted to the main window ("TTOTAL_CMD")
-    bool asksAbout = false;    // the about box is asked for (it shows nothing)
-    bool consumed = false;     // the key gets no further processing
-    bool copies = false;       // the grid's selection is copied to the clipboard
-    bool copiesTable = false;  // the list's selected table (description TAB identifier) is copied
-    bool selectsAll = false;   // every cell of the grid is selected
+    uint16_t toLister = 0;          // the key posted to the Lister window as WM_KEYDOWN, 0 for none
+    bool closesHost = false;        // SC_CLOSE posted to the main window ("TTOTAL_CMD")
+    bool asksAbout = false;         // the about box is asked for (it shows nothing)
+    bool consumed = false;          // the key gets no further processing
+    bool copies = false;            // the grid's selection is copied to the clipboard
+    bool copiesTable = false;       // the list's selected table (description TAB identifier) is copied
+    bool selectsAll = false;        // every cell of the grid is selected
+    bool opensData = false;         // the selected table's rows are shown in the data view
+    bool backToDictionary = false;  // the data view goes back to the dictionary
 };
 
 // The outcome in a top-level Lister window and in one embedded in another window.
@@ -56,6 +61,9 @@ struct KeyRow {
     ByLister viewer;  // the viewer window has the focus
     ByLister list;    // the table list has it
     ByLister grid;    // the field grid has it
+    // The grid of a base's table (the data view) has it: as the field grid where the row says nothing.
+    std::optional<ByLister> table = std::nullopt;
+    const ByLister& Table() const { return table ? *table : grid; }
 };
 
 inline constexpr KeyModifiers kNone{};
@@ -79,6 +87,8 @@ inline constexpr ByLister kAsksAbout = Both({.asksAbout = true});
 inline constexpr ByLister kCopies = Both({.consumed = true, .copies = true});
 inline constexpr ByLister kCopiesTable = Both({.consumed = true, .copiesTable = true});
 inline constexpr ByLister kSelectsAll = Both({.consumed = true, .selectsAll = true});
+inline constexpr ByLister kOpensData = Both({.consumed = true, .opensData = true});
+inline constexpr ByLister kBackToDictionary = Both({.consumed = true, .backToDictionary = true});
 
 inline std::vector<KeyRow> KeyForwardingRows() {
     const ByLister escFromViewer = {{kEscape, false, false, true}, {kTab, false, false, true}};  // Tab when embedded
@@ -102,6 +112,11 @@ inline std::vector<KeyRow> KeyForwardingRows() {
         {"F1", kF1, kNone, kAsksAbout, kNothing, kNothing},
         {"Shift+F1", kF1, kShift, kNothing, kNothing, kNothing},
         {"Tab", kTab, kNone, kNothing, kNothing, kNothing},
+        // From a table to its rows and back.
+        {"Enter", kReturn, kNone, kNothing, kOpensData, kOpensData, kNothing},
+        {"Ctrl+Enter", kReturn, kCtrl, kNothing, kNothing, kNothing},
+        {"Backspace", kBack, kNone, kNothing, kNothing, kNothing, kBackToDictionary},
+        {"Shift+Backspace", kBack, kShift, kNothing, kNothing, kNothing},
         // The Lister's search and its other function keys; F10 and Shift+F10 open menus.
         {"F10", kF10, kNone, kNothing, kNothing, kNothing},
         {"Shift+F10", kF10, kShift, kNothing, kNothing, kNothing},
