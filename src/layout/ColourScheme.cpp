@@ -54,6 +54,9 @@ Rgb DarkColour(PaintRole role) noexcept {
             return {43, 43, 43};
         case PaintRole::TooltipText:
             return {240, 240, 240};
+        // Greyed as a disabled item is, yet above 4.5:1 on the ground, so that a deleted row is still read.
+        case PaintRole::DeletedText:
+            return {150, 150, 150};
     }
     return {};
 }

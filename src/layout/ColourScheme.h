@@ -39,6 +39,7 @@ enum class PaintRole {
     Edge,               // the sunken edges of the list and the grid, which Windows draws in light mode
     TooltipBackground,  // the list's tooltip
     TooltipText,
+    DeletedText,  // the text of a base's deleted rows: greyed, still readable
 };
 
 struct Rgb {

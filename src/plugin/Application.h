@@ -30,6 +30,8 @@ public:
     // teardown of it runs in full, and unloading the library must still destroy its window, since no
     // window may keep a procedure in unloaded code. Nothing asks whether a viewer was detached.
     void DetachViewer() noexcept override { mainWindow_ = nullptr; }
+    // The dictionary of the base whose tables the Lister walks, kept between its tables.
+    DictionaryCache& Dictionaries() noexcept override { return dictionaries_; }
     // The viewer is being destroyed: the route no longer names it.
     void ForgetViewer(const TfmMain& viewer) noexcept {
         if (route_ == &viewer) route_ = nullptr;
@@ -41,6 +43,7 @@ private:
     HWND mainWindow_ = nullptr;
     TfmMain* route_ = nullptr;
     LiveViewers viewers_;
+    DictionaryCache dictionaries_;
 };
 
 }  // namespace dd

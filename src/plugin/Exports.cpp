@@ -1,11 +1,14 @@
 // The functions the host calls. Paths go on as UTF-8 whichever form the host called, so that a path
 // under any name opens, and nothing escapes into the host. A file with the extension but no table marker
 // in its first 64 KB (a disk image named *.dd, say) is declined quietly, without being read further: in
-// Quick View a box would come up for every such file passed over.
+// Quick View a box would come up for every such file passed over. So is every DBF file but a table of a
+// base: another viewer shows it.
+#include <optional>
 #include <string>
 
 #include "platform/win32/WideText.h"
 #include "plugin/Application.h"
+#include "plugin/BaseTableProbe.h"
 #include "plugin/DictionaryProbe.h"
 #include "plugin/ListerPath.h"
 #include "plugin/ListerPlugin.h"
@@ -17,13 +20,24 @@
 namespace dd {
 namespace {
 
-bool Takes(const std::string& path) { return HasDictionaryExtension(path) && MayBeDictionary(path); }
+// What the viewer shows of the file: a dictionary, or a table of a base with the dictionary beside it;
+// nothing for a file it leaves to other viewers.
+std::optional<ViewerFile> Takes(const std::string& path) {
+    if (HasDictionaryExtension(path)) {
+        if (!MayBeDictionary(path)) return std::nullopt;
+        return ViewerFile{path, std::nullopt};
+    }
+    std::optional<BaseTableFile> table = TakeBaseTable(path, Application::Instance().Dictionaries());
+    if (!table) return std::nullopt;
+    return ViewerFile{path, std::move(table)};
+}
 
 HWND Load(HWND listerWnd, const std::string& path, int showFlags) {
-    if (!Takes(path)) return nullptr;
+    const std::optional<ViewerFile> file = Takes(path);
+    if (!file) return nullptr;
     TfmMain* viewer = nullptr;
     try {
-        viewer = &OpenPluginWindow(listerWnd, path, showFlags);
+        viewer = &OpenPluginWindow(listerWnd, *file, showFlags);
     } catch (const std::exception& error) {
         ShowReport(listerWnd, kOpenErrorPrefix, MessageOf(error));
         return nullptr;
@@ -37,9 +51,10 @@ HWND Load(HWND listerWnd, const std::string& path, int showFlags) {
 }
 
 int LoadNext(HWND listerWnd, HWND pluginWnd, const std::string& path, int showFlags) {
-    if (!Takes(path)) return LISTPLUGIN_ERROR;
+    const std::optional<ViewerFile> file = Takes(path);
+    if (!file) return LISTPLUGIN_ERROR;
     try {
-        if (!LoadIntoPluginWindow(pluginWnd, path, showFlags)) return LISTPLUGIN_ERROR;
+        if (!LoadIntoPluginWindow(pluginWnd, *file, showFlags)) return LISTPLUGIN_ERROR;
     } catch (const std::exception& error) {
         ShowReport(listerWnd, kOpenErrorPrefix, MessageOf(error));
         return LISTPLUGIN_ERROR;

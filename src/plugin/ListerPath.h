@@ -5,7 +5,8 @@
 namespace dd {
 
 // The expression in the host's detect-string syntax that names the files the plug-in shows.
-inline constexpr std::string_view kDetectString = "FORCE | EXT=\"DDS\" |EXT=\"DD\"";
+// Beside the dictionaries, the DBF tables of a base: the plug-in takes those whose dictionary is beside them.
+inline constexpr std::string_view kDetectString = "FORCE | EXT=\"DDS\" |EXT=\"DD\" |EXT=\"DBF\"";
 
 // Copies the detect string and its zero byte into the host's buffer of `maxlen` bytes; a smaller
 // buffer gets as much of the string as fits before the zero byte, and a buffer of no bytes gets nothing.

@@ -54,10 +54,10 @@ void TearDown(HWND window, Teardown mode) noexcept {
 
 }  // namespace
 
-TfmMain& OpenPluginWindow(HWND listerWnd, const std::string& path, int showFlags) {
-    ChangeToFolder(std::string(FolderOf(path)));
+TfmMain& OpenPluginWindow(HWND listerWnd, const ViewerFile& file, int showFlags) {
+    ChangeToFolder(std::string(FolderOf(file.path)));
     Application& application = Application::Instance();
-    auto form = std::make_unique<TfmMain>(listerWnd, path, application);
+    auto form = std::make_unique<TfmMain>(listerWnd, file, application);
     form->SetShowFlags(showFlags);  // before it shows, so that a dark viewer is never seen light
     form->Show();
     application.SetMainWindow(listerWnd);
@@ -79,11 +79,11 @@ TfmMain& OpenPluginWindow(HWND listerWnd, const std::string& path, int showFlags
     return opened;
 }
 
-bool LoadIntoPluginWindow(HWND pluginWnd, const std::string& path, int showFlags) {
+bool LoadIntoPluginWindow(HWND pluginWnd, const ViewerFile& file, int showFlags) {
     TfmMain* viewer = Application::Instance().Viewers().Find(pluginWnd);
     if (viewer == nullptr) return false;
-    ChangeToFolder(std::string(FolderOf(path)));
-    viewer->LoadNext(path);
+    ChangeToFolder(std::string(FolderOf(file.path)));
+    viewer->LoadNext(file);
     viewer->SetShowFlags(showFlags);
     return true;
 }

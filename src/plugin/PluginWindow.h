@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "viewer/ViewerFile.h"
+
 namespace dd {
 
 class TfmMain;
@@ -18,13 +20,13 @@ struct WindowLink {
 // takes the host's show flags, is shown, linked to its window and handed to the application object,
 // which owns it from then on. Fails with the step's error; a viewer made before the failure is
 // destroyed again.
-TfmMain& OpenPluginWindow(HWND listerWnd, const std::string& path, int showFlags);
+TfmMain& OpenPluginWindow(HWND listerWnd, const ViewerFile& file, int showFlags);
 
 // The open steps of ListLoadNext: the file's folder becomes the current directory and the viewer of
 // `pluginWnd` shows the file in place of the one it showed, then takes the host's show flags. False when
 // `pluginWnd` is no live viewer's (nothing is touched then). Fails with the step's error, the viewer
 // still showing its file in its colours.
-bool LoadIntoPluginWindow(HWND pluginWnd, const std::string& path, int showFlags);
+bool LoadIntoPluginWindow(HWND pluginWnd, const ViewerFile& file, int showFlags);
 
 // The procedure of every viewer window while its viewer lives: a WM_DESTROY from outside (the Lister
 // window is going) tears the viewer down; everything else goes to the form.

@@ -40,6 +40,7 @@ void TfmMain::OnEraseBackground(HDC dc) const {
     RECT client{};
     GetClientRect(window_.get(), &client);
     FillSolid(dc, client, palette_.Colour(PaintRole::FormBackground));
+    PaintTitle(dc);
 }
 
 HBRUSH TfmMain::OnListColours(HDC dc) const {

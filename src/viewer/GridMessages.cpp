@@ -13,23 +13,23 @@ namespace dd {
 LRESULT StringGrid::HandleQuery(UINT message, WPARAM wParam, LPARAM lParam) const {
     switch (message) {
         case grid::kGetRowCount:
-            return model_.RowCount();
+            return source_->RowCount();
         case grid::kGetFixedRows:
-            return model_.FixedRows();
+            return source_->FixedRows();
         case grid::kGetColumnCount:
-            return model_.ColumnCount();
+            return source_->ColumnCount();
         case grid::kGetColumnWidth:
             return wParam < columns_.widths.size() ? columns_.widths[wParam] : 0;
         case grid::kGetCurrentColumn:
-            return model_.Current().column;
+            return source_->Current().column;
         case grid::kGetCurrentRow:
-            return model_.Current().row;
+            return source_->Current().row;
         case grid::kGetTopRow:
-            return model_.TopRow();
+            return source_->TopRow();
         case grid::kGetCellText: {
             auto* request = reinterpret_cast<grid::CellText*>(lParam);
             if (request == nullptr) return 0;
-            const std::string_view text = model_.Cell(request->column, request->row);
+            const std::string_view text = source_->Cell(request->column, request->row);
             if (request->buffer != nullptr && request->bufferSize > 0) {
                 const size_t count = std::min(text.size(), static_cast<size_t>(request->bufferSize) - 1);
                 std::memcpy(request->buffer, text.data(), count);
@@ -40,7 +40,7 @@ LRESULT StringGrid::HandleQuery(UINT message, WPARAM wParam, LPARAM lParam) cons
         case grid::kGetCellTextW: {
             auto* request = reinterpret_cast<grid::CellTextW*>(lParam);
             if (request == nullptr) return 0;
-            const std::wstring text = WideFromCp1251(model_.Cell(request->column, request->row));
+            const std::wstring text = WideFromCp1251(source_->Cell(request->column, request->row));
             if (request->buffer != nullptr && request->bufferSize > 0) {
                 const size_t count = std::min(text.size(), static_cast<size_t>(request->bufferSize) - 1);
                 std::wmemcpy(request->buffer, text.data(), count);
@@ -51,7 +51,7 @@ LRESULT StringGrid::HandleQuery(UINT message, WPARAM wParam, LPARAM lParam) cons
         case grid::kGetSelection: {
             auto* rect = reinterpret_cast<RECT*>(lParam);
             if (rect == nullptr) return 0;
-            const GridRange range = model_.Selection();
+            const GridRange range = source_->Selection();
             *rect = {range.left, range.top, range.right, range.bottom};
             return 1;
         }

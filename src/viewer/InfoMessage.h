@@ -17,6 +17,10 @@ inline constexpr std::string_view kDestroyErrorPrefix = "DestroyWindow error:\r"
 // modal to the owner when there is one (0 for none). Returns when the user has closed it.
 void ShowInfoMessage(HWND owner, const std::string& text) noexcept;
 
+// A question with Yes and No, in a box as the message box is (caption "Message"), the question's icon; the text
+// in Windows-1251. True for Yes.
+bool AskYesNo(HWND owner, std::string_view text) noexcept;
+
 // The message text of an exception: the system's error keeps its own, bytes of any value included.
 std::string_view MessageOf(const std::exception& error) noexcept;
 

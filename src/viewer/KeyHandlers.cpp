@@ -30,6 +30,12 @@ void TfmMain::RunKeyDecision(const FormKeyDecision& decision) {
         case Action::SelectAll:
             SelectAllCells();
             break;
+        case Action::OpenTableData:
+            OpenSelectedTableData();
+            break;
+        case Action::BackToDictionary:
+            BackToDictionary();
+            break;
         case Action::Nothing:
             break;
     }
@@ -49,7 +55,7 @@ void TfmMain::LBKeyDown(uint16_t& key, ShiftState shift) {
 }
 
 void TfmMain::SGKeyDown(uint16_t& key, ShiftState shift) {
-    const FormKeyDecision decision = DecideControlKey(ViewerControl::Grid, key, shift);
+    const FormKeyDecision decision = DecideControlKey(GridControl(), key, shift);
     if (decision.consumes) key = 0;
     RunKeyDecision(decision);
 }

@@ -20,6 +20,21 @@ void TfmMain::PlaceControls(const ViewerLayout& layout) {
     Place(LB.Handle(), layout.list);
 }
 
+void TfmMain::PlaceTableView(const TableViewLayout& layout) {
+    tablePlaced_ = layout;
+    laidOut_ = true;
+    Place(SG.Handle(), layout.grid);
+    FitColumns();
+    InvalidateRect(window_.get(), nullptr, TRUE);  // the title line
+}
+
+void TfmMain::PlaceForSize(int width, int height) {
+    if (data_)
+        PlaceTableView(LayoutTableView(width, height, dpi_));
+    else
+        PlaceControls(LayoutViewer(width, height, listWidth_, dpi_));
+}
+
 ViewerLayout TfmMain::LayoutForListWidth() const {
     RECT client{};
     GetClientRect(window_.get(), &client);
@@ -36,7 +51,10 @@ void TfmMain::OnDpiChanged(Dpi dpi) {
     font_ = std::move(font);  // the previous font goes once nothing shows it any more
     SG.SetDisplayDpi(dpi);
     listWidth_ = RescaledListWidth(listWidth_, previous, dpi);
-    if (laidOut_) PlaceControls(LayoutForListWidth());
+    if (data_) FitTableColumns();  // the columns' widths follow the font's
+    RECT client{};
+    GetClientRect(window_.get(), &client);
+    if (laidOut_) PlaceForSize(client.right, client.bottom);
 }
 
 }  // namespace dd

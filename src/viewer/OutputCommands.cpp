@@ -24,9 +24,12 @@ constexpr std::string_view kSaveDefaultExtension = "txt";
 
 // The clipboard is opened on behalf of the application's main window, the Lister window of the
 // newest load; while there is none (after Alt+X or a closed viewer) a private window stands in.
-void TfmMain::N3Click(GridCell cell) { PutClipboardText(App().MainWindow(), CellClipboardText(Grid(), cell)); }
+void TfmMain::N3Click(GridCell cell) { PutClipboardText(App().MainWindow(), CellClipboardText(SG.Source(), cell)); }
 
-void TfmMain::N6Click(GridCell cell) { PutClipboardText(App().MainWindow(), RowClipboardText(Grid(), cell.row)); }
+// A dictionary's field row as the menu has always copied it; a table's row as its cells, TAB-separated.
+void TfmMain::N6Click(GridCell cell) {
+    PutClipboardText(App().MainWindow(), data_ ? data_->RowText(cell.row) : RowClipboardText(Grid(), cell.row));
+}
 
 void TfmMain::N1Click() {
     // The form's save dialog: filter and default extension set at every use, the last name offered.

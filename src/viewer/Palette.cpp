@@ -24,6 +24,8 @@ int SystemColourOf(PaintRole role) noexcept {
             return COLOR_INFOBK;
         case PaintRole::TooltipText:
             return COLOR_INFOTEXT;
+        case PaintRole::DeletedText:
+            return COLOR_GRAYTEXT;
     }
     return COLOR_WINDOW;
 }

@@ -6,7 +6,7 @@
 namespace dd {
 
 bool TfmMain::IsSplitterAtScreenPoint(POINT screenPoint) const {
-    if (!laidOut_) return false;
+    if (!laidOut_ || data_) return false;  // the data view has no list beside its grid
     POINT point = screenPoint;
     ScreenToClient(window_.get(), &point);
     return IsOnSplitter(point.x, point.y, placed_, dpi_);
@@ -21,7 +21,7 @@ bool TfmMain::OnSetCursor(LPARAM lParam) {
 }
 
 void TfmMain::OnSplitterButtonDown(int x, int y) {
-    if (!laidOut_ || !IsOnSplitter(x, y, placed_, dpi_)) return;
+    if (!laidOut_ || data_ || !IsOnSplitter(x, y, placed_, dpi_)) return;
     splitterDrag_ = SplitterDrag{x, placed_.list.width};
     SetCapture(window_.get());
 }
@@ -42,7 +42,7 @@ void TfmMain::OnSplitterButtonUp() {
 }
 
 void TfmMain::OnSplitterDoubleClick(int x, int y) {
-    if (!laidOut_ || !IsOnSplitter(x, y, placed_, dpi_)) return;
+    if (!laidOut_ || data_ || !IsOnSplitter(x, y, placed_, dpi_)) return;
     listWidth_ = DefaultListWidth(dpi_);
     PlaceControls(LayoutForListWidth());
 }

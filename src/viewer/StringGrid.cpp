@@ -8,6 +8,7 @@
 #include "layout/GridNavigation.h"
 #include "layout/HorizontalScroll.h"
 #include "layout/RightClick.h"
+#include "layout/TableColumnWidths.h"
 #include "platform/win32/WideText.h"
 #include "viewer/DarkControls.h"
 #include "viewer/GridMessages.h"
@@ -36,12 +37,16 @@ constexpr int kDefaultColumnWidth = 64;
 constexpr int kWheelRows = 3;
 
 // The columns before they are first fitted: every one the default width.
-GridColumnLayout DefaultColumns(Dpi dpi) noexcept {
+GridColumnLayout DefaultColumns(int count, Dpi dpi) {
     GridColumnLayout columns;
-    columns.widths.fill(dpi.Scale(kDefaultColumnWidth));
-    columns.contentWidth = ColumnLeft(columns.widths, kGridColumns, 0, dpi);
+    columns.widths.assign(static_cast<size_t>(count), dpi.Scale(kDefaultColumnWidth));
+    columns.minimums.assign(static_cast<size_t>(count), 0);
+    columns.contentWidth = ColumnLeft(columns.widths, count, 0, dpi);
     return columns;
 }
+
+// How near a caption's right border the mouse must be to size its column (at 96 DPI).
+constexpr int kBorderGrip = 3;
 
 RECT ClientRectOf(HWND window) noexcept {
     RECT client{};
@@ -53,10 +58,10 @@ RECT ClientRectOf(HWND window) noexcept {
 
 StringGrid::StringGrid(const StringGridArgs& args)
     : args_(args),
-      model_(*args.model),
+      source_(args.source),
       palette_(*args.palette),
       dpi_(args.dpi),
-      columns_(DefaultColumns(args.dpi)),
+      columns_(DefaultColumns(args.source->ColumnCount(), args.dpi)),
       font_(CreateInterfaceFont(true, args.dpi)),
       binding_(*this, args.errors, window_) {
     const wchar_t* className = RegisterWindowClassOnce(grid::kClassName, &WindowProc, 0, nullptr);
@@ -111,13 +116,17 @@ LRESULT StringGrid::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             OnMouseMove(lParam, wParam);
             return 0;
         case WM_LBUTTONUP:
-            if (dragging_) ReleaseCapture();
+            if (dragging_ || columnDrag_) ReleaseCapture();
             return 0;
         case WM_CAPTURECHANGED:
         case WM_CANCELMODE:
-            if (dragging_ && GetCapture() == Handle()) ReleaseCapture();
+            if ((dragging_ || columnDrag_) && GetCapture() == Handle()) ReleaseCapture();
             dragging_ = false;
+            columnDrag_.reset();
             return 0;
+        case WM_SETCURSOR:
+            if (OnSetCursor(lParam)) return TRUE;
+            return binding_.Default(message, wParam, lParam);
         case WM_RBUTTONDOWN:
             OnRightButtonDown(lParam);
             return 0;
@@ -148,6 +157,15 @@ LRESULT StringGrid::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
+void StringGrid::SetSource(GridSource& source) {
+    source_ = &source;
+    horizontalOffset_ = 0;
+    columnDrag_.reset();
+    if (captionTooltip_) captionTooltip_->ClearItem();
+    tooltipColumn_ = -1;
+    ModelChanged();
+}
+
 void StringGrid::ModelChanged() {
     MeasureCaptions();
     // A table with more or fewer rows shows or hides the vertical scroll bar, which changes the width
@@ -176,33 +194,49 @@ void StringGrid::SetDisplayDpi(Dpi dpi) {
     if (dpi == dpi_) return;
     font_ = CreateInterfaceFont(true, dpi);
     dpi_ = dpi;
-    measuredCaptions_ = {};
+    measuredCaptions_.clear();
     MeasureCaptions();
     UpdateScrollBars();
     Repaint();
 }
 
 void StringGrid::MeasureCaptions() {
-    if (Handle() == nullptr || model_.RowCount() == 0) return;
-    bool same = true;
-    for (int c = 0; c < kGridColumns; ++c)
-        same = same && model_.Cell(c, 0) == measuredCaptions_[static_cast<size_t>(c)];
+    if (Handle() == nullptr || source_->RowCount() == 0) return;
+    const auto columns = static_cast<size_t>(source_->ColumnCount());
+    bool same = measuredCaptions_.size() == columns;
+    for (size_t c = 0; same && c < columns; ++c) same = source_->Cell(static_cast<int>(c), 0) == measuredCaptions_[c];
     if (same) return;
-    const WindowDc screen(Handle());
-    if (screen.Dc() == nullptr) return;
-    SelectedObject font(screen.Dc(), font_.get());
-    for (int c = 0; c < kGridColumns; ++c) {
-        const auto column = static_cast<size_t>(c);
-        measuredCaptions_[column] = std::string(model_.Cell(c, 0));
-        const std::wstring text = WideFromCp1251(measuredCaptions_[column]);
-        SIZE size{};
-        GetTextExtentPoint32W(screen.Dc(), text.data(), static_cast<int>(text.size()), &size);
-        captionTextWidths_[column] = size.cx;
+    measuredCaptions_.resize(columns);
+    captionTextWidths_.resize(columns);
+    for (size_t c = 0; c < columns; ++c) {
+        measuredCaptions_[c] = std::string(source_->Cell(static_cast<int>(c), 0));
+        captionTextWidths_[c] = TextWidth(measuredCaptions_[c]);
     }
 }
 
+int StringGrid::TextWidth(std::string_view text) const {
+    const WindowDc screen(Handle());
+    if (screen.Dc() == nullptr) return 0;
+    SelectedObject font(screen.Dc(), font_.get());
+    const std::wstring wide = WideFromCp1251(text);
+    SIZE size{};
+    GetTextExtentPoint32W(screen.Dc(), wide.data(), static_cast<int>(wide.size()), &size);
+    return size.cx;
+}
+
+// The font's average character, or a digit where that is wider: a table's codes and numbers are digits.
+int StringGrid::AverageCharWidth() const {
+    const WindowDc screen(Handle());
+    if (screen.Dc() == nullptr) return dpi_.Scale(7);
+    SelectedObject font(screen.Dc(), font_.get());
+    TEXTMETRICW metrics{};
+    SIZE digit{};
+    GetTextExtentPoint32W(screen.Dc(), L"0", 1, &digit);
+    return std::max<int>(GetTextMetricsW(screen.Dc(), &metrics) ? metrics.tmAveCharWidth : 0, digit.cx);
+}
+
 int32_t StringGrid::VisibleRows() const {
-    return FullyVisibleRows(ClientRectOf(Handle()).bottom, model_.FixedRows(), dpi_);
+    return FullyVisibleRows(ClientRectOf(Handle()).bottom, source_->FixedRows(), dpi_);
 }
 
 bool StringGrid::UpdateScrollBars() {
@@ -222,9 +256,9 @@ bool StringGrid::UpdateScrollBars() {
 
 void StringGrid::SetVerticalScrollBar() {
     const int32_t visible = VisibleRows();
-    model_.SetTopRow(std::min(model_.TopRow(), MaxTopRow(model_.RowCount(), model_.FixedRows(), visible)));
+    source_->SetTopRow(std::min(source_->TopRow(), MaxTopRow(source_->RowCount(), source_->FixedRows(), visible)));
     ApplyScrollRange(Handle(), SB_VERT,
-                     ScrollRangeFor(model_.RowCount(), model_.FixedRows(), model_.TopRow(), visible));
+                     ScrollRangeFor(source_->RowCount(), source_->FixedRows(), source_->TopRow(), visible));
 }
 
 void StringGrid::SetHorizontalScrollBar() {
@@ -255,23 +289,23 @@ void StringGrid::Repaint() const {
 }
 
 void StringGrid::MoveCurrent(GridCell cell, bool extendSelection) {
-    model_.SetCurrent(cell, extendSelection);
+    source_->SetCurrent(cell, extendSelection);
     ScrollCurrentIntoView();
     Repaint();
 }
 
 void StringGrid::ScrollCurrentIntoView() {
-    ScrollTo(
-        TopRowShowing(model_.Current().row, model_.TopRow(), model_.RowCount(), model_.FixedRows(), VisibleRows()));
+    ScrollTo(TopRowShowing(source_->Current().row, source_->TopRow(), source_->RowCount(), source_->FixedRows(),
+                           VisibleRows()));
     ScrollHorizontallyTo(
-        HorizontalOffsetShowing(model_.Current().column, horizontalOffset_, columns_, ClientWidth(), dpi_));
+        HorizontalOffsetShowing(source_->Current().column, horizontalOffset_, columns_, ClientWidth(), dpi_));
     Repaint();
 }
 
 void StringGrid::ScrollTo(int32_t topRow) {
-    const int32_t before = model_.TopRow();
-    model_.SetTopRow(std::min(topRow, MaxTopRow(model_.RowCount(), model_.FixedRows(), VisibleRows())));
-    if (model_.TopRow() == before) return;
+    const int32_t before = source_->TopRow();
+    source_->SetTopRow(std::min(topRow, MaxTopRow(source_->RowCount(), source_->FixedRows(), VisibleRows())));
+    if (source_->TopRow() == before) return;
     SetVerticalScrollBar();
     Repaint();
 }
@@ -293,8 +327,8 @@ void StringGrid::OnKeyDown(UINT message, WPARAM wParam, LPARAM lParam) {
     const ShiftState shift = ShiftStateOf(lParam);
     if (args_.onKeyDown) args_.onKeyDown(key, shift);
     if (key == 0) return;
-    const auto target = CellAfterKey(model_.Current(), key, shift.ctrl, model_.ColumnCount(), model_.RowCount(),
-                                     model_.FixedRows(), VisibleRows());
+    const auto target = CellAfterKey(source_->Current(), key, shift.ctrl, source_->ColumnCount(), source_->RowCount(),
+                                     source_->FixedRows(), VisibleRows());
     if (message == WM_KEYDOWN && target)
         MoveCurrent(*target, shift.shift);
     else
@@ -302,36 +336,96 @@ void StringGrid::OnKeyDown(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 std::optional<GridCell> StringGrid::CellAtPoint(LPARAM clientPoint) const {
-    return CellAt(GET_X_LPARAM(clientPoint), GET_Y_LPARAM(clientPoint), columns_.widths, model_.RowCount(),
-                  model_.FixedRows(), model_.TopRow(), horizontalOffset_, dpi_);
+    return CellAt(GET_X_LPARAM(clientPoint), GET_Y_LPARAM(clientPoint), columns_.widths, source_->RowCount(),
+                  source_->FixedRows(), source_->TopRow(), horizontalOffset_, dpi_);
 }
 
 void StringGrid::OnLeftButtonDown(LPARAM lParam, WPARAM flags) {
     if (GetFocus() != Handle()) SetFocus(Handle());
+    if (const auto border = ColumnBorderAt(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam))) {
+        columnDrag_ = ColumnDrag{*border, GET_X_LPARAM(lParam), columns_.widths[static_cast<size_t>(*border)]};
+        SetCapture(Handle());
+        return;
+    }
     const auto cell = CellAtPoint(lParam);
-    if (!cell || cell->row < model_.FixedRows()) return;
+    if (!cell || cell->row < source_->FixedRows()) return;
     MoveCurrent(*cell, (flags & MK_SHIFT) != 0);
     dragging_ = true;
     SetCapture(Handle());
 }
 
 void StringGrid::OnMouseMove(LPARAM lParam, WPARAM flags) {
+    ShowCaptionTooltip(lParam);
+    if (columnDrag_ && (flags & MK_LBUTTON) != 0) {
+        DragColumnBorder(GET_X_LPARAM(lParam));
+        return;
+    }
     if (!dragging_ || (flags & MK_LBUTTON) == 0) return;
     const auto cell = CellAtPoint(lParam);
-    if (cell && cell->row >= model_.FixedRows() && !(*cell == model_.Current())) MoveCurrent(*cell, true);
+    if (cell && cell->row >= source_->FixedRows() && !(*cell == source_->Current())) MoveCurrent(*cell, true);
+}
+
+std::optional<int> StringGrid::ColumnBorderAt(int x, int y) const {
+    if (!columnsSizable_ || y < 0 || y >= RowTop(source_->FixedRows(), source_->FixedRows(), source_->TopRow(), dpi_))
+        return std::nullopt;
+    const int grip = dpi_.Scale(kBorderGrip);
+    for (int column = 0; column < static_cast<int>(columns_.widths.size()); ++column) {
+        const int right =
+            ColumnLeft(columns_.widths, column, horizontalOffset_, dpi_) + columns_.widths[static_cast<size_t>(column)];
+        if (x >= right - grip && x <= right + grip) return column;
+    }
+    return std::nullopt;
+}
+
+void StringGrid::DragColumnBorder(int x) {
+    ColumnWidths widths = columns_.widths;
+    const int narrowest = 2 * GridTextMargin(dpi_) + 1;
+    widths[static_cast<size_t>(columnDrag_->column)] =
+        std::max(narrowest, columnDrag_->startWidth + x - columnDrag_->startX);
+    SetColumnLayout(LayoutGivenColumns(widths, ClientWidth(), dpi_));
+}
+
+bool StringGrid::OnSetCursor(LPARAM lParam) {
+    if (LOWORD(lParam) != HTCLIENT) return false;
+    POINT point{};
+    if (!GetCursorPos(&point) || !ScreenToClient(Handle(), &point)) return false;
+    if (!columnDrag_ && !ColumnBorderAt(point.x, point.y)) return false;
+    SetCursor(LoadCursor(nullptr, IDC_SIZEWE));
+    return true;
+}
+
+void StringGrid::ShowCaptionTooltip(LPARAM lParam) {
+    if (!args_.captionTooltip) return;
+    const auto cell = CellAtPoint(lParam);
+    const int column = cell && cell->row < source_->FixedRows() && !columnDrag_ ? cell->column : -1;
+    if (column != tooltipColumn_) {
+        const std::string text = column >= 0 ? args_.captionTooltip(column) : std::string();
+        if (!text.empty() && !captionTooltip_) {
+            captionTooltip_ = std::make_unique<HoverTooltip>(Handle(), args_.errors);
+            captionTooltip_->SetMaximumWidth(dpi_.Scale(600));
+        }
+        if (captionTooltip_) {
+            if (text.empty())
+                captionTooltip_->ClearItem();
+            else
+                captionTooltip_->SetItem(CellRect(*cell), WideFromCp1251(text));
+        }
+        tooltipColumn_ = column;
+    }
+    if (captionTooltip_) captionTooltip_->Relay(WM_MOUSEMOVE, 0, lParam);
 }
 
 // The menu that follows works on what the click selected: the clicked cell, unless it lies in the range
 // already selected.
 void StringGrid::OnRightButtonDown(LPARAM lParam) {
     SetFocus(Handle());
-    if (const auto cell = CellToSelectOnRightClick(CellAtPoint(lParam), model_.Selection(), model_.FixedRows()))
+    if (const auto cell = CellToSelectOnRightClick(CellAtPoint(lParam), source_->Selection(), source_->FixedRows()))
         MoveCurrent(*cell, false);
 }
 
 void StringGrid::OnVerticalScroll(WORD request) {
     const int32_t page = std::max<int32_t>(VisibleRows(), 1);
-    const int32_t top = model_.TopRow();
+    const int32_t top = source_->TopRow();
     switch (request) {
         case SB_LINEUP:
             ScrollTo(top - 1);
@@ -346,17 +440,17 @@ void StringGrid::OnVerticalScroll(WORD request) {
             ScrollTo(top + page);
             break;
         case SB_TOP:
-            ScrollTo(model_.FixedRows());
+            ScrollTo(source_->FixedRows());
             break;
         case SB_BOTTOM:
-            ScrollTo(model_.RowCount());
+            ScrollTo(source_->RowCount());
             break;
         case SB_THUMBPOSITION: {
             // The grid follows the thumb only when it is released; the 32-bit position is read back.
             SCROLLINFO info{};
             info.cbSize = sizeof info;
             info.fMask = SIF_TRACKPOS;
-            if (GetScrollInfo(Handle(), SB_VERT, &info)) ScrollTo(model_.FixedRows() + info.nTrackPos);
+            if (GetScrollInfo(Handle(), SB_VERT, &info)) ScrollTo(source_->FixedRows() + info.nTrackPos);
             break;
         }
         default:
@@ -405,7 +499,7 @@ void StringGrid::OnMouseWheel(short delta, WORD keys) {
     if ((keys & MK_SHIFT) != 0)
         ScrollHorizontallyTo(horizontalOffset_ - notches * kWheelRows * HorizontalLineStep(dpi_));
     else
-        ScrollTo(model_.TopRow() - notches * kWheelRows);
+        ScrollTo(source_->TopRow() - notches * kWheelRows);
 }
 
 void StringGrid::OnHorizontalMouseWheel(short delta) {
@@ -417,7 +511,7 @@ void StringGrid::OnContextMenu(LPARAM lParam) {
     POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     std::optional<GridCell> clicked;
     if (point.x == -1 && point.y == -1) {  // from the keyboard: below the current cell
-        const RECT cell = CellRect(model_.Current());
+        const RECT cell = CellRect(source_->Current());
         point = {cell.left, cell.bottom};
         ClientToScreen(Handle(), &point);
     } else {  // from the mouse: where the right click was made
@@ -426,7 +520,7 @@ void StringGrid::OnContextMenu(LPARAM lParam) {
         clicked = CellAtPoint(MAKELPARAM(client.x, client.y));
     }
     if (args_.onContextMenu)
-        args_.onContextMenu(point, CellForContextMenu(clicked, model_.Current(), model_.FixedRows()));
+        args_.onContextMenu(point, CellForContextMenu(clicked, source_->Current(), source_->FixedRows()));
 }
 
 void StringGrid::OnFocusChange(bool gained, HWND other) {
@@ -462,7 +556,7 @@ void StringGrid::OnPaint() {
 
 RECT StringGrid::CellRect(GridCell cell) const {
     const int left = ColumnLeft(columns_.widths, cell.column, horizontalOffset_, dpi_);
-    const int top = RowTop(cell.row, model_.FixedRows(), model_.TopRow(), dpi_);
+    const int top = RowTop(cell.row, source_->FixedRows(), source_->TopRow(), dpi_);
     return {left, top, left + columns_.widths[static_cast<size_t>(cell.column)], top + GridRowHeight(dpi_)};
 }
 
@@ -473,12 +567,14 @@ void StringGrid::Paint(HDC dc, const RECT& client) {
     const ColumnWidths widths = columns_.widths;  // the handler of each painted cell may change the widths
     const int offset = horizontalOffset_;
     const int rowHeight = GridRowHeight(dpi_);
-    const int32_t fixedRows = model_.FixedRows();
+    const int32_t fixedRows = source_->FixedRows();
+    const int columns = std::min(source_->ColumnCount(), static_cast<int>(widths.size()));
     auto paintRow = [&](int32_t row) {
-        const int top = RowTop(row, fixedRows, model_.TopRow(), dpi_);
-        for (int column = 0; column < kGridColumns; ++column) {
+        const int top = RowTop(row, fixedRows, source_->TopRow(), dpi_);
+        int left = ColumnLeft(widths, 0, offset, dpi_);
+        for (int column = 0; column < columns;
+             ++column, left += widths[static_cast<size_t>(column) - 1] + GridLineWidth(dpi_)) {
             const int width = widths[static_cast<size_t>(column)];
-            const int left = ColumnLeft(widths, column, offset, dpi_);
             if (width <= 0 || left + width + GridLineWidth(dpi_) <= 0) continue;  // nothing of it in view
             if (left >= client.right) break;
             const RECT rect{left, top, left + width, top + rowHeight};
@@ -487,8 +583,8 @@ void StringGrid::Paint(HDC dc, const RECT& client) {
         }
     };
     for (int32_t row = 0; row < fixedRows; ++row) paintRow(row);
-    for (int32_t row = model_.TopRow(); row < model_.RowCount(); ++row) {
-        if (RowTop(row, fixedRows, model_.TopRow(), dpi_) >= client.bottom) break;
+    for (int32_t row = source_->TopRow(); row < source_->RowCount(); ++row) {
+        if (RowTop(row, fixedRows, source_->TopRow(), dpi_) >= client.bottom) break;
         paintRow(row);
     }
 }
@@ -503,11 +599,12 @@ void StringGrid::PaintCell(HDC dc, GridCell cell, const RECT& rect, bool fixed) 
 
     // The active grid draws its current cell plain with a focus rectangle, as the one it works on, but
     // a search's hit in the selection's colours, so that the found cell stands out until the user moves.
-    const bool current = cell == model_.Current();
-    const bool plainCurrent = current && isActiveControl_ && !model_.IsCurrentHighlighted();
-    const bool highlighted = !fixed && model_.Selection().Contains(cell) && !plainCurrent;
+    const bool current = cell == source_->Current();
+    const bool plainCurrent = current && isActiveControl_ && !source_->IsCurrentHighlighted();
+    const bool highlighted = !fixed && source_->Selection().Contains(cell) && !plainCurrent;
+    const CellLook look = fixed ? CellLook{} : source_->Look(cell.column, cell.row);
     PaintRole background = PaintRole::Background;
-    PaintRole foreground = PaintRole::Text;
+    PaintRole foreground = look.greyed ? PaintRole::DeletedText : PaintRole::Text;
     if (fixed)
         background = PaintRole::FixedCell;
     else if (highlighted)
@@ -516,10 +613,13 @@ void StringGrid::PaintCell(HDC dc, GridCell cell, const RECT& rect, bool fixed) 
     SetTextColor(dc, palette_.Colour(foreground));
     // No character is narrower than a pixel, so no more of a cell's text than its width can show.
     const size_t room = static_cast<size_t>(std::max<LONG>(rect.right - rect.left, 0));
-    const std::wstring text = WideFromCp1251(model_.Cell(cell.column, cell.row).substr(0, room));
+    const std::wstring text = WideFromCp1251(source_->Cell(cell.column, cell.row).substr(0, room));
     const int margin = GridTextMargin(dpi_);
-    ExtTextOutW(dc, rect.left + margin, rect.top + margin, ETO_CLIPPED | ETO_OPAQUE, &rect, text.data(),
-                static_cast<UINT>(text.size()), nullptr);
+    // A number stands at the cell's right edge, as in a spreadsheet.
+    if (look.alignRight) SetTextAlign(dc, TA_RIGHT | TA_TOP);
+    ExtTextOutW(dc, look.alignRight ? rect.right - margin : rect.left + margin, rect.top + margin,
+                ETO_CLIPPED | ETO_OPAQUE, &rect, text.data(), static_cast<UINT>(text.size()), nullptr);
+    if (look.alignRight) SetTextAlign(dc, TA_LEFT | TA_TOP);
     if (current && isActiveControl_ && !fixed) DrawFocusRect(dc, &rect);
 }
 

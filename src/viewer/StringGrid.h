@@ -2,17 +2,18 @@
 
 #include <windows.h>
 
-#include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
-#include "dictionary/GridModel.h"
+#include "dictionary/GridSource.h"
 #include "layout/ColumnWidths.h"
 #include "layout/Dpi.h"
 #include "layout/GridColumnLayout.h"
 #include "layout/ViewerLayout.h"
 #include "viewer/CallbackGuard.h"
+#include "viewer/HoverTooltip.h"
 #include "viewer/KeyEvents.h"
 #include "viewer/Palette.h"
 #include "viewer/WinHandles.h"
@@ -23,8 +24,8 @@ namespace dd {
 // What a string grid is made with: its place and the handlers of its events.
 struct StringGridArgs {
     HWND parent = nullptr;
-    // What the grid shows: its cells, fixed rows, current cell, selection and top row.
-    GridModel* model = nullptr;
+    // What the grid shows first: its cells, fixed rows, current cell, selection and top row.
+    GridSource* source = nullptr;
     // The colours it paints in: the form's palette, which may change while the grid lives.
     const Palette* palette = nullptr;
     int controlId = 0;
@@ -44,6 +45,8 @@ struct StringGridArgs {
     std::function<void()> onResized;
     // Whether the mouse at this screen point belongs to the parent (the splitter over the grid's border).
     std::function<bool(POINT screenPoint)> passesMouseToParent;
+    // The tooltip of a caption in a fixed row (Windows-1251, lines joined by CR LF); none where it is empty.
+    std::function<std::string(int column)> captionTooltip;
 };
 
 // The field grid as a Win32 control: five columns of text in rows of 18 pixels with 1-pixel grid lines
@@ -57,8 +60,19 @@ public:
 
     HWND Handle() const noexcept { return window_.get(); }
 
-    // The model's rows or cells have changed: the scroll bars follow them and the grid is repainted.
+    // The source's rows or cells have changed: the scroll bars follow them and the grid is repainted.
     void ModelChanged();
+    // Shows another source (the field grid, or the rows of a base's table), from its own current cell and top row,
+    // scrolled back to its first column. The columns stay as they were until the form sets them.
+    void SetSource(GridSource& source);
+    GridSource& Source() const noexcept { return *source_; }
+    // Whether the user may size the columns by dragging a caption's right border in a fixed row.
+    void SetColumnsSizable(bool sizable) noexcept { columnsSizable_ = sizable; }
+    // Rows below the fixed ones that the client area shows whole.
+    int32_t VisibleRows() const;
+    // The width of a text (Windows-1251) in the grid's font, and the font's average character width.
+    int TextWidth(std::string_view text) const;
+    int AverageCharWidth() const;
     // Scrolls as little as brings the current cell into view.
     void ScrollCurrentIntoView();
 
@@ -102,11 +116,16 @@ private:
     void OnHorizontalMouseWheel(short delta);
     void OnContextMenu(LPARAM lParam);
     void OnFocusChange(bool gained, HWND other);
+    bool OnSetCursor(LPARAM lParam);
+    // Sizing a column by its caption's right border: the column whose border is at a client point, if any.
+    std::optional<int> ColumnBorderAt(int x, int y) const;
+    void DragColumnBorder(int x);
+    // The caption's tooltip follows the mouse over the fixed rows.
+    void ShowCaptionTooltip(LPARAM lParam);
 
     void MoveCurrent(GridCell cell, bool extendSelection);
     void ScrollTo(int32_t topRow);
     void ScrollHorizontallyTo(int offset);
-    int32_t VisibleRows() const;
     bool UpdateScrollBars();
     void SetVerticalScrollBar();
     void SetHorizontalScrollBar();
@@ -117,14 +136,24 @@ private:
     void PaintCell(HDC dc, GridCell cell, const RECT& rect, bool fixed);
 
     StringGridArgs args_;
-    GridModel& model_;
+    GridSource* source_;
     const Palette& palette_;
     Dpi dpi_;
     GridColumnLayout columns_;
     int horizontalOffset_ = 0;  // pixels of the columns scrolled out to the left
     UniqueFont font_;
-    ColumnWidths captionTextWidths_{};
-    std::array<std::string, kGridColumns> measuredCaptions_;
+    ColumnWidths captionTextWidths_;
+    std::vector<std::string> measuredCaptions_;
+    // A drag of a caption's right border that sizes its column (SetColumnsSizable).
+    struct ColumnDrag {
+        int column;
+        int startX;
+        int startWidth;
+    };
+    bool columnsSizable_ = false;
+    std::optional<ColumnDrag> columnDrag_;
+    std::unique_ptr<HoverTooltip> captionTooltip_;
+    int tooltipColumn_ = -1;        // the caption the tooltip shows
     bool isActiveControl_ = false;  // the control that has the focus within its form, even while the form has not
     bool dragging_ = false;
     bool created_ = false;            // the constructor has finished: size changes reach onResized

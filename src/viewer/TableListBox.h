@@ -10,8 +10,8 @@
 #include "layout/Dpi.h"
 #include "layout/ViewerLayout.h"
 #include "viewer/CallbackGuard.h"
+#include "viewer/HoverTooltip.h"
 #include "viewer/KeyEvents.h"
-#include "viewer/ListTooltip.h"
 #include "viewer/Palette.h"
 #include "viewer/WinHandles.h"
 #include "viewer/WindowBase.h"
@@ -90,7 +90,7 @@ private:
     const TableListModel& model_;
     const Palette& palette_;
     UniqueWindow window_;
-    ListTooltip tooltip_;
+    HoverTooltip tooltip_;
     int32_t hoveredEntry_ = -1;  // the entry the tooltip covers
     Binding binding_;            // last: the list box's own procedure is back before any member goes
 };

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "base/DictionaryCache.h"
 #include "viewer/CallbackGuard.h"
 
 namespace dd {
@@ -16,6 +17,8 @@ public:
     // Alt+X: the application no longer has a main window. The viewer itself stays open and live,
     // since the host's later teardown of it must still run in full.
     virtual void DetachViewer() noexcept = 0;
+    // The dictionaries of bases, read once while their files stay the same: for every viewer of the process.
+    virtual DictionaryCache& Dictionaries() noexcept = 0;
 
 protected:
     ~ViewerApplication() = default;

@@ -47,7 +47,7 @@ UniqueWindow CreateFormWindow(HWND listerWnd, WNDPROC procedure, Dpi dpi) {
 
 }  // namespace
 
-TfmMain::TfmMain(HWND listerWnd, const std::string& path, ViewerApplication& application)
+TfmMain::TfmMain(HWND listerWnd, const ViewerFile& file, ViewerApplication& application)
     : application_(application),
       dpi_(WindowDpi(listerWnd)),
       listWidth_(DefaultListWidth(dpi_)),
@@ -67,18 +67,17 @@ TfmMain::TfmMain(HWND listerWnd, const std::string& path, ViewerApplication& app
       SG({window_.get(), &view_.Grid(), &palette_, kGridId, Scaled(kGridBounds, dpi_), dpi_, &application,
           [this](int column, int32_t row, const RECT& rect) { SGDrawCell(column, row, rect); },
           [this](uint16_t& key, ShiftState shift) {
-              TabKeyDown(ViewerControl::Grid, key, shift);
+              TabKeyDown(GridControl(), key, shift);
               if (key != 0) SGKeyDown(key, shift);
           },
           [this](POINT point, GridCell cell) { ShowPopupMenu(point, cell); },
-          [this] { activeControl_ = ViewerControl::Grid; }, [this] { FitGridColumns(SG); },
-          [this](POINT point) { return IsSplitterAtScreenPoint(point); }}),
+          [this] { activeControl_ = GridControl(); }, [this] { FitColumns(); },
+          [this](POINT point) { return IsSplitterAtScreenPoint(point); },
+          [this](int column) { return data_ ? data_->ColumnTooltipText(column) : std::string(); }}),
       binding_(*this, &application, window_) {
     binding_.Bind();
     SendMessageW(window_.get(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-    view_.Open(path);
-    LB.ShowEntries();
-    SG.ModelChanged();
+    LoadNext(file);
 }
 
 LRESULT TfmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -155,7 +154,7 @@ void TfmMain::OnCommand(WPARAM wParam, LPARAM lParam) {
 
 void TfmMain::OnSize(int width, int height) {
     if (!laidOut_) return;
-    PlaceControls(LayoutViewer(width, height, listWidth_, dpi_));
+    PlaceForSize(width, height);
 }
 
 void TfmMain::Show() const noexcept { ShowWindow(window_.get(), SW_SHOWMAXIMIZED); }
@@ -165,19 +164,37 @@ void TfmMain::LayoutViewerWindow() {
     GetWindowRect(window_.get(), &outer);
     const int width = outer.right - outer.left;
     const int height = outer.bottom - outer.top;
+    if (data_) {
+        PlaceTableView(LayoutTableView(width, height, dpi_));
+        activeControl_ = ViewerControl::TableGrid;
+        SetFocus(SG.Handle());
+        return;
+    }
     PlaceControls(laidOut_ ? LayoutViewer(width, height, listWidth_, dpi_) : LayoutViewer(width, height, dpi_));
     view_.SelectEntry(0);
     LB.ShowSelection();
+    activeControl_ = ViewerControl::List;
     SetFocus(LB.Handle());
 }
 
-void TfmMain::LoadNext(const std::string& path) {
-    DictionaryView next;
-    next.Open(path);
-    view_ = std::move(next);
-    LB.ShowEntries();
+// The new file is read whole before anything shown changes, so that a failure leaves the old one in place.
+void TfmMain::LoadNext(const ViewerFile& file) {
+    if (file.table) {
+        ShowTableData(std::make_unique<TableDataView>(file.table->path, file.table->dictionary, *file.table->table));
+        dictionaryPath_.clear();  // the list shows no dictionary: Backspace reads the table's
+        view_ = DictionaryView();
+        LB.ShowEntries();
+        tableDictionaryPath_ = file.table->dictionaryPath;
+    } else {
+        DictionaryView next;
+        next.Open(file.path);
+        view_ = std::move(next);
+        dictionaryPath_ = file.path;
+        ShowDictionary();
+        LB.ShowEntries();
+    }
     SG.ModelChanged();
-    LayoutViewerWindow();
+    if (laidOut_) LayoutViewerWindow();
 }
 
 void TfmMain::DestroyViewerWindow() {
@@ -193,7 +210,8 @@ void TfmMain::AppException(const std::exception& error) noexcept {
 
 // The command runs here, with the cell the menu was opened on, which only this moment knows.
 void TfmMain::ShowPopupMenu(POINT screenPoint, GridCell cell) {
-    if (const UINT command = PopupMenu2.Popup(window_.get(), screenPoint)) PopupMenu::RunCommand(command, *this, cell);
+    if (const UINT command = PopupMenu::Popup(window_.get(), screenPoint, *this))
+        PopupMenu::RunCommand(command, *this, cell);
 }
 
 void TfmMain::LBClick() {
@@ -207,7 +225,10 @@ void TfmMain::LBClick() {
     SG.ModelChanged();
 }
 
-void TfmMain::SGDrawCell(int, int32_t, const RECT&) { FitGridColumns(SG); }
+// The field grid's columns follow its width at every painted cell; a table's columns keep what they were given.
+void TfmMain::SGDrawCell(int, int32_t, const RECT&) {
+    if (!data_) FitGridColumns(SG);
+}
 
 void FitGridColumns(StringGrid& grid) {
     for (int round = 0; round < kColumnFitRounds; ++round) {

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <exception>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -19,22 +20,26 @@
 #include "viewer/StringGrid.h"
 #include "viewer/TableListBox.h"
 #include "viewer/ViewerApplication.h"
+#include "viewer/ViewerFile.h"
 #include "viewer/WinHandles.h"
 #include "viewer/WindowBase.h"
 #include "viewmodel/DictionaryView.h"
+#include "viewmodel/TableDataView.h"
 
 namespace dd {
 
 // The viewer form: a child window of the host's Lister window with the table list `LB` on the left
 // and the field grid `SG` on the right, the grid's context menu `PopupMenu2`, and the opened
-// dictionary (its lines, mode, list and grid) that they show. Every window message and menu command
-// runs inside the window base's guard, which hands an escaping exception to the application object's route.
+// dictionary (its lines, mode, list and grid) that they show. It shows a table of a base too, in the data
+// view: a line that names the table above the same grid, which then shows the table's rows, the list hidden.
+// Every window message and menu command runs inside the window base's guard, which hands an escaping exception
+// to the application object's route.
 class TfmMain : WindowBase<TfmMain> {
 public:
     // Creates the form inside the Lister window, records the host's windows, makes the list and the
-    // grid and loads the dictionary, which ends with its first table in the grid. Nothing is shown
-    // yet. A failure destroys whatever was made and passes the error on.
-    TfmMain(HWND listerWnd, const std::string& path, ViewerApplication& application);
+    // grid and loads the dictionary, which ends with its first table in the grid, or opens the base's table
+    // in the data view. Nothing is shown yet. A failure destroys whatever was made and passes the error on.
+    TfmMain(HWND listerWnd, const ViewerFile& file, ViewerApplication& application);
 
     // The viewer window; 0 once it has been destroyed.
     HWND Handle() const noexcept { return window_.get(); }
@@ -44,9 +49,19 @@ public:
     // viewer has always opened with, the list giving way to the grid's minimum in a small window as on a
     // resize; later ones keep the splitter where it was dragged.
     void LayoutViewerWindow();
-    // Shows the dictionary at the path in place of the one shown, as opening shows it (the first table,
-    // the current cell on the captions, the list focused). A failure leaves the viewer showing its file.
-    void LoadNext(const std::string& path);
+    // Shows the file in place of the one shown, as opening shows it: a dictionary with its first table,
+    // the current cell on the captions, the list focused; a base's table from its first row. A failure leaves
+    // the viewer showing its file.
+    void LoadNext(const ViewerFile& file);
+    // Whether the viewer shows a base's table (the data view) rather than a dictionary.
+    bool ShowsTable() const noexcept { return data_ != nullptr; }
+    // Enter in the list or the field grid, "Открыть данные": the selected table's rows in the data view, when
+    // the dictionary is of the DBF edition and the table's file is in its folder (whether it is: the menu's
+    // item is greyed otherwise). Fails with the table's error, the dictionary still shown.
+    void OpenSelectedTableData();
+    bool CanOpenSelectedTableData() const;
+    // Backspace in the data view: the dictionary again, the table selected, the list focused.
+    void BackToDictionary();
     // The host's flags of how to show files: with lcp_darkmode the form, the list and the grid repaint
     // at once in the dark palette (and with lcp_darkmodenative the scroll bars take Windows' dark
     // theme), without it in the system's colours again.
@@ -80,6 +95,8 @@ public:
     void N4Click();               // print
     void N1Click();               // save to a file
     void N5Click();               // close
+    void N7Click();               // the data view: save the table as CSV
+    void N8Click();               // open the selected table's rows
     void AboutClick();
 
     // The Lister's commands (ListerCommands.cpp). A search for a Windows-1251 text with the Lister's flags
@@ -124,8 +141,18 @@ private:
 
     // Placement (LayoutHandlers.cpp): the list and the grid where a layout puts them, the grid's columns
     // fitted to its new width; the layout of the window's present size with the list's width; a change
-    // of the screen's resolution.
+    // of the screen's resolution. In the data view the title line and the grid below it, the columns kept.
     void PlaceControls(const ViewerLayout& layout);
+    void PlaceTableView(const TableViewLayout& layout);
+    void PlaceForSize(int width, int height);
+    void FitColumns();
+    // The data view (TableViewHandlers.cpp): the grid shows the table's rows with their own columns, or the
+    // field grid again; the title line painted above.
+    void ShowTableData(std::unique_ptr<TableDataView> data);
+    void ShowDictionary();
+    void FitTableColumns();
+    void PaintTitle(HDC dc) const;
+    ViewerControl GridControl() const noexcept { return data_ ? ViewerControl::TableGrid : ViewerControl::Grid; }
     ViewerLayout LayoutForListWidth() const;
     void OnDpiChanged(Dpi dpi);
 
@@ -165,9 +192,12 @@ public:
 private:
     Palette palette_;  // before the controls, which paint with it
     DictionaryView view_;
+    std::string dictionaryPath_;           // the file view_ was opened from; empty until a dictionary is shown
+    std::unique_ptr<TableDataView> data_;  // the data view's table, while it is shown
+    std::string tableDictionaryPath_;      // the dictionary beside that table, which Backspace shows
+    TableViewLayout tablePlaced_;
     TableListBox LB;
     StringGrid SG;
-    PopupMenu PopupMenu2;
     int showFlags_ = 0;
     // Declared last: the form is bound once its controls exist, and unbound before any member is
     // destroyed, so that no message reaches a form whose members are going.

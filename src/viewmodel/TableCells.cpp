@@ -1,5 +1,7 @@
 #include "viewmodel/TableCells.h"
 
+#include <algorithm>
+
 namespace dd {
 
 ShownCell ShownValue(const DbfValue& value, std::string& scratch) {
@@ -17,7 +19,13 @@ ShownCell ShownValue(const DbfValue& value, std::string& scratch) {
         case DbfValueKind::Text:
             break;
     }
-    return {value.Text(), false};
+    // A control character (a TAB inside a name) shows as a space, as it reads, not as the font's empty box.
+    const std::string_view text = value.Text();
+    const auto control = [](char c) { return static_cast<unsigned char>(c) < 0x20; };
+    if (std::none_of(text.begin(), text.end(), control)) return {text, false};
+    scratch.assign(text);
+    std::replace_if(scratch.begin(), scratch.end(), control, ' ');
+    return {scratch, false};
 }
 
 }  // namespace dd

@@ -8,9 +8,9 @@
 namespace dd {
 
 // A value of a base's table as the viewer's grid shows it: its text (Windows-1251) and whether it stands at
-// the cell's right edge. Texts as they are without their trailing blanks, numbers as written (at the right),
-// dates the Russian way, DD.MM.YYYY, true and false for a logical, nothing for a blank number or date. The text
-// may point into `scratch` (a date) or into the record the value was read from.
+// the cell's right edge. Texts as they are without their trailing blanks, control characters as spaces, numbers
+// as written (at the right), dates the Russian way, DD.MM.YYYY, true and false for a logical, nothing for a
+// blank number or date. The text may point into `scratch` or into the record the value was read from.
 struct ShownCell {
     std::string_view text;
     bool alignRight = false;

@@ -32,8 +32,12 @@ public:
     static int GridColumn(size_t tableColumn) noexcept { return static_cast<int>(tableColumn) + 1; }
     static size_t TableColumn(int gridColumn) noexcept { return static_cast<size_t>(gridColumn - 1); }
 
-    // The current cell, the selection and the top row as a new grid has them: the first cell of the first row.
-    void Reset() noexcept { ResetState(1); }
+    // The current cell, the selection and the top row as a new grid has them: the first row, in the table's first
+    // column (the mark's column holds nothing to work on).
+    void Reset() noexcept {
+        ResetState(1);
+        if (ColumnCount() > 1) current_.column = anchor_.column = 1;
+    }
 
 private:
     // The record of a table row, read with its run; empty when the file no longer holds it.

@@ -69,6 +69,7 @@ TEST(DarkColour, TextReadsOnEveryGroundAndTheLinesStayQuiet) {
         {PaintRole::FormBackground, PaintRole::Background, 1.05, 1.6},
         {PaintRole::Edge, PaintRole::FormBackground, 1.15, 2.0},
         {PaintRole::TooltipText, PaintRole::TooltipBackground, 7.0, 21.0},
+        {PaintRole::DeletedText, PaintRole::Background, 4.5, 7.0},
         {PaintRole::TooltipBackground, PaintRole::Background, 1.05, 1.6},  // it stands out from the list
     };
     for (const Case& c : cases) {

@@ -47,13 +47,14 @@ TEST(FolderOf, KeepsThePathUpToItsLastSeparatorIncluded) {
 
 TEST(CopyDetectString, NeverWritesPastTheHostsBuffer) {
     const std::string full(kDetectString);
-    ASSERT_EQ(full, "FORCE | EXT=\"DDS\" |EXT=\"DD\"");
-    ASSERT_EQ(full.size(), 27u);
+    // The dictionaries, and a base's DBF tables, which the plug-in takes when their dictionary is beside them.
+    ASSERT_EQ(full, "FORCE | EXT=\"DDS\" |EXT=\"DD\" |EXT=\"DBF\"");
+    ASSERT_EQ(full.size(), 38u);
     struct Case {
         int maxlen;
         std::string written;
     };
-    const Case cases[] = {{2048, full}, {28, full}, {27, full.substr(0, 26)}, {2, "F"}, {1, ""}};
+    const Case cases[] = {{2048, full}, {39, full}, {38, full.substr(0, 37)}, {2, "F"}, {1, ""}};
     for (const Case& c : cases) {
         std::string buffer(64, '#');
         CopyDetectString(buffer.data(), c.maxlen);

@@ -234,8 +234,9 @@ TEST_F(CodePageTest, TheContextMenuAndTheClipboardCarryTheRussianTexts) {
     auto [lister, viewer, list, grid] = OpenSample();
     ASSERT_NE(viewer, nullptr);
     const MenuSeen menu = OpenContextMenu(GridOf(viewer));
-    const std::vector<std::wstring> captions = {Wide(u8"Копировать ячейку"), Wide(u8"Копировать строку"),
-                                                Wide(u8"Печать"), Wide(u8"Сохранить в файл"), Wide(u8"Закрыть")};
+    const std::vector<std::wstring> captions = {
+        Wide(u8"Копировать ячейку"), Wide(u8"Копировать строку"), Wide(u8"Печать"),
+        Wide(u8"Сохранить в файл"),  Wide(u8"Открыть данные"),    Wide(u8"Закрыть")};
     ASSERT_EQ(menu.captions, captions);
 
     // The current cell after loading is the caption "Идентификатор"; then its whole row.

@@ -156,13 +156,13 @@ TEST_F(GridTest, ARightClickFocusesTheGridMakesTheCellClickedCurrentAndOpensTheM
     EXPECT_EQ(Selection(), (RECT{1, 2, 1, 2}));
     EXPECT_EQ(GetFocus(), grid_);
     const std::vector<std::string> captions = {Cp(u8"Копировать ячейку"), Cp(u8"Копировать строку"), Cp(u8"Печать"),
-                                               Cp(u8"Сохранить в файл"), Cp(u8"Закрыть")};
+                                               Cp(u8"Сохранить в файл"),  Cp(u8"Открыть данные"),    Cp(u8"Закрыть")};
     EXPECT_EQ(seen.captions, captions);
-    ASSERT_EQ(seen.commands.size(), 5u);
+    ASSERT_EQ(seen.commands.size(), 6u);
 
     // The menu's last item, "Закрыть", posts Esc to the Lister window.
     lister_->TakeKeys();
-    SendMessageA(viewer_, WM_COMMAND, seen.commands[4], 0);
+    SendMessageA(viewer_, WM_COMMAND, seen.commands[5], 0);
     host::PumpMessages();
     EXPECT_EQ(lister_->TakeKeys(), (std::vector<host::ReceivedMessage>{{WM_KEYDOWN, VK_ESCAPE, 0}}));
     // The two copy commands post nothing either. Printing shows a box and saving a dialog, which

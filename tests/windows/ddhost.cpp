@@ -11,7 +11,7 @@
 // --find TEXT finds the first hit of the text once the file is shown, as F7 would; --print then prints
 // as the Lister's menu does (the print dialog, or the box that says there is no printer).
 // Keys while it runs, as the Lister's: F7 asks for a text to find, F3 or F5 find the next hit (with
-// Shift: the one before); N and P show the next and the previous .DD/.DDS file of the folder through
+// Shift: the one before); N and P show the next and the previous .DD/.DDS/.DBF file of the folder through
 // ListLoadNextW; Ctrl+D switches dark mode through ListSendCommand(lc_newparams), as the file manager
 // does when its colours change.
 #include <windows.h>

@@ -17,7 +17,8 @@ bool IsDictionaryName(const std::wstring& name) {
     if (dot == std::wstring::npos) return false;
     const std::wstring extension = name.substr(dot + 1);
     return CompareStringOrdinal(extension.c_str(), -1, L"DD", -1, TRUE) == CSTR_EQUAL ||
-           CompareStringOrdinal(extension.c_str(), -1, L"DDS", -1, TRUE) == CSTR_EQUAL;
+           CompareStringOrdinal(extension.c_str(), -1, L"DDS", -1, TRUE) == CSTR_EQUAL ||
+           CompareStringOrdinal(extension.c_str(), -1, L"DBF", -1, TRUE) == CSTR_EQUAL;
 }
 
 bool NameOrder(const std::wstring& a, const std::wstring& b) {

@@ -29,15 +29,17 @@ bool ListerSession::Open(const std::wstring& file) {
     return true;
 }
 
+// As the Lister: a file the plug-in does not take (a DBF that is no table of a base) is passed over.
 void ListerSession::Step(int step) {
-    const std::wstring next = NeighbourDictionary(file_, step);
-    if (next.empty()) return;
-    const int result = plugin_.HasLoadNextW() ? lister_.LoadNextW(next, showFlags_)
-                                              : lister_.LoadNext(Narrow(next, CP_ACP), showFlags_);
-    if (result == kPluginOk)
-        Showing(next);
-    else
+    for (std::wstring next = NeighbourDictionary(file_, step); !next.empty(); next = NeighbourDictionary(next, step)) {
+        const int result = plugin_.HasLoadNextW() ? lister_.LoadNextW(next, showFlags_)
+                                                  : lister_.LoadNext(Narrow(next, CP_ACP), showFlags_);
+        if (result == kPluginOk) {
+            Showing(next);
+            break;
+        }
         std::printf("ddhost: the plug-in did not take %s\n", Narrow(next, CP_UTF8).c_str());
+    }
     std::fflush(stdout);
 }
 

@@ -1,4 +1,4 @@
-#include "viewer/ListTooltip.h"
+#include "viewer/HoverTooltip.h"
 
 #include "viewer/ModuleInstance.h"
 #include "viewer/OsError.h"
@@ -27,14 +27,14 @@ UniqueWindow CreateTooltipWindow(HWND list) {
 
 }  // namespace
 
-ListTooltip::ListTooltip(HWND list, ExceptionSink* errors)
+HoverTooltip::HoverTooltip(HWND list, ExceptionSink* errors)
     : list_(list), window_(CreateTooltipWindow(list)), binding_(*this, errors, window_) {
     TTTOOLINFOW tool = Tool();
     if (!SendMessageW(Handle(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool))) throw LastOsError();
     binding_.Subclass();
 }
 
-TTTOOLINFOW ListTooltip::Tool() const noexcept {
+TTTOOLINFOW HoverTooltip::Tool() const noexcept {
     TTTOOLINFOW tool{};
     // The size that comctl32 of every version takes, with or without the application's manifest.
     tool.cbSize = TTTOOLINFOW_V2_SIZE;
@@ -44,7 +44,7 @@ TTTOOLINFOW ListTooltip::Tool() const noexcept {
     return tool;
 }
 
-void ListTooltip::SetItem(const RECT& itemRect, const std::wstring& text) {
+void HoverTooltip::SetItem(const RECT& itemRect, const std::wstring& text) {
     SendMessageW(Handle(), TTM_POP, 0, 0);
     text_ = text;
     TTTOOLINFOW tool = Tool();
@@ -53,18 +53,18 @@ void ListTooltip::SetItem(const RECT& itemRect, const std::wstring& text) {
     SendMessageW(Handle(), TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
-void ListTooltip::ClearItem() { SetItem(RECT{}, std::wstring()); }
+void HoverTooltip::ClearItem() { SetItem(RECT{}, std::wstring()); }
 
-void ListTooltip::Relay(UINT message, WPARAM wParam, LPARAM lParam) const {
+void HoverTooltip::Relay(UINT message, WPARAM wParam, LPARAM lParam) const {
     MSG relayed{list_, message, wParam, lParam, static_cast<DWORD>(GetMessageTime()), {}};
     relayed.pt = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
     ClientToScreen(list_, &relayed.pt);
     SendMessageW(Handle(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
 }
 
-void ListTooltip::SetMaximumWidth(int pixels) const { SendMessageW(Handle(), TTM_SETMAXTIPWIDTH, 0, pixels); }
+void HoverTooltip::SetMaximumWidth(int pixels) const { SendMessageW(Handle(), TTM_SETMAXTIPWIDTH, 0, pixels); }
 
-void ListTooltip::SetColours(COLORREF background, COLORREF text) const {
+void HoverTooltip::SetColours(COLORREF background, COLORREF text) const {
     SendMessageW(Handle(), TTM_SETTIPBKCOLOR, background, 0);
     SendMessageW(Handle(), TTM_SETTIPTEXTCOLOR, text, 0);
 }
