@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -136,16 +137,21 @@ void PutDate(char* field, int year, int month, int day) {
     field[7] = static_cast<char>('0' + day % 10);
 }
 
-uint32_t RecordLength() {
+// The generated document headers: the document and its counterparty.
+const Field kHeaderFields[] = {
+    {"IDDOC", "ID Document", 'C', 9, 0},
+    {"SP4999", "(P)\xCA\xEE\xED\xF2\xF0\xE0\xE3\xE5\xED\xF2", 'C', 9, 0},  // (P)Контрагент
+};
+
+uint32_t RecordLength(std::span<const Field> fields) {
     uint32_t length = 1;
-    for (const Field& field : kLineFields) length += field.length;
+    for (const Field& field : fields) length += field.length;
     return length;
 }
 
-std::string Header(uint32_t records) {
-    const uint32_t fields = static_cast<uint32_t>(std::size(kLineFields));
-    const uint32_t headerLength = 32 + 32 * fields + 1;
-    const uint32_t recordLength = RecordLength();
+std::string Header(std::span<const Field> fields, uint32_t records) {
+    const uint32_t headerLength = 32 + 32 * static_cast<uint32_t>(fields.size()) + 1;
+    const uint32_t recordLength = RecordLength(fields);
     std::string header(32, '\0');
     header[0] = '\x03';
     header[1] = static_cast<char>(124);  // updated 2024-03-15
@@ -156,7 +162,7 @@ std::string Header(uint32_t records) {
     header[9] = static_cast<char>(headerLength >> 8);
     header[10] = static_cast<char>(recordLength & 0xFF);
     header[11] = static_cast<char>(recordLength >> 8);
-    for (const Field& field : kLineFields) {
+    for (const Field& field : fields) {
         std::string descriptor(32, '\0');
         descriptor.replace(0, field.name.size(), field.name);
         descriptor[11] = field.type;
@@ -215,6 +221,8 @@ public:
         static constexpr int64_t kRates[] = {2000, 1000, 0};
         PutNumber(at, 5, kRates[random_.Below(3)], 2);
     }
+
+    uint64_t Documents() const noexcept { return document_; }
 
 private:
     Random random_;
@@ -295,11 +303,11 @@ void AppendOtherTable(std::string& text, int64_t number, Random& random) {
 }  // namespace
 
 GeneratedTable WriteDocumentLines(std::FILE* out, uint64_t bytes) {
-    const uint32_t recordLength = RecordLength();
-    const std::string probe = Header(0);
+    const uint32_t recordLength = RecordLength(kLineFields);
+    const std::string probe = Header(kLineFields, 0);
     const uint64_t room = bytes > probe.size() + 1 ? bytes - probe.size() - 1 : 0;
     const uint64_t rows = std::min<uint64_t>((room + recordLength - 1) / recordLength, UINT32_MAX);
-    const std::string header = Header(static_cast<uint32_t>(rows));
+    const std::string header = Header(kLineFields, static_cast<uint32_t>(rows));
     std::fwrite(header.data(), 1, header.size(), out);
 
     // Records are made into one block of about 1 MB and written a block at a time.
@@ -313,7 +321,7 @@ GeneratedTable WriteDocumentLines(std::FILE* out, uint64_t bytes) {
         written += count;
     }
     std::fputc(0x1A, out);
-    return {rows, header.size() + rows * recordLength + 1};
+    return {rows, header.size() + rows * recordLength + 1, lines.Documents()};
 }
 
 int64_t WriteBaseDictionary(std::FILE* out, uint64_t bytes) {
@@ -339,10 +347,8 @@ int64_t WriteBaseDictionary(std::FILE* out, uint64_t bytes) {
     bool generatedWritten = false;
     while (text.size() < bytes || !generatedWritten) {
         if (!generatedWritten && text.size() >= bytes / 2) {
-            AppendTable(text, tables++, "DH5000", kHeaderName,
-                        {{"IDDOC", "ID Document", 'C', 9, 0},
-                         {"SP4999", "(P)\xCA\xEE\xED\xF2\xF0\xE0\xE3\xE5\xED\xF2", 'C', 9, 0}},  // (P)Контрагент
-                        "IDDOC");
+            AppendTable(text, tables++, kGeneratedHeaderIdentifier, kHeaderName,
+                        std::vector<Field>(std::begin(kHeaderFields), std::end(kHeaderFields)), "IDDOC");
             AppendTable(text, tables++, kGeneratedTableIdentifier, kLinesName,
                         std::vector<Field>(std::begin(kLineFields), std::end(kLineFields)), "IDDOC");
             generatedWritten = true;
@@ -352,6 +358,23 @@ int64_t WriteBaseDictionary(std::FILE* out, uint64_t bytes) {
     }
     std::fwrite(text.data(), 1, text.size(), out);
     return tables;
+}
+
+GeneratedTable WriteDocumentHeaders(std::FILE* out, uint64_t documents) {
+    const uint32_t recordLength = RecordLength(kHeaderFields);
+    const uint64_t rows = std::min<uint64_t>(documents, UINT32_MAX);
+    const std::string header = Header(kHeaderFields, static_cast<uint32_t>(rows));
+    std::fwrite(header.data(), 1, header.size(), out);
+    Random random;
+    std::vector<char> record(recordLength);
+    for (uint64_t document = 1; document <= rows; ++document) {
+        record[0] = ' ';
+        PutObjectId(record.data() + 1, document);
+        PutObjectId(record.data() + 10, 1 + random.Below(5000));
+        std::fwrite(record.data(), 1, record.size(), out);
+    }
+    std::fputc(0x1A, out);
+    return {rows, header.size() + rows * recordLength + 1, rows};
 }
 
 }  // namespace dd::bench

@@ -1,5 +1,5 @@
-// Writes a generated base for the benchmarks: a document-lines table of the requested size and a dictionary of a
-// real base's size that lists it, into a folder:
+// Writes a generated base for the benchmarks: a document-lines table of the requested size, the headers of its
+// documents, and a dictionary of a real base's size that lists both, into a folder:
 //   dbfgen FOLDER MEGABYTES [DICTIONARY_KILOBYTES]     (dictionary: 1024 KB by default)
 #include <cstdio>
 #include <cstdlib>
@@ -46,8 +46,11 @@ int main(int argc, char** argv) {
     dd::bench::GeneratedTable table;
     int64_t tables = 0;
     const std::string tableFile = std::string(dd::bench::kGeneratedTableIdentifier) + ".DBF";
+    const std::string headersFile = std::string(dd::bench::kGeneratedHeaderIdentifier) + ".DBF";
     if (!WriteFile(folder / tableFile,
                    [&](std::FILE* out) { table = dd::bench::WriteDocumentLines(out, tableBytes); }) ||
+        !WriteFile(folder / headersFile,
+                   [&](std::FILE* out) { dd::bench::WriteDocumentHeaders(out, table.documents); }) ||
         !WriteFile(folder / "1Cv7.DD",
                    [&](std::FILE* out) { tables = dd::bench::WriteBaseDictionary(out, dictionaryBytes); })) {
         return 1;

@@ -1,21 +1,11 @@
-// clang-format off
-#include <windows.h>
-#include <psapi.h>  // after windows.h, which it needs
-// clang-format on
-
 #include "windows/support/LeakProbes.h"
+
+#include <windows.h>
 
 #include <algorithm>
 #include <vector>
 
 namespace dd::test {
-
-size_t PrivateBytes() {
-    PROCESS_MEMORY_COUNTERS_EX counters{};
-    counters.cb = sizeof counters;
-    GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof counters);
-    return counters.PrivateUsage != 0 ? counters.PrivateUsage : counters.PagefileUsage;
-}
 
 uintptr_t ProbeHandles() {
     std::vector<HANDLE> probes;
