@@ -264,6 +264,12 @@ GridState ReadGrid(HWND grid) {
     return state;
 }
 
+RECT SelectionOf(HWND grid) {
+    RECT range{};
+    SendMessageA(grid, grid::kGetSelection, 0, reinterpret_cast<LPARAM>(&range));
+    return range;
+}
+
 std::string CellText(HWND grid, int column, int row) {
     grid::CellText request{column, row, nullptr, 0};
     const auto length = SendMessageA(grid, grid::kGetCellText, 0, reinterpret_cast<LPARAM>(&request));

@@ -137,6 +137,8 @@ struct GridState {
     bool operator==(const GridState&) const = default;
 };
 GridState ReadGrid(HWND grid);
+// The grid's selected range: left and right columns, top and bottom rows.
+RECT SelectionOf(HWND grid);
 std::string CellText(HWND grid, int column, int row);
 // A cell as the grid shows it, in UTF-16 (its wide query).
 std::wstring CellTextW(HWND grid, int column, int row);
