@@ -115,6 +115,17 @@ void TfmMain::PaintTitle(HDC dc) const {
               DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
 }
 
+LRESULT TfmMain::OnGetTitleText(size_t room, wchar_t* buffer) const {
+    if (!data_) return 0;
+    const std::u16string title = data_->TitleText();
+    if (buffer != nullptr && room > 0) {
+        const size_t count = std::min(title.size(), room - 1);
+        std::copy_n(title.begin(), count, buffer);
+        buffer[count] = L'\0';
+    }
+    return static_cast<LRESULT>(title.size());
+}
+
 bool TfmMain::CanOpenSelectedTableData() const {
     if (data_ || view_.IsSqlEdition() || dictionaryPath_.empty() || view_.List().SelectedIndex() < 0) return false;
     try {

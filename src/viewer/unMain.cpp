@@ -9,6 +9,7 @@
 #include "viewer/ModuleInstance.h"
 #include "viewer/OsError.h"
 #include "viewer/ViewerFonts.h"
+#include "viewer/ViewerMessages.h"
 #include "viewer/WindowClasses.h"
 #include "viewer/WindowDpi.h"
 #include "viewmodel/TableTooltip.h"
@@ -131,6 +132,8 @@ LRESULT TfmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_DPICHANGED_AFTERPARENT:
             OnDpiChanged(WindowDpi(window_.get()));
             return 0;
+        case viewer::kGetTitleTextW:
+            return OnGetTitleText(static_cast<size_t>(wParam), reinterpret_cast<wchar_t*>(lParam));
         default:
             break;
     }

@@ -152,6 +152,8 @@ private:
     void ShowDictionary();
     void FitTableColumns();
     void PaintTitle(HDC dc) const;
+    // The title line for the query message (ViewerMessages.h): its length, copied into the buffer as far as it fits.
+    LRESULT OnGetTitleText(size_t room, wchar_t* buffer) const;
     ViewerControl GridControl() const noexcept { return data_ ? ViewerControl::TableGrid : ViewerControl::Grid; }
     ViewerLayout LayoutForListWidth() const;
     void OnDpiChanged(Dpi dpi);

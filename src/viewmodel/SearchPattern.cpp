@@ -114,6 +114,13 @@ bool SearchPattern::MadeOf(std::string_view bytes) const noexcept {
     return true;
 }
 
+bool SearchPattern::Holds(char byte) const noexcept {
+    const unsigned char folded = fold_[static_cast<unsigned char>(byte)];
+    for (const unsigned char b : pattern_)
+        if (b == folded) return true;
+    return false;
+}
+
 bool SearchPattern::FoundIn(std::string_view cell) const noexcept {
     for (size_t at = Find(cell, 0); at != std::string_view::npos; at = Find(cell, at + 1)) {
         if (!wholeWords_ || IsWholeWordAt(cell, at)) return true;

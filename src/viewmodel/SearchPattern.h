@@ -34,6 +34,8 @@ public:
     // Whether every byte of the pattern, as compared, is one of `bytes` (as compared): whether the pattern
     // can stand in a text made of those bytes alone.
     bool MadeOf(std::string_view bytes) const noexcept;
+    // Whether the pattern holds the byte (as compared).
+    bool Holds(char byte) const noexcept;
 
 private:
     bool IsWholeWordAt(std::string_view text, size_t at) const noexcept;

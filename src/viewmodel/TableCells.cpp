@@ -19,12 +19,10 @@ ShownCell ShownValue(const DbfValue& value, std::string& scratch) {
         case DbfValueKind::Text:
             break;
     }
-    // A control character (a TAB inside a name) shows as a space, as it reads, not as the font's empty box.
     const std::string_view text = value.Text();
-    const auto control = [](char c) { return static_cast<unsigned char>(c) < 0x20; };
-    if (std::none_of(text.begin(), text.end(), control)) return {text, false};
+    if (std::none_of(text.begin(), text.end(), ShowsAsSpace)) return {text, false};
     scratch.assign(text);
-    std::replace_if(scratch.begin(), scratch.end(), control, ' ');
+    std::replace_if(scratch.begin(), scratch.end(), ShowsAsSpace, ' ');
     return {scratch, false};
 }
 

@@ -17,6 +17,9 @@ struct ShownCell {
 };
 ShownCell ShownValue(const DbfValue& value, std::string& scratch);
 
+// A control character (a TAB inside a name) shows as a space, as it reads, not as the font's empty box.
+inline bool ShowsAsSpace(char c) noexcept { return static_cast<unsigned char>(c) < 0x20; }
+
 // The bytes that a shown value may hold where its bytes in the file differ: a date's digits and dots, a
 // logical's words. A text made of other bytes stands in a shown cell only where it stands in the file too.
 inline constexpr std::string_view kDateShownBytes = "0123456789.";

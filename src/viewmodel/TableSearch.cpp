@@ -14,7 +14,10 @@ constexpr std::string_view kLogicalShownBytes = "truefalse";
 class CellSearch {
 public:
     CellSearch(const DbfTable& table, const SearchPattern& pattern, size_t runBytes)
-        : table_(table), pattern_(pattern), perRun_(std::max<size_t>(1, runBytes / table.RecordLength())) {
+        : table_(table),
+          pattern_(pattern),
+          perRun_(std::max<size_t>(1, runBytes / table.RecordLength())),
+          controlsAsSpaces_(pattern.Holds(' ')) {
         // Columns whose shown text is not the bytes of the file: those must be looked at in every row, for a
         // text that they may hold.
         const auto& columns = table.Columns();
@@ -60,12 +63,18 @@ public:
     }
 
 private:
-    // The rows of a run whose bytes hold the text somewhere: only their cells can hold it, dates aside.
-    std::vector<bool> Candidates(const DbfRows& rows) const {
+    // The rows of a run whose bytes hold the text somewhere: only their cells can hold it, dates aside. A control
+    // byte shows as a space, so for a text with a space the run is searched with its control bytes as spaces.
+    std::vector<bool> Candidates(const DbfRows& rows) {
         std::vector<bool> candidates(rows.Count(), false);
         if (rows.Empty()) return candidates;
         const size_t length = table_.RecordLength();
-        const std::string_view bytes(rows[0].Record().data(), rows.Count() * length);
+        std::string_view bytes(rows[0].Record().data(), rows.Count() * length);
+        if (controlsAsSpaces_) {
+            spaced_.assign(bytes);
+            std::replace_if(spaced_.begin(), spaced_.end(), ShowsAsSpace, ' ');
+            bytes = spaced_;
+        }
         for (size_t at = pattern_.Find(bytes, 0); at != std::string_view::npos;) {
             const size_t index = at / length;
             candidates[index] = true;
@@ -107,6 +116,8 @@ private:
     std::vector<size_t> everyRow_;
     std::vector<char> buffer_;
     std::string scratch_;
+    bool controlsAsSpaces_;
+    std::string spaced_;  // a run's bytes with their control bytes as spaces
 };
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "base/DataWriter.h"
+#include "support/CollectedText.h"
 #include "support/DbfBuilder.h"
 #include "support/TestText.h"
 
@@ -25,12 +26,6 @@ TEST(JsonNumber, WritesTheDigitsAsJsonTakesThem) {
     for (const Case& c : cases) EXPECT_EQ(JsonNumber(c.digits), c.json) << c.digits;
 }
 
-// Collects what is written.
-struct CollectedText : TextSink {
-    void Write(std::string_view text) override { collected.append(text); }
-    std::string collected;
-};
-
 // A table of one row of each kind of value, written in each format.
 class DataWriterTest : public ::testing::Test {
 protected:
@@ -50,7 +45,7 @@ protected:
     }
 
     std::string Written(DataFormat format, bool deletedColumn) {
-        CollectedText out;
+        test::CollectedText out;
         {
             DataWriter writer(format, names_, deletedColumn, out);
             writer.Header();

@@ -4,6 +4,7 @@
 
 #include "base/DictionaryTables.h"
 #include "cli/BaseCommands.h"
+#include "support/CollectedText.h"
 #include "support/TestPaths.h"
 #include "support/TestText.h"
 #include "viewmodel/SearchPattern.h"
@@ -102,20 +103,15 @@ TEST(TableDataView, CopiesTheSelectionOrTheCurrentCellAndSelectsAll) {
 TEST(TableDataView, SavesTheBytesOfDdviewDataCsv) {
     for (const char* file : {"SC167.DBF", "DH3050.DBF", "DT3050.DBF", "1SJOURN.DBF"}) {
         Opened opened(file);
-        std::string saved;
-        struct Collected : TextSink {
-            explicit Collected(std::string& into) : into(into) {}
-            void Write(std::string_view text) override { into.append(text); }
-            std::string& into;
-        } sink(saved);
-        opened.view.WriteCsv(sink);
+        test::CollectedText saved;
+        opened.view.WriteCsv(saved);
         std::string printed;
         {
             cli::TextOutput out(printed, false);
             cli::PrintTableData(test::SamplePath(std::string("base/") + file), opened.dictionary.get(),
                                 {DataFormat::kCsv, false, false}, out, [](const std::string&, const std::string&) {});
         }
-        EXPECT_EQ(saved, printed) << file;
+        EXPECT_EQ(saved.collected, printed) << file;
     }
 }
 

@@ -39,10 +39,12 @@ std::optional<TablePlace> CellByCell(const DbfTable& table, const SearchPattern&
 std::string Table() {
     test::DbfBuilder table;
     table.Field("ID", 'C', 9).Field("NAME", 'C', 12).Field("SUM", 'N', 8, 2).Field("DAY", 'D', 8).Field("OK", 'L', 1);
-    const char8_t* names[] = {u8"Alpha",    u8"beta 15", u8"GAMMA", u8"Дельта",
-                              u8"alphabet", u8"15.03",   u8"",      u8"ALPHA BETA"};
+    // A control character inside a text (a TAB, a zero byte) shows as a space.
+    const std::string names[] = {
+        Cp(u8"Alpha"), Cp(u8"beta 15"), Cp(u8"GAMMA"),      Cp(u8"Дельта"),    Cp(u8"alphabet"),
+        Cp(u8"15.03"), Cp(u8""),        Cp(u8"ALPHA BETA"), Cp(u8"один\tдва"), std::string("nul\0byte", 8)};
     for (int i = 0; i < 40; ++i) {
-        table.Row({std::to_string(i), Cp(names[i % 8]), std::to_string(i * 7 % 50) + ".5",
+        table.Row({std::to_string(i), names[i % std::size(names)], std::to_string(i * 7 % 50) + ".5",
                    i % 5 == 0 ? "" : "2024031" + std::to_string(i % 10), i % 3 == 0 ? "T" : "F"},
                   i % 7 == 3);
     }
@@ -50,7 +52,8 @@ std::string Table() {
 }
 
 // The search finds what a reading of every shown cell finds, from every place, both ways, with every option, and
-// at run sizes from one record up: a hit in a date (15.03), across two fields' bytes (no hit), in a deleted row.
+// at run sizes from one record up: a hit in a date (15.03), across two fields' bytes (no hit), in a deleted row, a
+// space that is a control character in the file.
 TEST(SearchTable, FindsWhatACellByCellReadingFinds) {
     const std::string bytes = Table();
     const DbfTable table(std::make_unique<MemoryRandomAccessSource>(bytes));
@@ -58,10 +61,22 @@ TEST(SearchTable, FindsWhatACellByCellReadingFinds) {
         std::string text;
         bool matchCase, wholeWords;
     };
-    const Case cases[] = {{"alpha", false, false}, {"alpha", false, true},  {"Alpha", true, false},
-                          {"15", false, false},    {"15.03", false, false}, {"03.2024", false, false},
-                          {"5.5", false, false},   {"TRUE", false, false},  {Cp(u8"дельта"), false, false},
-                          {"a15", false, false},   {"ta 1", false, false},  {"zzz", false, false}};
+    const Case cases[] = {{"alpha", false, false},
+                          {"alpha", false, true},
+                          {"Alpha", true, false},
+                          {"15", false, false},
+                          {"15.03", false, false},
+                          {"03.2024", false, false},
+                          {"5.5", false, false},
+                          {"TRUE", false, false},
+                          {Cp(u8"дельта"), false, false},
+                          {"a15", false, false},
+                          {"ta 1", false, false},
+                          {"zzz", false, false},
+                          {Cp(u8"один два"), false, false},
+                          {Cp(u8"ин дв"), true, false},
+                          {"nul byte", false, true},
+                          {"l b", false, false}};
     for (const Case& c : cases) {
         const SearchPattern pattern(c.text, c.matchCase, c.wholeWords);
         for (const size_t run : {size_t{1}, size_t{100}, kTableSearchRun}) {

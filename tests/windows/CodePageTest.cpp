@@ -3,7 +3,6 @@
 // texts and the clipboard's Unicode text are the dictionary's Windows-1251 decoded; a dictionary opens
 // from a folder whose name no ANSI code page holds, and from a path past 259 characters, through
 // ListLoadW; ListLoadNext(W) shows the next file in the same window, or declines and leaves it as it was.
-#include <atomic>
 #include <cstdlib>
 #include <filesystem>
 #include <string_view>
@@ -15,6 +14,7 @@
 #include "windows/host/ListerInterface.h"
 #include "windows/support/OutputTestSupport.h"
 #include "windows/support/PluginTestSupport.h"
+#include "windows/support/UnicodeFolder.h"
 
 namespace dd::test {
 namespace {
@@ -22,81 +22,6 @@ namespace {
 using host::kPluginError;
 using host::kPluginOk;
 constexpr LCID kRussian = 0x0419;
-
-std::wstring Wide(std::u8string_view utf8) {
-    return WideFromUtf8({reinterpret_cast<const char*>(utf8.data()), utf8.size()});
-}
-
-// A path the tests name in ASCII (the samples' Z: paths), widened.
-std::wstring WideAscii(const std::string& ascii) { return {ascii.begin(), ascii.end()}; }
-
-const std::wstring kFolderName = Wide(u8"Бухгалтерия ไทย");
-
-std::wstring LongForm(const std::wstring& path) { return L"\\\\?\\" + path; }
-
-void RemoveTree(const std::wstring& folder) {
-    WIN32_FIND_DATAW found{};
-    const HANDLE find = FindFirstFileW(LongForm(folder + L"*").c_str(), &found);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            const std::wstring name = found.cFileName;
-            if (name == L"." || name == L"..") continue;
-            if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
-                RemoveTree(folder + name + L"\\");
-            else
-                DeleteFileW(LongForm(folder + name).c_str());
-        } while (FindNextFileW(find, &found));
-        FindClose(find);
-    }
-    RemoveDirectoryW(LongForm(folder).c_str());
-}
-
-// "Бухгалтерия ไทย" in a fresh folder under the temporary folder, made with the wide functions and
-// removed with everything in it at the end.
-class UnicodeFolder {
-public:
-    UnicodeFolder() {
-        static std::atomic<int> counter{0};
-        wchar_t temp[MAX_PATH] = {};
-        GetTempPathW(MAX_PATH, temp);
-        root_ = std::wstring(temp) + L"ddlister-cp-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-                std::to_wstring(GetTickCount64()) + L"-" + std::to_wstring(counter++) + L"\\";
-        path_ = root_ + kFolderName + L"\\";
-        CreateDirectoryW(root_.c_str(), nullptr);
-        CreateDirectoryW(path_.c_str(), nullptr);
-    }
-    ~UnicodeFolder() { RemoveTree(root_); }
-    UnicodeFolder(const UnicodeFolder&) = delete;
-    UnicodeFolder& operator=(const UnicodeFolder&) = delete;
-
-    const std::wstring& Path() const { return path_; }
-    // A folder inside it (made when missing), with a trailing backslash.
-    std::wstring Folder(const std::wstring& relative) const {
-        CreateDirectoryW(LongForm(path_ + relative).c_str(), nullptr);
-        return path_ + relative + L"\\";
-    }
-    // Copies a file (a Windows path in ASCII) into `folder` under `name`; the copy's path.
-    static std::wstring Copy(const std::string& source, const std::wstring& folder, const std::wstring& name) {
-        const std::wstring target = folder + name;
-        if (!CopyFileW(WideAscii(source).c_str(), LongForm(target).c_str(), FALSE))
-            throw std::runtime_error("cannot copy " + source + " (error " + std::to_string(GetLastError()) + ")");
-        return target;
-    }
-    static std::wstring Write(const std::wstring& folder, const std::wstring& name, const std::string& bytes) {
-        const std::wstring target = folder + name;
-        const HANDLE file = CreateFileW(LongForm(target).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                        FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (file == INVALID_HANDLE_VALUE) throw std::runtime_error("cannot write a file");
-        DWORD written = 0;
-        ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-        CloseHandle(file);
-        return target;
-    }
-
-private:
-    std::wstring root_;
-    std::wstring path_;
-};
 
 std::wstring CurrentFolder() {
     wchar_t folder[4096] = {};
@@ -199,41 +124,11 @@ TEST_F(CodePageTest, ListLoadWithAnAsciiPath_ShowsTheSameTexts) {
     ExpectGridShows(GridOf(viewer), expected.Table(0), "table 0");
 }
 
-struct MenuSeen {
-    std::vector<std::wstring> captions;
-    std::vector<UINT> commands;
-};
-MenuSeen* menuSeen = nullptr;
-
-void CALLBACK ReadOpenMenu(HWND, UINT, UINT_PTR timer, DWORD) {
-    const HWND popup = FindWindowW(L"#32768", nullptr);
-    if (popup == nullptr) return;
-    KillTimer(nullptr, timer);
-    const auto menu = reinterpret_cast<HMENU>(SendMessageW(popup, MN_GETHMENU, 0, 0));
-    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
-        wchar_t caption[128] = {};
-        GetMenuStringW(menu, static_cast<UINT>(i), caption, 128, MF_BYPOSITION);
-        menuSeen->captions.push_back(caption);
-        menuSeen->commands.push_back(GetMenuItemID(menu, i));
-    }
-    EndMenu();
-}
-
-MenuSeen OpenContextMenu(HWND grid) {
-    MenuSeen seen;
-    menuSeen = &seen;
-    SetTimer(nullptr, 0, 20, ReadOpenMenu);
-    SendMessageW(grid, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(grid), MAKELPARAM(-1, -1));
-    host::PumpMessages();
-    menuSeen = nullptr;
-    return seen;
-}
-
 TEST_F(CodePageTest, TheContextMenuAndTheClipboardCarryTheRussianTexts) {
     Expected expected(WindowsSamplePath("1Cv7.DD"));
     auto [lister, viewer, list, grid] = OpenSample();
     ASSERT_NE(viewer, nullptr);
-    const MenuSeen menu = OpenContextMenu(GridOf(viewer));
+    const MenuSeen menu = ContextMenuOf(GridOf(viewer));
     const std::vector<std::wstring> captions = {
         Wide(u8"Копировать ячейку"), Wide(u8"Копировать строку"), Wide(u8"Печать"),
         Wide(u8"Сохранить в файл"),  Wide(u8"Открыть данные"),    Wide(u8"Закрыть")};

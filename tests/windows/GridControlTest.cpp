@@ -16,27 +16,6 @@ LPARAM CellPoint(int column, int rowInView) {
     return MAKELPARAM(lefts[column] + 10, rowInView * kPitch + 9);
 }
 
-struct MenuSeen {
-    std::vector<std::string> captions;
-    std::vector<UINT> commands;
-};
-MenuSeen* menuSeen = nullptr;
-
-// Reads the context menu that is open and closes it.
-void CALLBACK ReadOpenMenu(HWND, UINT, UINT_PTR timer, DWORD) {
-    const HWND popup = FindWindowA("#32768", nullptr);
-    if (popup == nullptr) return;
-    KillTimer(nullptr, timer);
-    const auto menu = reinterpret_cast<HMENU>(SendMessageA(popup, MN_GETHMENU, 0, 0));
-    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
-        char caption[128] = {};
-        GetMenuStringA(menu, static_cast<UINT>(i), caption, sizeof caption, MF_BYPOSITION);
-        menuSeen->captions.push_back(caption);
-        menuSeen->commands.push_back(GetMenuItemID(menu, i));
-    }
-    EndMenu();
-}
-
 class GridTest : public PluginTest {
 protected:
     void SetUp() override {
@@ -146,17 +125,14 @@ TEST_F(GridTest, ScrollingShowsLaterRowsAndTakesTheCaptionRowOutOfView) {
 }
 
 TEST_F(GridTest, ARightClickFocusesTheGridMakesTheCellClickedCurrentAndOpensTheMenu) {
-    MenuSeen seen;
-    menuSeen = &seen;
     SetFocus(list_);
-    SetTimer(nullptr, 0, 20, ReadOpenMenu);
-    Click(WM_RBUTTONDOWN, WM_RBUTTONUP, CellPoint(1, 2));
-    menuSeen = nullptr;
+    const MenuSeen seen = ReadContextMenu([&] { Click(WM_RBUTTONDOWN, WM_RBUTTONUP, CellPoint(1, 2)); });
     EXPECT_EQ(Current(), std::make_pair(1, 2));
     EXPECT_EQ(Selection(), (RECT{1, 2, 1, 2}));
     EXPECT_EQ(GetFocus(), grid_);
-    const std::vector<std::string> captions = {Cp(u8"Копировать ячейку"), Cp(u8"Копировать строку"), Cp(u8"Печать"),
-                                               Cp(u8"Сохранить в файл"),  Cp(u8"Открыть данные"),    Cp(u8"Закрыть")};
+    const std::vector<std::wstring> captions = {
+        Wide(u8"Копировать ячейку"), Wide(u8"Копировать строку"), Wide(u8"Печать"),
+        Wide(u8"Сохранить в файл"),  Wide(u8"Открыть данные"),    Wide(u8"Закрыть")};
     EXPECT_EQ(seen.captions, captions);
     ASSERT_EQ(seen.commands.size(), 6u);
 

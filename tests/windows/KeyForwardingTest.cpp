@@ -1,7 +1,8 @@
 // The keys that go back to the host or run the grid's commands: every row of the shared key table,
 // seen as the messages that arrive at the Lister window and at the host's main window, and as what the
-// clipboard and the grid's selection hold afterwards. Whether a key is consumed shows nowhere outside
-// the viewer; the native test checks that column.
+// clipboard, the grid's selection and the view (a dictionary or a base's table) hold afterwards, in the
+// dictionary and in the data view. Whether a key is consumed shows nowhere outside the viewer; the native
+// test checks that column.
 #include "support/KeyForwardingTable.h"
 #include "support/TestText.h"
 #include "viewer/GridMessages.h"
@@ -23,40 +24,61 @@ static_assert(table::kTab == VK_TAB && table::kEscape == VK_ESCAPE && table::kX 
 
 constexpr char kOwnText[] = "on the clipboard before the key";
 
-RECT SelectionOf(HWND grid) {
-    RECT range{};
-    SendMessageA(grid, grid::kGetSelection, 0, reinterpret_cast<LPARAM>(&range));
-    return range;
-}
-
-enum class Focus { Viewer, List, Grid };
+enum class Focus { Viewer, List, Grid, TableGrid };
 
 const table::ByLister& OutcomesFor(const table::KeyRow& row, Focus focus) {
-    return focus == Focus::Viewer ? row.viewer : focus == Focus::List ? row.list : row.grid;
+    switch (focus) {
+        case Focus::Viewer:
+            return row.viewer;
+        case Focus::List:
+            return row.list;
+        case Focus::Grid:
+            return row.grid;
+        case Focus::TableGrid:
+            break;
+    }
+    return row.Table();
 }
+
+// Whether the viewer shows a base's table (the data view) rather than a dictionary.
+bool ShowsTable(HWND viewer) { return !IsWindowVisible(ListOf(viewer)) && !TitleText(viewer).empty(); }
 
 class KeyTest : public PluginTest {
 protected:
+    // The dictionary of the sample base, whose tables' rows Enter opens, or one of its tables, which Backspace
+    // leaves for the dictionary.
     void Run(Focus focus) {
+        const bool inTable = focus == Focus::TableGrid;
         const std::vector<table::KeyRow> rows = table::KeyForwardingRows();
         for (bool embedded : {false, true}) {
-            auto [lister, viewer, list, grid] = OpenSample("1Cv7.DD", {embedded});
+            auto [lister, viewer, list, grid] = OpenSample(inTable ? "base/SC167.DBF" : "base/1Cv7.DD", {embedded});
             ASSERT_NE(viewer, nullptr);
+            ASSERT_EQ(ShowsTable(viewer), inTable);
             const HWND target = focus == Focus::Viewer ? viewer : focus == Focus::List ? list : grid;
             // What the list copies of its selected table: its description, TAB, its identifier trimmed.
-            std::string identifier = CellText(grid, 0, 1);
-            identifier.erase(identifier.find_last_not_of(' ') + 1);
-            identifier.erase(0, identifier.find_first_not_of(' '));
-            const std::string tableText =
-                ListTexts(list).at(static_cast<size_t>(ListSelection(list))) + "\t" + identifier;
+            std::string tableText;
+            if (!inTable) {
+                std::string identifier = CellText(grid, 0, 1);
+                identifier.erase(identifier.find_last_not_of(' ') + 1);
+                identifier.erase(0, identifier.find_first_not_of(' '));
+                tableText = ListTexts(list).at(static_cast<size_t>(ListSelection(list))) + "\t" + identifier;
+            }
             for (const table::KeyRow& row : rows) {
                 const table::ByLister& outcomes = OutcomesFor(row, focus);
                 const table::KeyOutcome& expected = embedded ? outcomes.embedded : outcomes.topLevel;
-                // One cell selected, the identifier of row 1, so that copying and selecting all show.
+                const std::string where = row.name + ", " + (embedded ? "embedded" : "top-level");
+                // One cell selected, so that copying and selecting all show: the identifier of the field grid's row
+                // 1, or the table's first cell.
                 PressKey(grid, VK_HOME, {false, true});
-                PressKey(grid, VK_DOWN);
+                PressKey(grid, VK_HOME);
+                if (inTable)
+                    PressKey(grid, VK_RIGHT);
+                else
+                    PressKey(grid, VK_DOWN);
                 const RECT oneCell = SelectionOf(grid);
-                ASSERT_EQ(oneCell, (RECT{0, 1, 0, 1}));
+                ASSERT_EQ(oneCell, inTable ? (RECT{1, 1, 1, 1}) : (RECT{0, 1, 0, 1}));
+                const std::string cell = CellText(grid, oneCell.left, oneCell.top);
+                const GridState before = ReadGrid(grid);
                 PutOwnText(kOwnText);
                 SetFocus(target);
                 host::PumpMessages();
@@ -64,20 +86,32 @@ protected:
                 MainWindow().TakeSystemCommands();
                 const int topLevelWindows = CountTopLevelWindows();
                 PressKey(target, row.key, {row.modifiers.shift, row.modifiers.ctrl, row.modifiers.alt});
-                const char* where = embedded ? "embedded" : "top-level";
                 const Posts toLister = expected.toLister != 0 ? Posts{{WM_KEYDOWN, expected.toLister, 0}} : Posts{};
                 const Posts toMainWindow = expected.closesHost ? Posts{{WM_SYSCOMMAND, SC_CLOSE, 0}} : Posts{};
-                EXPECT_EQ(lister->TakeKeys(), toLister) << row.name << " " << row.key << ", " << where;
-                EXPECT_EQ(MainWindow().TakeSystemCommands(), toMainWindow) << row.name << ", " << where;
-                const std::string copied = expected.copies        ? CellText(grid, 0, 1)
-                                           : expected.copiesTable ? tableText
-                                                                  : kOwnText;
-                EXPECT_EQ(ReadClipboard().text, copied) << row.name << ", " << where;
-                const RECT everyCell{0, 0, 4, ReadGrid(grid).rowCount - 1};
-                EXPECT_EQ(SelectionOf(grid), expected.selectsAll ? everyCell : oneCell) << row.name << ", " << where;
+                EXPECT_EQ(lister->TakeKeys(), toLister) << where << " " << row.key;
+                EXPECT_EQ(MainWindow().TakeSystemCommands(), toMainWindow) << where;
+                const std::string copied = expected.copies ? cell : expected.copiesTable ? tableText : kOwnText;
+                EXPECT_EQ(ReadClipboard().text, copied) << where;
                 // The about box shows nothing, nor does any other key.
                 EXPECT_EQ(CountTopLevelWindows(), topLevelWindows) << row.name << ": a window was shown";
                 EXPECT_TRUE(IsWindow(viewer)) << row.name;
+                const bool switches = expected.opensData || expected.backToDictionary;
+                EXPECT_EQ(ShowsTable(viewer), inTable != switches) << where;
+                if (!switches) {
+                    const RECT everyCell{oneCell.left, inTable ? 1 : 0, static_cast<int>(before.widths.size()) - 1,
+                                         before.rowCount - 1};
+                    EXPECT_EQ(SelectionOf(grid), expected.selectsAll ? everyCell : oneCell) << where;
+                    continue;
+                }
+                // Back to where the row began: Backspace from the table, Enter on the table in the list.
+                if (inTable) {
+                    SetFocus(list);
+                    PressKey(list, VK_RETURN);
+                } else {
+                    SetFocus(grid);
+                    PressKey(grid, VK_BACK);
+                }
+                ASSERT_EQ(ShowsTable(viewer), inTable) << where << ": not back";
             }
             lister->ClosePlugin();
         }
@@ -101,6 +135,8 @@ TEST_F(KeyTest, TheViewerWindowForwardsEscDigitsNAndPAndClosesTheHostOnAltX) { R
 TEST_F(KeyTest, TheTableListForwardsWhatTheViewerWindowForwardsAndTheListersFunctionKeys) { Run(Focus::List); }
 
 TEST_F(KeyTest, TheFieldGridForwardsTheSameKeysAndCopiesAndSelectsAll) { Run(Focus::Grid); }
+
+TEST_F(KeyTest, TheGridOfABasesTableForwardsTheSameKeysAndGoesBackToTheDictionaryOnBackspace) { Run(Focus::TableGrid); }
 
 // A key that the list passes on leaves its character behind in the queue (with a Russian layout N
 // gives "т", P "з"); the list box must not take it as the first letter of an entry to select.

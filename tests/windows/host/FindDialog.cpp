@@ -14,6 +14,7 @@ constexpr WORD kBackwardsBox = 103;
 constexpr WORD kButtonClass = 0x0080;
 constexpr WORD kEditClass = 0x0081;
 constexpr WORD kStaticClass = 0x0082;
+constexpr wchar_t kTitle[] = L"Find";
 
 // A dialog template in memory: the header, then each control aligned to four bytes.
 class DialogTemplate {
@@ -109,7 +110,7 @@ INT_PTR CALLBACK FindDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
 }  // namespace
 
 std::optional<FindRequest> AskFindText(HWND owner, const FindRequest& last) {
-    DialogTemplate dialog(L"Find", 220, 80);
+    DialogTemplate dialog(kTitle, 220, 80);
     dialog.Add(kStaticClass, 0xFFFF, SS_LEFT, L"Find what:", 7, 9, 40, 8);
     dialog.Add(kEditClass, kTextBox, WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, L"", 50, 7, 163, 12);
     dialog.Add(kButtonClass, kMatchCaseBox, BS_AUTOCHECKBOX | WS_TABSTOP, L"Match case", 7, 26, 100, 10);
@@ -122,6 +123,25 @@ std::optional<FindRequest> AskFindText(HWND owner, const FindRequest& last) {
                                                    reinterpret_cast<LPARAM>(&request));
     if (answer != IDOK || request.text.empty()) return std::nullopt;
     return request;
+}
+
+bool IsFindDialog(HWND dialog) {
+    wchar_t title[16] = {};
+    GetWindowTextW(dialog, title, 16);
+    return std::wstring_view(title) == kTitle && GetDlgItem(dialog, kTextBox) != nullptr &&
+           GetDlgItem(dialog, kBackwardsBox) != nullptr;
+}
+
+void AnswerFindDialog(HWND dialog, const std::optional<FindRequest>& request) {
+    if (!request) {
+        PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+        return;
+    }
+    SetDlgItemTextW(dialog, kTextBox, request->text.c_str());
+    SetCheck(dialog, kMatchCaseBox, request->matchCase);
+    SetCheck(dialog, kWholeWordsBox, request->wholeWords);
+    SetCheck(dialog, kBackwardsBox, request->backwards);
+    PostMessageW(dialog, WM_COMMAND, IDOK, 0);
 }
 
 }  // namespace dd::host

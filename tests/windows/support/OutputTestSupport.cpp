@@ -15,6 +15,7 @@
 #include "fuzz/ReferenceDictionary.h"
 #include "outputs/ClipboardText.h"
 #include "outputs/ExportText.h"
+#include "windows/host/FindDialog.h"
 #include "windows/host/HostWindows.h"
 
 namespace dd::test {
@@ -33,11 +34,11 @@ std::string TextOf(HWND window) {
     return text;
 }
 
-BOOL CALLBACK CountVisibleButton(HWND child, LPARAM count) {
-    if (ClassOf(child) == "Button" && (GetWindowLongA(child, GWL_STYLE) & WS_VISIBLE) != 0) {
-        ++*reinterpret_cast<int*>(count);
-    }
-    return TRUE;
+std::wstring WideTextOf(HWND window) {
+    if (window == nullptr) return {};
+    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
 }
 
 // The file name box of the save dialog: an edit box in older templates, a combo box in newer ones.
@@ -56,8 +57,10 @@ struct DriverState {
     std::vector<SaveDialogSeen> saveDialogs;
     std::deque<SaveAnswer> saveAnswers;
     std::deque<bool> questionAnswers;
+    std::deque<host::FindRequest> findRequests;
     std::map<HWND, SaveDialogState> openSaveDialogs;
     int menus = 0;
+    int findDialogs = 0;
     std::deque<UINT> menuChoices;
     UINT_PTR menuTimer = 0;  // closes a menu whose planned keys did not
 };
@@ -71,14 +74,17 @@ void OnDialogInitialised(HWND dialog) {
         driver->saveDialogs.emplace_back();
         return;
     }
-    CaughtBox box;
-    char text[4096] = {};
-    GetDlgItemTextA(dialog, 0xFFFF, text, sizeof text);
-    box.text = text;
-    box.caption = TextOf(dialog);
-    box.owner = GetWindow(dialog, GW_OWNER);
-    EnumChildWindows(dialog, CountVisibleButton, reinterpret_cast<LPARAM>(&box.buttons));
-    driver->boxes.push_back(box);
+    if (host::IsFindDialog(dialog)) {
+        std::optional<host::FindRequest> request;
+        if (!driver->findRequests.empty()) {
+            request = driver->findRequests.front();
+            driver->findRequests.pop_front();
+        }
+        ++driver->findDialogs;
+        host::AnswerFindDialog(dialog, request);
+        return;
+    }
+    driver->boxes.push_back(ReadBox(dialog));
     if (GetDlgItem(dialog, IDYES) != nullptr) {
         bool yes = false;
         if (!driver->questionAnswers.empty()) {
@@ -104,6 +110,7 @@ void OnDialogIdle(HWND dialog) {
     found->second.answered = true;
     seen.offeredName = TextOf(FileNameBox(dialog));
     seen.fileType = TextOf(GetDlgItem(dialog, cmb1));
+    seen.wideFileType = WideTextOf(GetDlgItem(dialog, cmb1));
     if (driver->saveAnswers.empty() || driver->saveAnswers.front().cancel) {
         if (!driver->saveAnswers.empty()) driver->saveAnswers.pop_front();
         PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
@@ -200,6 +207,42 @@ void RunMenuCommand(HWND viewer, UINT command) {
     host::PumpMessages();
 }
 
+namespace {
+
+MenuSeen* menuSeen = nullptr;
+
+void CALLBACK ReadOpenMenu(HWND, UINT, UINT_PTR timer, DWORD) {
+    const HWND popup = FindWindowW(L"#32768", nullptr);
+    if (popup == nullptr) return;
+    KillTimer(nullptr, timer);
+    const auto menu = reinterpret_cast<HMENU>(SendMessageW(popup, MN_GETHMENU, 0, 0));
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        wchar_t caption[128] = {};
+        GetMenuStringW(menu, static_cast<UINT>(i), caption, 128, MF_BYPOSITION);
+        menuSeen->captions.push_back(caption);
+        menuSeen->commands.push_back(GetMenuItemID(menu, i));
+        menuSeen->enabled.push_back((GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION) & MF_GRAYED) == 0);
+    }
+    EndMenu();
+}
+
+}  // namespace
+
+MenuSeen ReadContextMenu(const std::function<void()>& open) {
+    MenuSeen seen;
+    menuSeen = &seen;
+    SetTimer(nullptr, 0, 20, ReadOpenMenu);
+    open();
+    host::PumpMessages();
+    menuSeen = nullptr;
+    return seen;
+}
+
+MenuSeen ContextMenuOf(HWND grid) {
+    return ReadContextMenu(
+        [grid] { SendMessageW(grid, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(grid), MAKELPARAM(-1, -1)); });
+}
+
 ClipboardContent ReadClipboard() {
     ClipboardContent content;
     for (int attempt = 0; !OpenClipboard(nullptr); ++attempt) {
@@ -274,9 +317,11 @@ DialogDriver::~DialogDriver() {
 void DialogDriver::PlanSave(SaveAnswer answer) { driver->saveAnswers.push_back(std::move(answer)); }
 void DialogDriver::PlanQuestionAnswer(bool yes) { driver->questionAnswers.push_back(yes); }
 void DialogDriver::PlanMenuChoice(UINT command) { driver->menuChoices.push_back(command); }
+void DialogDriver::PlanFind(host::FindRequest request) { driver->findRequests.push_back(std::move(request)); }
 std::vector<CaughtBox> DialogDriver::TakeBoxes() { return std::exchange(driver->boxes, {}); }
 std::vector<SaveDialogSeen> DialogDriver::TakeSaveDialogs() { return std::exchange(driver->saveDialogs, {}); }
 int DialogDriver::TakeMenus() { return std::exchange(driver->menus, 0); }
+int DialogDriver::TakeFindDialogs() { return std::exchange(driver->findDialogs, 0); }
 
 std::string FreshFolder() {
     char temp[MAX_PATH] = {};

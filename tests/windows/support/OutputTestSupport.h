@@ -2,12 +2,14 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "dictionary/GridModel.h"
 #include "support/OutputFixtures.h"
+#include "windows/host/FindDialog.h"
 #include "windows/support/PluginTestSupport.h"
 
 // What the suites of the grid's outputs share: the clipboard as a pasting program reads it, a
@@ -17,6 +19,19 @@ namespace dd::test {
 
 // Sends a command of the grid's context menu to the viewer, as choosing the item does.
 void RunMenuCommand(HWND viewer, UINT command);
+
+// A context menu as it was shown: each item's caption as the menu shows it, its command and whether it could be
+// chosen.
+struct MenuSeen {
+    std::vector<std::wstring> captions;
+    std::vector<UINT> commands;
+    std::vector<bool> enabled;
+};
+// Runs `open`, which opens a context menu (a right click, the menu key), reads the menu once it is shown and
+// closes it without a choice.
+MenuSeen ReadContextMenu(const std::function<void()>& open);
+// The grid's menu opened from the keyboard, at the current cell.
+MenuSeen ContextMenuOf(HWND grid);
 
 // The clipboard's content as another program reads it.
 struct ClipboardContent {
@@ -54,13 +69,15 @@ struct SaveAnswer {
 struct SaveDialogSeen {
     std::string offeredName;     // the file name box's text
     std::string fileType;        // the file type box's text
+    std::wstring wideFileType;   // the same as the box shows it
     bool answeredTwice = false;  // it was still open after its answer and was cancelled then
 };
 
 // Answers the dialogs that this thread shows while it lives. A message box is recorded and its OK
 // pressed; a question (Yes and No) is recorded and answered as planned, No when nothing is planned.
 // A save dialog is recorded once it waits for the user and answered with the next planned answer,
-// cancelled when none is left; one still open after its answer is cancelled. A context menu that waits
+// cancelled when none is left; one still open after its answer is cancelled. The Lister stand-in's find dialog is
+// filled with the next planned request and confirmed, or cancelled when none is planned. A context menu that waits
 // for the user has the next planned item chosen with the keys (Down to it, Enter), or is closed when
 // none is planned.
 class DialogDriver {
@@ -73,9 +90,11 @@ public:
     void PlanSave(SaveAnswer answer);
     void PlanQuestionAnswer(bool yes);
     void PlanMenuChoice(UINT command);
+    void PlanFind(host::FindRequest request);
     std::vector<CaughtBox> TakeBoxes();
     std::vector<SaveDialogSeen> TakeSaveDialogs();
-    int TakeMenus();  // the context menus shown since the last call
+    int TakeMenus();        // the context menus shown since the last call
+    int TakeFindDialogs();  // the find dialogs shown since the last call
 
 private:
     HHOOK afterHook_;

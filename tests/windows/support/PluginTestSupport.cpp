@@ -6,8 +6,10 @@
 #include <fstream>
 #include <stdexcept>
 
+#include "platform/win32/WideText.h"
 #include "support/TestPaths.h"
 #include "viewer/GridMessages.h"
+#include "viewer/ViewerMessages.h"
 #include "windows/host/DpiAwareness.h"
 #include "windows/support/WindowPicture.h"
 
@@ -52,35 +54,12 @@ std::string ClassOf(HWND window) {
     return name;
 }
 
-BOOL CALLBACK CountButton(HWND child, LPARAM count) {
-    // The box is not shown yet when it is read, so its buttons' own visibility counts.
-    if (ClassOf(child) == "Button" && (GetWindowLongA(child, GWL_STYLE) & WS_VISIBLE) != 0) {
-        ++*reinterpret_cast<int*>(count);
-    }
-    return TRUE;
-}
-
 // Reads a message box once its dialog is initialised and presses its OK button.
 LRESULT CALLBACK AfterWindowProc(int code, WPARAM wParam, LPARAM lParam) {
     const auto* call = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
     if (code == HC_ACTION && call->message == WM_INITDIALOG && caughtBoxes != nullptr &&
         ClassOf(call->hwnd) == "#32770") {
-        CaughtBox box;
-        char text[4096] = {};
-        GetDlgItemTextA(call->hwnd, 0xFFFF, text, sizeof text);
-        box.text = text;
-        char caption[256] = {};
-        GetWindowTextA(call->hwnd, caption, sizeof caption);
-        box.caption = caption;
-        wchar_t wideText[4096] = {};
-        GetWindowTextW(GetDlgItem(call->hwnd, 0xFFFF), wideText, 4096);
-        box.wideText = wideText;
-        wchar_t wideCaption[256] = {};
-        GetWindowTextW(call->hwnd, wideCaption, 256);
-        box.wideCaption = wideCaption;
-        box.owner = GetWindow(call->hwnd, GW_OWNER);
-        EnumChildWindows(call->hwnd, CountButton, reinterpret_cast<LPARAM>(&box.buttons));
-        caughtBoxes->push_back(box);
+        caughtBoxes->push_back(ReadBox(call->hwnd));
         PostMessageA(call->hwnd, WM_COMMAND, IDOK, 0);
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
@@ -130,6 +109,37 @@ BOOL CALLBACK CountInTopLevel(HWND window, LPARAM count) {
 }
 
 }  // namespace
+
+namespace {
+
+BOOL CALLBACK CountButton(HWND child, LPARAM count) {
+    // The box is not shown yet when it is read, so its buttons' own visibility counts.
+    if (ClassOf(child) == "Button" && (GetWindowLongA(child, GWL_STYLE) & WS_VISIBLE) != 0) {
+        ++*reinterpret_cast<int*>(count);
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+CaughtBox ReadBox(HWND dialog) {
+    CaughtBox box;
+    char text[4096] = {};
+    GetDlgItemTextA(dialog, 0xFFFF, text, sizeof text);
+    box.text = text;
+    char caption[256] = {};
+    GetWindowTextA(dialog, caption, sizeof caption);
+    box.caption = caption;
+    wchar_t wideText[4096] = {};
+    GetWindowTextW(GetDlgItem(dialog, 0xFFFF), wideText, 4096);
+    box.wideText = wideText;
+    wchar_t wideCaption[256] = {};
+    GetWindowTextW(dialog, wideCaption, 256);
+    box.wideCaption = wideCaption;
+    box.owner = GetWindow(dialog, GW_OWNER);
+    EnumChildWindows(dialog, CountButton, reinterpret_cast<LPARAM>(&box.buttons));
+    return box;
+}
 
 std::string PluginPath() { return TestPath(DD_PLUGIN_PATH); }
 
@@ -254,6 +264,12 @@ GridState ReadGrid(HWND grid) {
     return state;
 }
 
+RECT SelectionOf(HWND grid) {
+    RECT range{};
+    SendMessageA(grid, grid::kGetSelection, 0, reinterpret_cast<LPARAM>(&range));
+    return range;
+}
+
 std::string CellText(HWND grid, int column, int row) {
     grid::CellText request{column, row, nullptr, 0};
     const auto length = SendMessageA(grid, grid::kGetCellText, 0, reinterpret_cast<LPARAM>(&request));
@@ -276,16 +292,33 @@ std::wstring CellTextW(HWND grid, int column, int row) {
     return text;
 }
 
-std::vector<std::vector<std::string>> GridCells(HWND grid) {
+namespace {
+
+// Every cell of the grid, row by row, read by `cell`.
+template <typename Text>
+std::vector<std::vector<Text>> AllCells(HWND grid, Text (*cell)(HWND, int, int)) {
     const GridState state = ReadGrid(grid);
-    std::vector<std::vector<std::string>> rows;
+    std::vector<std::vector<Text>> rows;
     for (int row = 0; row < state.rowCount; ++row) {
         rows.emplace_back();
-        for (int column = 0; column < static_cast<int>(state.widths.size()); ++column) {
-            rows.back().push_back(CellText(grid, column, row));
-        }
+        for (int column = 0; column < static_cast<int>(state.widths.size()); ++column)
+            rows.back().push_back(cell(grid, column, row));
     }
     return rows;
+}
+
+}  // namespace
+
+std::vector<std::vector<std::string>> GridCells(HWND grid) { return AllCells(grid, CellText); }
+
+std::vector<std::vector<std::wstring>> GridCellsW(HWND grid) { return AllCells(grid, CellTextW); }
+
+std::wstring TitleText(HWND viewer) {
+    const auto length = SendMessageW(viewer, viewer::kGetTitleTextW, 0, 0);
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    SendMessageW(viewer, viewer::kGetTitleTextW, text.size(), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<size_t>(length));
+    return text;
 }
 
 void PressKey(HWND window, WORD key, Modifiers modifiers) {
@@ -352,6 +385,10 @@ std::wstring WideFrom1251(const std::string& text) {
                                            static_cast<int>(wide.size()));
     wide.resize(static_cast<size_t>(std::max(length, 0)));
     return wide;
+}
+
+std::wstring Wide(std::u8string_view utf8) {
+    return WideFromUtf8({reinterpret_cast<const char*>(utf8.data()), utf8.size()});
 }
 
 int GridColumnLeft(const std::vector<int>& widths, int column, int offset, int line) {

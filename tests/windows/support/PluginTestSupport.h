@@ -7,6 +7,7 @@
 #include <memory>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "windows/host/HostWindows.h"
@@ -39,6 +40,9 @@ struct CaughtBox {
     HWND owner = nullptr;
     int buttons = 0;  // the box's push buttons
 };
+
+// A message box's dialog read as it stands once initialised.
+CaughtBox ReadBox(HWND dialog);
 
 // Catches the message boxes that this thread shows while it lives, records them and presses OK.
 class MessageBoxCatcher {
@@ -133,10 +137,16 @@ struct GridState {
     bool operator==(const GridState&) const = default;
 };
 GridState ReadGrid(HWND grid);
+// The grid's selected range: left and right columns, top and bottom rows.
+RECT SelectionOf(HWND grid);
 std::string CellText(HWND grid, int column, int row);
 // A cell as the grid shows it, in UTF-16 (its wide query).
 std::wstring CellTextW(HWND grid, int column, int row);
 std::vector<std::vector<std::string>> GridCells(HWND grid);
+// The data view's title line above the grid, read through the viewer window's query; empty for a dictionary.
+std::wstring TitleText(HWND viewer);
+// Every cell as the grid shows it (its wide query), row by row.
+std::vector<std::vector<std::wstring>> GridCellsW(HWND grid);
 
 // Posts a key-down to a window as the keyboard would deliver it, with Shift, Ctrl and Alt as given
 // (Alt makes it a system key), and handles what follows.
@@ -180,6 +190,8 @@ int GridColumnLeft(const std::vector<int>& widths, int column, int offset, int l
 
 // A Windows-1251 text as the wide functions take it.
 std::wstring WideFrom1251(const std::string& text);
+// A text written as a UTF-8 literal (u8"..."), as the wide functions take it.
+std::wstring Wide(std::u8string_view utf8);
 
 // A caption's text width in the grid's own font, as the plug-in measures it for the column's minimum.
 int CaptionTextWidth(HWND grid, int column);
