@@ -61,7 +61,8 @@ std::string TableDataView::ColumnTooltipText(int gridColumn) const {
     if (column.field != nullptr && !column.field->description.empty()) text += "\r\n" + column.field->description;
     text += "\r\n";
     text += column.column->type;
-    text += " " + std::to_string(column.column->length) + " " + std::to_string(column.column->decimals);
+    text.append(" ").append(std::to_string(column.column->length));
+    text.append(" ").append(std::to_string(column.column->decimals));
     return text;
 }
 
