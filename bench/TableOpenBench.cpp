@@ -15,6 +15,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "bench/WallClock.h"
 #include "platform/win32/WideText.h"
 #include "viewer/GridMessages.h"
 #include "windows/host/HostWindows.h"
@@ -25,16 +26,7 @@
 
 namespace {
 
-double NowMs() {
-    static const double ticksPerMs = [] {
-        LARGE_INTEGER frequency;
-        QueryPerformanceFrequency(&frequency);
-        return static_cast<double>(frequency.QuadPart) / 1000.0;
-    }();
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return static_cast<double>(now.QuadPart) / ticksPerMs;
-}
+using dd::bench::NowMs;
 
 void PaintNow(HWND window) { RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN); }
 

@@ -12,6 +12,7 @@
 #include <limits>
 #include <string>
 
+#include "bench/WallClock.h"
 #include "platform/win32/WideText.h"
 #include "viewmodel/DictionaryView.h"
 #include "windows/host/HostWindows.h"
@@ -19,16 +20,7 @@
 
 namespace {
 
-double NowMs() {
-    static const double ticksPerMs = [] {
-        LARGE_INTEGER frequency;
-        QueryPerformanceFrequency(&frequency);
-        return static_cast<double>(frequency.QuadPart) / 1000.0;
-    }();
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return static_cast<double>(now.QuadPart) / ticksPerMs;
-}
+using dd::bench::NowMs;
 
 struct Best {
     double coreLoad = std::numeric_limits<double>::max();
