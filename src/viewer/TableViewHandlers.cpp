@@ -2,6 +2,7 @@
 // ways from a dictionary's table to its rows and back. What the view shows and finds is the headless
 // TableDataView's; these handlers switch the grid's source, place the controls and hand the texts on.
 #include <algorithm>
+#include <optional>
 
 #include "base/BaseFolder.h"
 #include "base/BaseFolderDifferences.h"
@@ -126,23 +127,27 @@ LRESULT TfmMain::OnGetTitleText(size_t room, wchar_t* buffer) const {
     return static_cast<LRESULT>(title.size());
 }
 
-bool TfmMain::CanOpenSelectedTableData() const {
-    if (data_ || view_.IsSqlEdition() || dictionaryPath_.empty() || view_.List().SelectedIndex() < 0) return false;
+std::optional<BaseTableFile> TfmMain::SelectedTableFile() const {
+    if (data_ || view_.IsSqlEdition() || dictionaryPath_.empty() || view_.List().SelectedIndex() < 0) return {};
     try {
-        const auto dictionary = application_.Dictionaries().Tables(dictionaryPath_);
+        auto dictionary = application_.Dictionaries().Tables(dictionaryPath_);
         const auto entry = static_cast<size_t>(view_.List().SelectedIndex());
-        return entry < dictionary->tables.size() && !TableFileBeside(dictionaryPath_, *dictionary, entry).empty();
+        if (entry >= dictionary->tables.size()) return {};
+        std::string file = TableFileBeside(dictionaryPath_, *dictionary, entry);
+        if (file.empty()) return {};
+        const DictionaryTable* table = &dictionary->tables[entry];
+        return BaseTableFile{std::move(file), dictionaryPath_, std::move(dictionary), table};
     } catch (const Error&) {
-        return false;
+        return {};
     }
 }
 
+bool TfmMain::CanOpenSelectedTableData() const { return SelectedTableFile().has_value(); }
+
 void TfmMain::OpenSelectedTableData() {
-    if (!CanOpenSelectedTableData()) return;
-    const auto dictionary = application_.Dictionaries().Tables(dictionaryPath_);
-    const auto entry = static_cast<size_t>(view_.List().SelectedIndex());
-    const std::string file = TableFileBeside(dictionaryPath_, *dictionary, entry);
-    ShowTableData(std::make_unique<TableDataView>(file, dictionary, dictionary->tables[entry]));
+    const std::optional<BaseTableFile> file = SelectedTableFile();
+    if (!file) return;
+    ShowTableData(std::make_unique<TableDataView>(file->path, file->dictionary, *file->table));
     tableDictionaryPath_ = dictionaryPath_;
     LayoutViewerWindow();
 }
@@ -161,9 +166,7 @@ void TfmMain::BackToDictionary() {
     if (entry >= 0 && entry < view_.List().EntryCount()) view_.SelectTable(entry);
     ShowDictionary();
     SG.ModelChanged();
-    RECT outer{};
-    GetWindowRect(window_.get(), &outer);
-    PlaceControls(LayoutViewer(outer.right - outer.left, outer.bottom - outer.top, listWidth_, dpi_));
+    PlaceControls(LayoutForListWidth());
     LB.ShowSelection();
     SetFocus(LB.Handle());
 }

@@ -151,6 +151,9 @@ private:
     void ShowTableData(std::unique_ptr<TableDataView> data);
     void ShowDictionary();
     void FitTableColumns();
+    // The selected table's file in the dictionary's folder, with the dictionary as the cache holds it; nothing
+    // for a table without a file, a dictionary of the SQL edition or the data view itself.
+    std::optional<BaseTableFile> SelectedTableFile() const;
     void PaintTitle(HDC dc) const;
     // The title line for the query message (ViewerMessages.h): its length, copied into the buffer as far as it fits.
     LRESULT OnGetTitleText(size_t room, wchar_t* buffer) const;
